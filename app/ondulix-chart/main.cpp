@@ -1,0 +1,29 @@
+#include "chart/ChartCommandLine.h"
+
+#include <QGuiApplication>
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    // Rendering needs fonts, not a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("ondulix-chart"));
+
+    const chart::ChartCommand command = chart::ParseChartCommand(QGuiApplication::arguments());
+    switch (command.action) {
+    case chart::ChartCommand::Action::Help:
+        std::fputs(qPrintable(command.message), stdout);
+        return 0;
+    case chart::ChartCommand::Action::Refuse:
+        std::fprintf(stderr, "ondulix-chart: %s\n", qPrintable(command.message));
+        return 2;
+    case chart::ChartCommand::Action::Render:
+        break;
+    }
+    const QString error = chart::WriteChartFile(command.options, command.output);
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "ondulix-chart: %s\n", qPrintable(error));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the test suite need, and only those missing.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ make pkg-config
+    qt6-base-dev qt6-svg-dev libgl-dev
+    libbenchmark-dev
+    fonts-liberation fonts-dejavu-core
+    xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)
+    [ "$status" = "installed" ] || missing+=("$p")
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "error: need root or sudo to install ${missing[*]}" >&2; exit 1; }
+    sudo="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

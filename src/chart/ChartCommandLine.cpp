@@ -1,0 +1,120 @@
+#include "chart/ChartCommandLine.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+namespace chart {
+
+namespace {
+
+constexpr int FirstYear = 1901;
+constexpr int LastYear = 2040;
+constexpr double MaxScale = 4;
+
+ChartCommand Refuse(const QString& message) {
+    ChartCommand c;
+    c.action = ChartCommand::Action::Refuse;
+    c.message = message;
+    return c;
+}
+
+// A calendar date written YYYY-MM-DD within the years the pickers offer;
+// an empty error means success.
+QDate ReadDate(const QString& option, const QString& text, QString& error) {
+    static const QRegularExpression iso(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    const QDate date = iso.match(text).hasMatch() ? QDate::fromString(text, Qt::ISODate) : QDate();
+    if (!date.isValid())
+        error = QStringLiteral("--%1 %2: not a date of the form YYYY-MM-DD").arg(option, text);
+    else if (date.year() < FirstYear || date.year() > LastYear)
+        error = QStringLiteral("--%1 %2: the year must be %3 to %4")
+                    .arg(option, text)
+                    .arg(FirstYear)
+                    .arg(LastYear);
+    return date;
+}
+
+bool ReadKinds(const QString& text, KindSet& kinds, QString& error) {
+    kinds = KindSet();
+    if (text.isEmpty()) return true; // an empty list draws no curves
+    for (const QString& item : text.split(QLatin1Char(','))) {
+        bool ok = false;
+        const int kind = item.trimmed().toInt(&ok);
+        if (!ok || kind < FirstKind || kind > LastKind) {
+            error = QStringLiteral("--cycles %1: each cycle is a number from %2 to %3")
+                        .arg(text)
+                        .arg(FirstKind)
+                        .arg(LastKind);
+            return false;
+        }
+        kinds[kind] = true;
+    }
+    return true;
+}
+
+} // namespace
+
+ChartCommand ParseChartCommand(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Draws the Ondulix chart of 60 days for a birth date and a display date.\n"
+        "Cycles: 1 Fisik, 2 Emosi, 3 Intelektual, 4 Intuisi, 5 Passion, 6 Wisdom, 7 Mastery."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help."));
+    const QCommandLineOption birth(QStringLiteral("birth"), QStringLiteral("Birth date."),
+                                   QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption date(QStringLiteral("date"), QStringLiteral("Display date."),
+                                  QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption centre(QStringLiteral("center"),
+                                    QStringLiteral("Centre the chart on the display date."));
+    const QCommandLineOption cycles(QStringLiteral("cycles"),
+                                    QStringLiteral("Cycles to draw (default 1,2,3)."),
+                                    QStringLiteral("list"), QStringLiteral("1,2,3"));
+    const QCommandLineOption scale(
+        QStringLiteral("scale"), QStringLiteral("Device pixel ratio of a PNG, 1 to 4 (default 1)."),
+        QStringLiteral("ratio"), QStringLiteral("1"));
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("Output file, .png or .svg."),
+                                    QStringLiteral("file"));
+    parser.addOptions({help, birth, date, centre, cycles, scale, output});
+
+    if (!parser.parse(arguments)) return Refuse(parser.errorText());
+    if (parser.isSet(help)) {
+        ChartCommand c;
+        c.action = ChartCommand::Action::Help;
+        c.message = parser.helpText();
+        return c;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return Refuse(
+            QStringLiteral("unexpected argument: %1").arg(parser.positionalArguments().first()));
+    for (const auto* required : {&birth, &date, &output}) {
+        if (!parser.isSet(*required))
+            return Refuse(QStringLiteral("missing --%1").arg(required->names().constLast()));
+    }
+
+    ChartCommand c;
+    QString error;
+    c.options.birth = ReadDate(QStringLiteral("birth"), parser.value(birth), error);
+    if (error.isEmpty())
+        c.options.display = ReadDate(QStringLiteral("date"), parser.value(date), error);
+    if (!error.isEmpty()) return Refuse(error);
+    if (c.options.birth > c.options.display)
+        return Refuse(QStringLiteral("the birth date %1 is after the display date %2")
+                          .arg(parser.value(birth), parser.value(date)));
+    if (!ReadKinds(parser.value(cycles), c.options.kinds, error)) return Refuse(error);
+
+    bool ok = false;
+    c.options.devicePixelRatio = parser.value(scale).toDouble(&ok);
+    if (!ok || !(c.options.devicePixelRatio >= 1 && c.options.devicePixelRatio <= MaxScale))
+        return Refuse(QStringLiteral("--scale %1: a number from 1 to %2")
+                          .arg(parser.value(scale))
+                          .arg(MaxScale));
+
+    c.options.centre = parser.isSet(centre);
+    c.output = parser.value(output);
+    if (c.output.isEmpty()) return Refuse(QStringLiteral("--output: the file name is empty"));
+    c.action = ChartCommand::Action::Render;
+    return c;
+}
+
+} // namespace chart

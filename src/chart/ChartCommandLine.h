@@ -1,0 +1,23 @@
+#pragma once
+
+#include "chart/ChartExport.h"
+
+#include <QString>
+#include <QStringList>
+
+// The arguments of ondulix-chart:
+//   --birth YYYY-MM-DD --date YYYY-MM-DD [--center] [--cycles 1,2,3,5] [--scale 2] -o FILE
+namespace chart {
+
+struct ChartCommand {
+    enum class Action { Render, Help, Refuse };
+    Action action = Action::Refuse;
+    ChartOptions options;
+    QString output;
+    QString message; // Help: the usage text; Refuse: a one-line reason
+};
+
+// `arguments` includes the program name first, as QCoreApplication::arguments() does.
+ChartCommand ParseChartCommand(const QStringList& arguments);
+
+} // namespace chart

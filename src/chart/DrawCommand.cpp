@@ -1,0 +1,52 @@
+#include "chart/DrawCommand.h"
+
+#include "chart/ChartCurves.h"
+#include "chart/ChartFrame.h"
+#include "plot/modMathUtil.h"
+#include "plot/modPlotUtil.h"
+#include "util/Calendar.h"
+
+namespace chart {
+
+void InitChartPlot(Surface& surface) {
+    using W = PlotWindowSetup;
+    modPlotUtil::PlotInit(surface, W::X1, W::Y1, W::X2, W::Y2, W::DevWidth, W::DevHeight,
+                          W::DevLeft, W::DevTop, W::FontName(), W::FontSize);
+}
+
+std::optional<ChartSpan> ChooseChartSpan(QDate birth, QDate display, bool centreTicked) {
+    ChartSpan span;
+    span.days = cal::DiffDays(birth, display);
+    if (span.days < 0) return std::nullopt;
+
+    span.centred = centreTicked && span.days > 0;
+    if (span.centred) {
+        span.slider = 30;
+        const double shift = modMathUtil::MinDbl(span.days, 30);
+        span.start = cal::AddDays(display, -static_cast<std::int32_t>(shift));
+        span.marker = display;
+    } else {
+        span.slider = 0;
+        span.start = display;
+        span.marker = span.start;
+    }
+    span.hours = cal::DiffHours(birth, span.start);
+    return span;
+}
+
+void DrawChart(Surface& surface, const CycleTables& tables, const ChartSpan& span,
+               const KindSet& ticked) {
+    DrawDayGrid(surface, span.start, span.marker);
+    DrawChartLabels(surface, span.start);
+    for (std::int32_t kind = FirstKind; kind <= LastKind; ++kind) {
+        if (!ticked[kind]) continue;
+        if (kind > LastPrimaryKind) {
+            const Components c = CombinedComponents(kind);
+            DrawCombinedCurve(surface, tables, kind, span.hours, c.p, c.q);
+        } else {
+            DrawCycleCurve(surface, tables, kind, span.hours);
+        }
+    }
+}
+
+} // namespace chart

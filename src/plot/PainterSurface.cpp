@@ -1,0 +1,114 @@
+#include "plot/PainterSurface.h"
+
+#include "plot/FontFaces.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <cmath>
+
+namespace {
+
+constexpr double TwipsPerLogicalPixel = 15.0;
+constexpr double TwipsPerPoint = 20.0;
+
+} // namespace
+
+PainterSurface::Geometry PainterSurface::TwipRaster(const QRectF& areaTwips,
+                                                    double devicePixelRatio) {
+    return Geometry{areaTwips, areaTwips.topLeft(), devicePixelRatio / TwipsPerLogicalPixel,
+                    Mode::Raster};
+}
+
+PainterSurface::Geometry PainterSurface::Identity(const QRectF& area) {
+    return Geometry{area, QPointF(0, 0), 1.0, Mode::Vector};
+}
+
+PainterSurface::PainterSurface(QPainter& painter, const Geometry& geometry, Color background)
+    : m_painter(painter), m_geometry(geometry), m_background(background) {
+    const bool raster = m_geometry.mode == Mode::Raster;
+    m_painter.setRenderHint(QPainter::Antialiasing, !raster);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+QPointF PainterSurface::Map(double x, double y) const {
+    const double k = m_geometry.pixelsPerUnit;
+    const QPointF p((x - m_geometry.origin.x()) * k, (y - m_geometry.origin.y()) * k);
+    if (m_geometry.mode == Mode::Vector) return p;
+    return QPointF(std::floor(p.x() + 0.5), std::floor(p.y() + 0.5));
+}
+
+void PainterSurface::UsePen(Color color) {
+    if (m_penSet && color == m_penColor) return;
+    QPen pen(ToQColor(color));
+    pen.setCosmetic(true);
+    pen.setWidth(1);
+    pen.setCapStyle(Qt::SquareCap);
+    m_painter.setPen(pen);
+    m_penColor = color;
+    m_penSet = true;
+}
+
+void PainterSurface::Cls() {
+    const QPointF topLeft = Map(m_geometry.area.left(), m_geometry.area.top());
+    const QPointF bottomRight = Map(m_geometry.area.right(), m_geometry.area.bottom());
+    m_painter.fillRect(QRectF(topLeft, bottomRight), ToQColor(m_background));
+    m_current = QPointF(0, 0);
+}
+
+void PainterSurface::Line(int flags, double x1, double y1, double x2, double y2, Color color) {
+    const Color c = (flags & HasColor) ? color : m_foreColor;
+    const QPointF from = (flags & HasStart) ? Map(x1, y1) : Map(m_current.x(), m_current.y());
+    const QPointF to = Map(x2, y2);
+    const bool raster = m_geometry.mode == Mode::Raster;
+
+    if (flags & (Box | BoxFilled)) {
+        const QRectF r = QRectF(from, to).normalized();
+        if (flags & BoxFilled) {
+            // Filled and edged in the colour: in raster mode both corner pixels are covered.
+            const QRectF fill = raster ? r.adjusted(0, 0, 1, 1) : r;
+            m_painter.fillRect(fill, ToQColor(c));
+        } else {
+            UsePen(c);
+            m_painter.setBrush(Qt::NoBrush);
+            m_painter.drawRect(r);
+        }
+    } else {
+        UsePen(c);
+        m_painter.drawLine(from, to);
+    }
+    m_current = QPointF(x2, y2);
+}
+
+const PainterSurface::ResolvedFont& PainterSurface::CurrentFont() {
+    const QString key = QStringLiteral("%1|%2|%3%4")
+                            .arg(m_fontName)
+                            .arg(m_fontSize)
+                            .arg(m_fontBold ? 'b' : '-')
+                            .arg(m_fontItalic ? 'i' : '-');
+    auto it = m_fonts.find(key);
+    if (it != m_fonts.end()) return *it;
+
+    ResolvedFont resolved;
+    resolved.font.setFamilies({ResolveFontFace(m_fontName), QStringLiteral("Liberation Sans")});
+    // Points to painter units through twips; the point size accounts for the
+    // device's own resolution so the glyphs get exactly that height.
+    const double pixels = m_fontSize * TwipsPerPoint * m_geometry.pixelsPerUnit;
+    const int dpi = m_painter.device() ? m_painter.device()->logicalDpiY() : 96;
+    resolved.font.setPointSizeF(pixels * 72.0 / dpi);
+    resolved.font.setBold(m_fontBold);
+    resolved.font.setItalic(m_fontItalic);
+    resolved.font.setHintingPreference(QFont::PreferFullHinting);
+    resolved.ascent = QFontMetricsF(resolved.font, m_painter.device()).ascent();
+    return *m_fonts.insert(key, resolved);
+}
+
+void PainterSurface::Print(const QString& text) {
+    const ResolvedFont& f = CurrentFont();
+    m_painter.setFont(f.font);
+    UsePen(m_foreColor);
+    const QPointF topLeft = Map(m_current.x(), m_current.y());
+    double baseline = topLeft.y() + f.ascent;
+    if (m_geometry.mode == Mode::Raster) baseline = std::round(baseline);
+    m_painter.drawText(QPointF(topLeft.x(), baseline), text);
+}

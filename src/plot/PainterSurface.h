@@ -1,0 +1,81 @@
+#pragma once
+
+#include "plot/Surface.h"
+
+#include <QFont>
+#include <QHash>
+#include <QPen>
+#include <QPointF>
+#include <QRectF>
+
+class QPainter;
+
+// A Surface that paints with QPainter. Device units (twips) are mapped to the
+// painter's coordinates by a fixed factor after subtracting an origin.
+//
+// Raster mode is for images and screens: the painter works in device pixels
+// (paint on an image whose devicePixelRatio is 1; set the ratio afterwards),
+// every coordinate is rounded to a whole pixel and lines are one-pixel
+// cosmetic lines without antialiasing, so the chart is crisp at any ratio.
+// Vector mode (SVG) passes coordinates through unrounded.
+class PainterSurface final : public Surface {
+public:
+    enum class Mode { Raster, Vector };
+
+    struct Geometry {
+        QRectF area;                // the surface in device units (Cls fills it)
+        QPointF origin;             // device point drawn at painter (0, 0)
+        double pixelsPerUnit = 1.0; // painter units per device unit
+        Mode mode = Mode::Raster;
+    };
+
+    // Raster geometry for an area given in twips, at 15 twips per logical
+    // pixel and the given device pixel ratio; the area's corner is pixel (0, 0).
+    static Geometry TwipRaster(const QRectF& areaTwips, double devicePixelRatio);
+    // Vector geometry whose painter units are the device units themselves.
+    static Geometry Identity(const QRectF& area);
+
+    PainterSurface(QPainter& painter, const Geometry& geometry, Color background);
+
+    void Cls() override;
+    double CurrentX() const override { return m_current.x(); }
+    double CurrentY() const override { return m_current.y(); }
+    void SetCurrentX(double x) override { m_current.setX(x); }
+    void SetCurrentY(double y) override { m_current.setY(y); }
+    void Line(int flags, double x1, double y1, double x2, double y2, Color color) override;
+    void Print(const QString& text) override;
+
+    QString FontName() const override { return m_fontName; }
+    double FontSize() const override { return m_fontSize; }
+    bool FontBold() const override { return m_fontBold; }
+    bool FontItalic() const override { return m_fontItalic; }
+    Color ForeColor() const override { return m_foreColor; }
+    void SetFontName(const QString& name) override { m_fontName = name; }
+    void SetFontSize(double points) override { m_fontSize = points; }
+    void SetFontBold(bool bold) override { m_fontBold = bold; }
+    void SetFontItalic(bool italic) override { m_fontItalic = italic; }
+    void SetForeColor(Color color) override { m_foreColor = color; }
+
+private:
+    struct ResolvedFont {
+        QFont font;
+        double ascent = 0;
+    };
+
+    QPointF Map(double x, double y) const;
+    void UsePen(Color color);
+    const ResolvedFont& CurrentFont();
+
+    QPainter& m_painter;
+    Geometry m_geometry;
+    Color m_background;
+    QPointF m_current;
+    QString m_fontName = QStringLiteral("MS Sans Serif");
+    double m_fontSize = 8.25;
+    bool m_fontBold = false;
+    bool m_fontItalic = false;
+    Color m_foreColor = 0;
+    Color m_penColor = 0;
+    bool m_penSet = false;
+    QHash<QString, ResolvedFont> m_fonts;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <cstdint>
+
+// Calendar services on whole dates (midnight), built on QDate. Day serials count
+// from 30 December 1899 (serial 0); month names are English whatever the
+// system language, since the pickers, the settings file and the chart titles
+// all use the English names.
+namespace cal {
+
+inline QDate SerialEpoch() {
+    return QDate(1899, 12, 30);
+}
+
+std::int32_t DateSerial(QDate date);
+QDate DateFromSerial(std::int32_t serial);
+
+QDate AddDays(QDate date, std::int32_t days);
+// Whole days from `from` to `to` (negative when `to` is earlier).
+std::int32_t DiffDays(QDate from, QDate to);
+// Hours from midnight of `from` to midnight of `to`: always 24 times the days.
+double DiffHours(QDate from, QDate to);
+// Day of week counted from Sunday (1) to Saturday (7).
+int Weekday(QDate date);
+
+// Full English month name of month 1..12 ("January").
+QString MonthName(int month);
+
+// "mmmm yyyy": "January 2000".
+QString FormatMonthYear(QDate date);
+// "mmm d, yyyy": "Jan 7, 1960".
+QString FormatShortDate(QDate date);
+// "d": day of month without leading zero.
+QString FormatDay(QDate date);
+
+// Reads exactly the two date texts the program uses, "January 7, 1960" and
+// "1-Jan-1960" (month names in any letter case). Anything else, and any day
+// that does not exist, throws TypeMismatchError rather than guessing.
+QDate ParseDateText(const QString& text);
+
+} // namespace cal
