@@ -30,6 +30,7 @@ bool WriteSvg(const ChartOptions& options, QSaveFile& file) {
     QPainter painter(&svg);
     PainterSurface surface(painter, PainterSurface::Identity(ChartArea), WindowBackColor);
     DrawWholeChart(surface, options);
+    surface.Flush();
     return painter.end();
 }
 

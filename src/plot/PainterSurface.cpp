@@ -12,6 +12,13 @@ namespace {
 constexpr double TwipsPerLogicalPixel = 15.0;
 constexpr double TwipsPerPoint = 20.0;
 
+// floor(v + 0.5) without a call to floor: this runs for every line end.
+double RoundHalfUp(double v) {
+    const double r = v + 0.5;
+    const auto i = static_cast<long long>(r);
+    return static_cast<double>(static_cast<double>(i) > r ? i - 1 : i);
+}
+
 } // namespace
 
 PainterSurface::Geometry PainterSurface::TwipRaster(const QRectF& areaTwips,
@@ -31,11 +38,44 @@ PainterSurface::PainterSurface(QPainter& painter, const Geometry& geometry, Colo
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
 }
 
+PainterSurface::~PainterSurface() {
+    Flush();
+}
+
+void PainterSurface::EndRun() {
+    if (m_pendingRun.size() == 2) {
+        m_pendingLines.append(QLineF(m_pendingRun[0], m_pendingRun[1]));
+    } else if (m_pendingRun.size() > 2) {
+        UsePen(m_pendingColor);
+        m_painter.drawPolyline(m_pendingRun);
+    }
+    m_pendingRun.clear();
+}
+
+void PainterSurface::Flush() {
+    EndRun();
+    if (m_pendingLines.isEmpty()) return;
+    UsePen(m_pendingColor);
+    m_painter.drawLines(m_pendingLines);
+    m_pendingLines.clear();
+}
+
+void PainterSurface::AddSegment(QPointF from, QPointF to, Color color) {
+    if (color != m_pendingColor) Flush();
+    m_pendingColor = color;
+    if (!m_pendingRun.isEmpty() && m_pendingRun.constLast() == from) {
+        m_pendingRun.append(to);
+        return;
+    }
+    EndRun();
+    m_pendingRun << from << to;
+}
+
 QPointF PainterSurface::Map(double x, double y) const {
     const double k = m_geometry.pixelsPerUnit;
     const QPointF p((x - m_geometry.origin.x()) * k, (y - m_geometry.origin.y()) * k);
     if (m_geometry.mode == Mode::Vector) return p;
-    return QPointF(std::floor(p.x() + 0.5), std::floor(p.y() + 0.5));
+    return QPointF(RoundHalfUp(p.x()), RoundHalfUp(p.y()));
 }
 
 void PainterSurface::UsePen(Color color) {
@@ -50,6 +90,8 @@ void PainterSurface::UsePen(Color color) {
 }
 
 void PainterSurface::Cls() {
+    m_pendingRun.clear(); // about to be painted over
+    m_pendingLines.clear();
     const QPointF topLeft = Map(m_geometry.area.left(), m_geometry.area.top());
     const QPointF bottomRight = Map(m_geometry.area.right(), m_geometry.area.bottom());
     m_painter.fillRect(QRectF(topLeft, bottomRight), ToQColor(m_background));
@@ -63,6 +105,7 @@ void PainterSurface::Line(int flags, double x1, double y1, double x2, double y2,
     const bool raster = m_geometry.mode == Mode::Raster;
 
     if (flags & (Box | BoxFilled)) {
+        Flush();
         const QRectF r = QRectF(from, to).normalized();
         if (flags & BoxFilled) {
             // Filled and edged in the colour: in raster mode both corner pixels are covered.
@@ -74,22 +117,18 @@ void PainterSurface::Line(int flags, double x1, double y1, double x2, double y2,
             m_painter.drawRect(r);
         }
     } else {
-        UsePen(c);
-        m_painter.drawLine(from, to);
+        AddSegment(from, to, c);
     }
     m_current = QPointF(x2, y2);
 }
 
 const PainterSurface::ResolvedFont& PainterSurface::CurrentFont() {
-    const QString key = QStringLiteral("%1|%2|%3%4")
-                            .arg(m_fontName)
-                            .arg(m_fontSize)
-                            .arg(m_fontBold ? 'b' : '-')
-                            .arg(m_fontItalic ? 'i' : '-');
-    auto it = m_fonts.find(key);
-    if (it != m_fonts.end()) return *it;
+    const FontKey key{m_fontName, m_fontSize, m_fontBold, m_fontItalic};
+    for (const ResolvedFont& f : m_fonts)
+        if (f.key == key) return f;
 
     ResolvedFont resolved;
+    resolved.key = key;
     resolved.font.setFamilies({ResolveFontFace(m_fontName), QStringLiteral("Liberation Sans")});
     // Points to painter units through twips; the point size accounts for the
     // device's own resolution so the glyphs get exactly that height.
@@ -100,12 +139,18 @@ const PainterSurface::ResolvedFont& PainterSurface::CurrentFont() {
     resolved.font.setItalic(m_fontItalic);
     resolved.font.setHintingPreference(QFont::PreferFullHinting);
     resolved.ascent = QFontMetricsF(resolved.font, m_painter.device()).ascent();
-    return *m_fonts.insert(key, resolved);
+    m_fonts.push_back(resolved);
+    m_painterFont = nullptr; // the vector may have moved
+    return m_fonts.back();
 }
 
 void PainterSurface::Print(const QString& text) {
+    Flush();
     const ResolvedFont& f = CurrentFont();
-    m_painter.setFont(f.font);
+    if (&f != m_painterFont) {
+        m_painter.setFont(f.font);
+        m_painterFont = &f;
+    }
     UsePen(m_foreColor);
     const QPointF topLeft = Map(m_current.x(), m_current.y());
     double baseline = topLeft.y() + f.ascent;

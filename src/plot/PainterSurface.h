@@ -3,10 +3,12 @@
 #include "plot/Surface.h"
 
 #include <QFont>
-#include <QHash>
+#include <QList>
 #include <QPen>
 #include <QPointF>
+#include <QPolygonF>
 #include <QRectF>
+#include <vector>
 
 class QPainter;
 
@@ -36,6 +38,14 @@ public:
     static Geometry Identity(const QRectF& area);
 
     PainterSurface(QPainter& painter, const Geometry& geometry, Color background);
+    ~PainterSurface() override;
+    PainterSurface(const PainterSurface&) = delete;
+    PainterSurface& operator=(const PainterSurface&) = delete;
+
+    // Lines of one colour are batched into a single QPainter call; this paints
+    // any that are still pending. The destructor and every other drawing
+    // operation do it too, so the painting order is always the call order.
+    void Flush();
 
     void Cls() override;
     double CurrentX() const override { return m_current.x(); }
@@ -57,12 +67,22 @@ public:
     void SetForeColor(Color color) override { m_foreColor = color; }
 
 private:
+    struct FontKey {
+        QString name;
+        double size = 0;
+        bool bold = false;
+        bool italic = false;
+        friend bool operator==(const FontKey&, const FontKey&) = default;
+    };
     struct ResolvedFont {
+        FontKey key;
         QFont font;
         double ascent = 0;
     };
 
     QPointF Map(double x, double y) const;
+    void AddSegment(QPointF from, QPointF to, Color color);
+    void EndRun();
     void UsePen(Color color);
     const ResolvedFont& CurrentFont();
 
@@ -77,5 +97,11 @@ private:
     Color m_foreColor = 0;
     Color m_penColor = 0;
     bool m_penSet = false;
-    QHash<QString, ResolvedFont> m_fonts;
+    // Pending lines, all in m_pendingColor: connected segments as one
+    // polyline, the others (dashes) as separate lines.
+    QPolygonF m_pendingRun;
+    QList<QLineF> m_pendingLines;
+    Color m_pendingColor = 0;
+    std::vector<ResolvedFont> m_fonts;           // the few faces a chart uses
+    const ResolvedFont* m_painterFont = nullptr; // last font given to the painter
 };
