@@ -10,9 +10,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPolygonF>
-
 #include <benchmark/benchmark.h>
-
 #include <cmath>
 
 namespace {
@@ -22,7 +20,8 @@ chart::ChartOptions AllCurves() {
     o.birth = QDate(1960, 1, 1);
     o.display = QDate(2000, 1, 1);
     o.centre = true;
-    for (int k = 1; k <= 7; ++k) o.kinds[k] = true;
+    for (int k = 1; k <= 7; ++k)
+        o.kinds[k] = true;
     return o;
 }
 
@@ -66,8 +65,13 @@ void BM_FloorQPainter(benchmark::State& state) {
     font.setPointSizeF(7 * 20 * k * 72 / 96);
     const double rates[4] = {360.0 / 552, 360.0 / 672, 360.0 / 792, 360.0 / 912};
     const int parts[7][2] = {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {0, 1}, {1, 2}, {0, 2}};
-    const QColor colors[7] = {Qt::red, Qt::blue, Qt::magenta, QColor(0, 180, 0),
-                              QColor(200, 200, 0), QColor(0, 170, 180), QColor(100, 100, 40)};
+    const QColor colors[7] = {Qt::red,
+                              Qt::blue,
+                              Qt::magenta,
+                              QColor(0, 180, 0),
+                              QColor(200, 200, 0),
+                              QColor(0, 170, 180),
+                              QColor(100, 100, 40)};
     const double hours = 349920;
     QPen pen;
     pen.setCosmetic(true);

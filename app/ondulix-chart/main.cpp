@@ -1,15 +1,15 @@
 #include "chart/ChartCommandLine.h"
 
 #include <QGuiApplication>
+#include <QStringList>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
-    // Rendering needs fonts, not a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QGuiApplication::setApplicationName(QStringLiteral("ondulix-chart"));
-
-    const chart::ChartCommand command = chart::ParseChartCommand(QGuiApplication::arguments());
+    // Arguments are read before Qt starts, so a refusal is the only line printed.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const chart::ChartCommand command = chart::ParseChartCommand(arguments);
     switch (command.action) {
     case chart::ChartCommand::Action::Help:
         std::fputs(qPrintable(command.message), stdout);
@@ -20,6 +20,10 @@ int main(int argc, char* argv[]) {
     case chart::ChartCommand::Action::Render:
         break;
     }
+
+    // Rendering needs fonts, not a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     const QString error = chart::WriteChartFile(command.options, command.output);
     if (!error.isEmpty()) {
         std::fprintf(stderr, "ondulix-chart: %s\n", qPrintable(error));

@@ -81,7 +81,9 @@ ChartCommand ParseChartCommand(const QStringList& arguments) {
     if (parser.isSet(help)) {
         ChartCommand c;
         c.action = ChartCommand::Action::Help;
-        c.message = parser.helpText();
+        // Parsed before any QCoreApplication exists, Qt cannot name the program itself.
+        c.message = parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                              QStringLiteral("ondulix-chart"));
         return c;
     }
     if (!parser.positionalArguments().isEmpty())
