@@ -1,7 +1,6 @@
 #include "chart/ChartCommandLine.h"
 
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -10,141 +9,118 @@
 using namespace chart;
 using Action = ChartCommand::Action;
 
+namespace {
+
+const QStringList Dates{"--birth", "1960-01-01", "--date", "2000-01-01"};
+
+// Runs the real binary; returns its exit code, with standard error in `err`.
+int Run(const QStringList& args, QString* err = nullptr, QByteArray* out = nullptr) {
+    QProcess p;
+    p.start(qEnvironmentVariable("ONDULIX_CHART_BIN"), args);
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return -1;
+    if (err) *err = QString::fromUtf8(p.readAllStandardError()).trimmed();
+    if (out) *out = p.readAllStandardOutput();
+    return p.exitCode();
+}
+
+} // namespace
+
 class TestChartCli : public QObject {
     Q_OBJECT
 private slots:
-    void accepts_data();
-    void accepts();
-    void refuses_data();
-    void refuses();
-    void binaryWritesPngAndSvg();
-    void binaryRefusesWithOneLineAndNoFile_data();
-    void binaryRefusesWithOneLineAndNoFile();
-
-private:
-    static QProcess* Run(const QStringList& args);
-};
-
-void TestChartCli::accepts_data() {
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<bool>("centre");
-    QTest::addColumn<QString>("kinds");
-    QTest::addColumn<double>("scale");
-    QTest::newRow("defaults") << QStringList{"--birth",    "1960-01-01", "--date",
-                                             "2000-01-01", "-o",         "c.png"}
-                              << false << "123" << 1.0;
-    QTest::newRow("everything") << QStringList{"--birth",  "1960-01-01", "--date",  "2000-01-01",
-                                               "--center", "--cycles",   "1,2,3,5", "--scale",
-                                               "2",        "-o",         "c.svg"}
-                                << true << "1235" << 2.0;
-    QTest::newRow("same day") << QStringList{"--birth",  "1901-01-01", "--date",   "1901-01-01",
-                                             "--cycles", "7",          "--output", "c.png"}
-                              << false << "7" << 1.0;
-    QTest::newRow("no curves") << QStringList{"--birth",  "2040-12-31", "--date", "2040-12-31",
-                                              "--cycles", "",           "-o",     "c.png"}
-                               << false << "" << 1.0;
-}
-
-void TestChartCli::accepts() {
-    QFETCH(QStringList, args);
-    QFETCH(bool, centre);
-    QFETCH(QString, kinds);
-    QFETCH(double, scale);
-    const ChartCommand c = ParseChartCommand(QStringList{"ondulix-chart"} + args);
-    QVERIFY2(c.action == Action::Render, qPrintable(c.message));
-    QCOMPARE(c.options.centre, centre);
-    QString ticked;
-    for (int k = 1; k <= 7; ++k)
-        if (c.options.kinds[k]) ticked += QString::number(k);
-    QCOMPARE(ticked, kinds);
-    QCOMPARE(c.options.devicePixelRatio, scale);
-}
-
-void TestChartCli::refuses_data() {
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QString>("message");
-    const QStringList dates{"--birth", "1960-01-01", "--date", "2000-01-01"};
-    QTest::newRow("impossible date")
-        << QStringList{"--birth", "1999-02-29", "--date", "2000-01-01", "-o", "c.png"}
-        << "not a date";
-    QTest::newRow("not ISO") << QStringList{"--birth",    "1-Jan-1960", "--date",
-                                            "2000-01-01", "-o",         "c.png"}
-                             << "not a date";
-    QTest::newRow("year before 1901")
-        << QStringList{"--birth", "1900-12-31", "--date", "2000-01-01", "-o", "c.png"}
-        << "1901 to 2040";
-    QTest::newRow("year after 2040")
-        << QStringList{"--birth", "1960-01-01", "--date", "2041-01-01", "-o", "c.png"}
-        << "1901 to 2040";
-    QTest::newRow("born after") << QStringList{"--birth",    "2000-01-02", "--date",
-                                               "2000-01-01", "-o",         "c.png"}
-                                << "after the display date";
-    QTest::newRow("unknown kind") << dates + QStringList{"--cycles", "1,8", "-o", "c.png"}
-                                  << "from 1 to 7";
-    QTest::newRow("kind not a number")
-        << dates + QStringList{"--cycles", "Fisik", "-o", "c.png"} << "from 1 to 7";
-    QTest::newRow("bad scale") << dates + QStringList{"--scale", "0.5", "-o", "c.png"} << "--scale";
-    QTest::newRow("scale not a number")
-        << dates + QStringList{"--scale", "x", "-o", "c.png"} << "--scale";
-    QTest::newRow("missing output") << dates << "missing --output";
-    QTest::newRow("missing birth")
-        << QStringList{"--date", "2000-01-01", "-o", "c.png"} << "missing --birth";
-    QTest::newRow("unknown option")
-        << dates + QStringList{"--colour", "-o", "c.png"} << "Unknown option";
-    QTest::newRow("stray argument")
-        << dates + QStringList{"-o", "c.png", "extra"} << "unexpected argument";
-}
-
-void TestChartCli::refuses() {
-    QFETCH(QStringList, args);
-    QFETCH(QString, message);
-    const ChartCommand c = ParseChartCommand(QStringList{"ondulix-chart"} + args);
-    QCOMPARE(c.action, Action::Refuse);
-    QVERIFY2(c.message.contains(message), qPrintable(c.message));
-}
-
-QProcess* TestChartCli::Run(const QStringList& args) {
-    auto* p = new QProcess;
-    p->start(qEnvironmentVariable("ONDULIX_CHART_BIN"), args);
-    p->waitForFinished(60000);
-    return p;
-}
-
-void TestChartCli::binaryWritesPngAndSvg() {
-    QTemporaryDir dir;
-    for (const QString name : {"chart.png", "chart.svg"}) {
-        const QString path = dir.filePath(name);
-        std::unique_ptr<QProcess> p(
-            Run({"--birth", "1960-01-01", "--date", "2000-01-01", "--center", "-o", path}));
-        QCOMPARE(p->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(p->exitCode(), 0);
-        QVERIFY(QFile::exists(path));
+    void accepts_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("kinds");
+        QTest::newRow("defaults") << Dates + QStringList{"-o", "c.png"} << "123";
+        QTest::newRow("everything")
+            << Dates + QStringList{"--center", "--cycles", "1,2,3,5", "--scale", "2", "-o", "c.svg"}
+            << "1235";
+        QTest::newRow("year range ends")
+            << QStringList{"--birth",  "1901-01-01", "--date",   "2040-12-31",
+                           "--cycles", "7",          "--output", "c.png"}
+            << "7";
     }
-    QCOMPARE(QImage(dir.filePath("chart.png")).size(), QSize(616, 307));
-    std::unique_ptr<QProcess> help(Run({"--help"}));
-    QCOMPARE(help->exitCode(), 0);
-    QVERIFY(help->readAllStandardOutput().contains("--birth"));
-}
+    void accepts() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, kinds);
+        const ChartCommand c = ParseChartCommand(QStringList{"ondulix-chart"} + args);
+        QVERIFY2(c.action == Action::Render, qPrintable(c.message));
+        QString ticked;
+        for (int k = 1; k <= 7; ++k)
+            if (c.options.kinds[k]) ticked += QString::number(k);
+        QCOMPARE(ticked, kinds);
+        QCOMPARE(c.options.centre, args.contains("--center"));
+        QCOMPARE(c.options.devicePixelRatio, args.contains("--scale") ? 2.0 : 1.0);
+    }
 
-void TestChartCli::binaryRefusesWithOneLineAndNoFile_data() {
-    QTest::addColumn<QStringList>("args");
-    QTest::newRow("impossible date")
-        << QStringList{"--birth", "2001-02-29", "--date", "2002-01-01"};
-    QTest::newRow("unwritable path") << QStringList{
-        "--birth", "1960-01-01", "--date", "2002-01-01", "-o", "/proc/ondulix/chart.png"};
-}
+    void refuses_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        const QStringList out{"-o", "c.png"};
+        QTest::newRow("impossible date")
+            << QStringList{"--birth", "1999-02-29", "--date", "2000-01-01"} + out << "not a date";
+        QTest::newRow("not ISO") << QStringList{"--birth", "1-Jan-1960", "--date", "2000-01-01"} +
+                                        out
+                                 << "not a date";
+        QTest::newRow("year before 1901")
+            << QStringList{"--birth", "1900-12-31", "--date", "2000-01-01"} + out << "1901 to 2040";
+        QTest::newRow("year after 2040")
+            << QStringList{"--birth", "1960-01-01", "--date", "2041-01-01"} + out << "1901 to 2040";
+        QTest::newRow("born after")
+            << QStringList{"--birth", "2000-01-02", "--date", "2000-01-01"} + out
+            << "after the display date";
+        QTest::newRow("unknown kind")
+            << Dates + QStringList{"--cycles", "1,8"} + out << "from 1 to 7";
+        QTest::newRow("kind by name")
+            << Dates + QStringList{"--cycles", "Fisik"} + out << "from 1 to 7";
+        QTest::newRow("scale too small")
+            << Dates + QStringList{"--scale", "0.5"} + out << "--scale";
+        QTest::newRow("missing output") << Dates << "missing --output";
+        QTest::newRow("missing birth")
+            << QStringList{"--date", "2000-01-01"} + out << "missing --birth";
+        QTest::newRow("unknown option")
+            << Dates + QStringList{"--colour"} + out << "Unknown option";
+        QTest::newRow("stray argument")
+            << Dates + out + QStringList{"extra"} << "unexpected argument";
+    }
+    void refuses() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        const ChartCommand c = ParseChartCommand(QStringList{"ondulix-chart"} + args);
+        QCOMPARE(c.action, Action::Refuse);
+        QVERIFY2(c.message.contains(message), qPrintable(c.message));
+    }
 
-void TestChartCli::binaryRefusesWithOneLineAndNoFile() {
-    QFETCH(QStringList, args);
-    QTemporaryDir dir;
-    if (!args.contains("-o")) args << "-o" << dir.filePath("chart.png");
-    std::unique_ptr<QProcess> p(Run(args));
-    QCOMPARE(p->exitStatus(), QProcess::NormalExit);
-    QVERIFY(p->exitCode() != 0);
-    const QString err = QString::fromUtf8(p->readAllStandardError()).trimmed();
-    QVERIFY2(err.startsWith("ondulix-chart: ") && !err.contains('\n'), qPrintable(err));
-    QVERIFY(QDir(dir.path()).isEmpty());
-}
+    void binaryWritesPngAndSvg() {
+        QTemporaryDir dir;
+        for (const char* name : {"chart.png", "chart.svg"})
+            QCOMPARE(Run(Dates + QStringList{"--center", "-o", dir.filePath(name)}), 0);
+        QCOMPARE(QImage(dir.filePath("chart.png")).size(), QSize(616, 307));
+        QVERIFY(QFile::exists(dir.filePath("chart.svg")));
+        QByteArray help;
+        QCOMPARE(Run({"--help"}, nullptr, &help), 0);
+        QVERIFY(help.contains("Usage: ondulix-chart") && help.contains("--birth"));
+    }
+
+    void binaryRefusesWithOneLineAndNoFile_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("impossible date")
+            << QStringList{"--birth", "2001-02-29", "--date", "2002-01-01"} << 2;
+        QTest::newRow("unwritable path")
+            << Dates + QStringList{"-o", "/proc/ondulix/chart.png"} << 1;
+    }
+    void binaryRefusesWithOneLineAndNoFile() {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QTemporaryDir dir;
+        if (!args.contains("-o")) args << "-o" << dir.filePath("chart.png");
+        QString err;
+        QCOMPARE(Run(args, &err), exitCode);
+        QVERIFY2(err.startsWith("ondulix-chart: ") && !err.contains('\n'), qPrintable(err));
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+};
 
 QTEST_GUILESS_MAIN(TestChartCli)
 #include "tst_chartcli.moc"

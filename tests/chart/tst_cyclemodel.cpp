@@ -8,116 +8,80 @@ using namespace chart;
 class TestCycleModel : public QObject {
     Q_OBJECT
 private slots:
-    void tables();
-    void primaryValues_data();
-    void primaryValues();
-    void combinedValues_data();
-    void combinedValues();
-    void combinedOfEqualAndOppositeComponents();
-    void valuesStayInRange();
-    void badKindsAreRefused();
-};
-
-void TestCycleModel::tables() {
-    const CycleTables t = MakeCycleTables();
-    QCOMPARE(t.CycleRate[1], 360.0 / 552);
-    QCOMPARE(t.CycleRate[4], 360.0 / 912);
-    QCOMPARE(t.CycleColor[1], RGB(255, 0, 0));
-    QCOMPARE(t.CycleColor[2], RGB(0, 0, 255));
-    QCOMPARE(t.CycleColor[3], RGB(255, 0, 255));
-    QCOMPARE(t.CycleColor[4], RGB(0, 180, 0));
-    QCOMPARE(t.CycleColor[5], RGB(200, 200, 0));
-    QCOMPARE(t.CycleColor[6], RGB(0, 170, 180));
-    QCOMPARE(t.CycleColor[7], RGB(100, 100, 40));
-    QCOMPARE(CombinedComponents(5).p, 1);
-    QCOMPARE(CombinedComponents(5).q, 2);
-    QCOMPARE(CombinedComponents(6).p, 2);
-    QCOMPARE(CombinedComponents(6).q, 3);
-    QCOMPARE(CombinedComponents(7).p, 1);
-    QCOMPARE(CombinedComponents(7).q, 3);
-    QCOMPARE(CycleCaption(1), QStringLiteral("Fisik"));
-    QCOMPARE(CycleCaption(7), QStringLiteral("Mastery"));
-}
-
-void TestCycleModel::primaryValues_data() {
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<double>("H");
-    QTest::addColumn<double>("t");
-    QTest::addColumn<int>("value");
-    // Born 1 January 1960, chart from 1 January 2000: 14610 days.
-    const double H = 350640;
-    QTest::newRow("Physical 2000") << 1 << H << 0.0 << 96;
-    QTest::newRow("Emotional 2000") << 2 << H << 0.0 << -96;
-    QTest::newRow("Intellectual 2000") << 3 << H << 0.0 << -97;
-    QTest::newRow("Intuitive 2000") << 4 << H << 0.0 << 16;
-    QTest::newRow("Physical 2000 +1 day") << 1 << H << 24.0 << 98;
-    QTest::newRow("Intuitive 2000 +1 day") << 4 << H << 24.0 << 0;
-    // Chart starting on the birth date.
-    QTest::newRow("birth") << 1 << 0.0 << 0.0 << 0;
-    QTest::newRow("first sample rises") << 1 << 0.0 << 3.0 << 3;
-    QTest::newRow("quarter of 23 days") << 1 << 0.0 << 138.0 << 98;
-    QTest::newRow("half of 23 days") << 1 << 0.0 << 276.0 << 0;
-    QTest::newRow("three quarters") << 1 << 0.0 << 414.0 << -98;
-    QTest::newRow("quarter of 38 days") << 4 << 0.0 << 228.0 << 98;
-    // A birth date a century back: the angle is used unreduced.
-    QTest::newRow("century, whole periods") << 1 << 23.0 * 24 * 1600 << 0.0 << 0;
-    QTest::newRow("century, quarter") << 1 << 23.0 * 24 * 1600 << 138.0 << 98;
-}
-
-void TestCycleModel::primaryValues() {
-    QFETCH(int, kind);
-    QFETCH(double, H);
-    QFETCH(double, t);
-    QFETCH(int, value);
-    QCOMPARE(PrimaryValue(MakeCycleTables(), kind, H, t), value);
-}
-
-void TestCycleModel::combinedValues_data() {
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<double>("H");
-    QTest::addColumn<int>("value");
-    QTest::newRow("Passion 2000") << 5 << 350640.0 << 0;
-    QTest::newRow("Wisdom 2000") << 6 << 350640.0 << -96;
-    QTest::newRow("Mastery 2000") << 7 << 350640.0 << -1;
-    QTest::newRow("Passion at birth") << 5 << 0.0 << 0;
-}
-
-void TestCycleModel::combinedValues() {
-    QFETCH(int, kind);
-    QFETCH(double, H);
-    QFETCH(int, value);
-    const Components c = CombinedComponents(kind);
-    QCOMPARE(CombinedValue(MakeCycleTables(), c.p, c.q, H, 0), value);
-}
-
-void TestCycleModel::combinedOfEqualAndOppositeComponents() {
-    const CycleTables t = MakeCycleTables();
-    // A kind combined with itself is the kind.
-    for (double h = 0; h <= 1440; h += 37)
-        QCOMPARE(CombinedValue(t, 2, 2, 1234.0, h), PrimaryValue(t, 2, 1234.0, h));
-    // At 3864 hours (161 days = 7 x 23) Physical is 0 and Emotional, at 5.75
-    // periods, is -98: the mean is half of Emotional.
-    QCOMPARE(PrimaryValue(t, 1, 0, 3864), 0);
-    QCOMPARE(CombinedValue(t, 1, 2, 0, 3864), PrimaryValue(t, 2, 0, 3864) / 2);
-}
-
-void TestCycleModel::valuesStayInRange() {
-    const CycleTables t = MakeCycleTables();
-    for (double h = 0; h < 24 * 38 * 2; h += 5) {
-        for (int k = 1; k <= 4; ++k)
-            QVERIFY(qAbs(PrimaryValue(t, k, 1e6, h)) <= 98);
-        QVERIFY(qAbs(CombinedValue(t, 1, 3, 1e6, h)) <= 98);
+    void primaryValues_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<double>("H");
+        QTest::addColumn<double>("t");
+        QTest::addColumn<int>("value");
+        // Born 1 January 1960, chart from 1 January 2000: 14610 days.
+        const double H = 350640;
+        QTest::newRow("Physical 2000") << 1 << H << 0.0 << 96;
+        QTest::newRow("Emotional 2000") << 2 << H << 0.0 << -96;
+        QTest::newRow("Intellectual 2000") << 3 << H << 0.0 << -97;
+        QTest::newRow("Intuitive 2000") << 4 << H << 0.0 << 16;
+        QTest::newRow("Physical 2000 +1 day") << 1 << H << 24.0 << 98;
+        QTest::newRow("Intuitive 2000 +1 day") << 4 << H << 24.0 << 0;
+        // Chart starting on the birth date.
+        QTest::newRow("birth") << 1 << 0.0 << 0.0 << 0;
+        QTest::newRow("first sample rises") << 1 << 0.0 << 3.0 << 3;
+        QTest::newRow("quarter of 23 days") << 1 << 0.0 << 138.0 << 98;
+        QTest::newRow("half of 23 days") << 1 << 0.0 << 276.0 << 0;
+        QTest::newRow("three quarters") << 1 << 0.0 << 414.0 << -98;
+        QTest::newRow("quarter of 38 days") << 4 << 0.0 << 228.0 << 98;
+        // A birth date a century back: the angle is used unreduced.
+        QTest::newRow("century, whole periods") << 1 << 23.0 * 24 * 1600 << 0.0 << 0;
+        QTest::newRow("century, quarter") << 1 << 23.0 * 24 * 1600 << 138.0 << 98;
     }
-}
+    void primaryValues() {
+        QFETCH(int, kind);
+        QFETCH(double, H);
+        QFETCH(double, t);
+        QFETCH(int, value);
+        QCOMPARE(PrimaryValue(MakeCycleTables(), kind, H, t), value);
+    }
 
-void TestCycleModel::badKindsAreRefused() {
-    const CycleTables t = MakeCycleTables();
-    QVERIFY_THROWS_EXCEPTION(SubscriptError, PrimaryValue(t, 5, 0, 0));
-    QVERIFY_THROWS_EXCEPTION(SubscriptError, PrimaryValue(t, 0, 0, 0));
-    QVERIFY_THROWS_EXCEPTION(SubscriptError, CombinedValue(t, 1, 7, 0, 0));
-    QVERIFY_THROWS_EXCEPTION(SubscriptError, t.CycleColor[8]);
-    QVERIFY_THROWS_EXCEPTION(SubscriptError, CombinedComponents(4));
-}
+    void combinedValues_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<double>("H");
+        QTest::addColumn<int>("value");
+        QTest::newRow("Passion 2000") << 5 << 350640.0 << 0;
+        QTest::newRow("Wisdom 2000") << 6 << 350640.0 << -96;
+        QTest::newRow("Mastery 2000") << 7 << 350640.0 << -1;
+        QTest::newRow("Passion at birth") << 5 << 0.0 << 0;
+    }
+    void combinedValues() {
+        QFETCH(int, kind);
+        QFETCH(double, H);
+        QFETCH(int, value);
+        const Components c = CombinedComponents(kind);
+        QCOMPARE(CombinedValue(MakeCycleTables(), c.p, c.q, H, 0), value);
+    }
+
+    void combinedIsTheMeanOfItsComponents() {
+        const CycleTables t = MakeCycleTables();
+        // Equal components give the component itself.
+        for (double h = 0; h <= 1440; h += 37)
+            QCOMPARE(CombinedValue(t, 2, 2, 1234.0, h), PrimaryValue(t, 2, 1234.0, h));
+        // At 3864 hours (7 Physical periods) Physical is 0 and Emotional, at
+        // 5.75 periods, is -98: the mean is half of Emotional.
+        QCOMPARE(PrimaryValue(t, 1, 0, 3864), 0);
+        QCOMPARE(CombinedValue(t, 1, 2, 0, 3864), -49);
+        for (double h = 0; h < 24 * 38 * 2; h += 5) {
+            for (int k = 1; k <= 4; ++k)
+                QVERIFY(qAbs(PrimaryValue(t, k, 1e6, h)) <= 98);
+            QVERIFY(qAbs(CombinedValue(t, 1, 3, 1e6, h)) <= 98);
+        }
+    }
+
+    void badKindsAreRefused() {
+        const CycleTables t = MakeCycleTables();
+        QVERIFY_THROWS_EXCEPTION(SubscriptError, PrimaryValue(t, 5, 0, 0));
+        QVERIFY_THROWS_EXCEPTION(SubscriptError, PrimaryValue(t, 0, 0, 0));
+        QVERIFY_THROWS_EXCEPTION(SubscriptError, CombinedValue(t, 1, 7, 0, 0));
+        QVERIFY_THROWS_EXCEPTION(SubscriptError, t.CycleColor[8]);
+        QVERIFY_THROWS_EXCEPTION(SubscriptError, CombinedComponents(4));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestCycleModel)
 #include "tst_cyclemodel.moc"
