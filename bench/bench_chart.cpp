@@ -108,8 +108,9 @@ void BM_FloorQPainter(benchmark::State& state) {
         for (int kind = 0; kind < 7; ++kind) {
             for (int i = 0; i <= 480; ++i) {
                 const double a = (hours + 3.0 * i) * 0.0174532925199389;
-                const double v = 49 * (std::sin(a * rates[parts[kind][0]]) +
-                                       std::sin(a * rates[parts[kind][1]]));
+                const double v = kind < 4 ? 98 * std::sin(a * rates[kind])
+                                          : 49 * (std::sin(a * rates[parts[kind][0]]) +
+                                                  std::sin(a * rates[parts[kind][1]]));
                 curve[i] = QPointF(left + 18 * i * k, axis - std::nearbyint(v) * 20 * k);
             }
             pen.setColor(colors[kind]);

@@ -12,11 +12,11 @@ namespace {
 constexpr double TwipsPerLogicalPixel = 15.0;
 constexpr double TwipsPerPoint = 20.0;
 
-// floor(v + 0.5) without a call to floor: this runs for every line end.
-double RoundHalfUp(double v) {
-    const double r = v + 0.5;
-    const auto i = static_cast<long long>(r);
-    return static_cast<double>(static_cast<double>(i) > r ? i - 1 : i);
+// Nearest whole pixel, ties to even, with two additions: this runs for every
+// line end, and a float-to-int round trip costs several times as much.
+double RoundToPixel(double v) {
+    constexpr double magic = 6755399441055744.0; // 2^52 + 2^51
+    return (v + magic) - magic;
 }
 
 } // namespace
@@ -75,7 +75,7 @@ QPointF PainterSurface::Map(double x, double y) const {
     const double k = m_geometry.pixelsPerUnit;
     const QPointF p((x - m_geometry.origin.x()) * k, (y - m_geometry.origin.y()) * k);
     if (m_geometry.mode == Mode::Vector) return p;
-    return QPointF(RoundHalfUp(p.x()), RoundHalfUp(p.y()));
+    return QPointF(RoundToPixel(p.x()), RoundToPixel(p.y()));
 }
 
 void PainterSurface::UsePen(Color color) {
@@ -96,11 +96,14 @@ void PainterSurface::Cls() {
     const QPointF bottomRight = Map(m_geometry.area.right(), m_geometry.area.bottom());
     m_painter.fillRect(QRectF(topLeft, bottomRight), ToQColor(m_background));
     m_current = QPointF(0, 0);
+    m_currentMapped.reset();
 }
 
 void PainterSurface::Line(int flags, double x1, double y1, double x2, double y2, Color color) {
     const Color c = (flags & HasColor) ? color : m_foreColor;
-    const QPointF from = (flags & HasStart) ? Map(x1, y1) : Map(m_current.x(), m_current.y());
+    const QPointF from = (flags & HasStart) ? Map(x1, y1)
+                         : m_currentMapped  ? *m_currentMapped
+                                            : Map(m_current.x(), m_current.y());
     const QPointF to = Map(x2, y2);
     const bool raster = m_geometry.mode == Mode::Raster;
 
@@ -120,6 +123,7 @@ void PainterSurface::Line(int flags, double x1, double y1, double x2, double y2,
         AddSegment(from, to, c);
     }
     m_current = QPointF(x2, y2);
+    m_currentMapped = to;
 }
 
 const PainterSurface::ResolvedFont& PainterSurface::CurrentFont() {

@@ -8,6 +8,7 @@
 #include <QPointF>
 #include <QPolygonF>
 #include <QRectF>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -50,8 +51,14 @@ public:
     void Cls() override;
     double CurrentX() const override { return m_current.x(); }
     double CurrentY() const override { return m_current.y(); }
-    void SetCurrentX(double x) override { m_current.setX(x); }
-    void SetCurrentY(double y) override { m_current.setY(y); }
+    void SetCurrentX(double x) override {
+        m_current.setX(x);
+        m_currentMapped.reset();
+    }
+    void SetCurrentY(double y) override {
+        m_current.setY(y);
+        m_currentMapped.reset();
+    }
     void Line(int flags, double x1, double y1, double x2, double y2, Color color) override;
     void Print(const QString& text) override;
 
@@ -90,6 +97,7 @@ private:
     Geometry m_geometry;
     Color m_background;
     QPointF m_current;
+    std::optional<QPointF> m_currentMapped; // Map(m_current), kept while a polyline runs on
     QString m_fontName = QStringLiteral("MS Sans Serif");
     double m_fontSize = 8.25;
     bool m_fontBold = false;
