@@ -11,6 +11,7 @@ namespace {
 
 constexpr double TwipsPerLogicalPixel = 15.0;
 constexpr double TwipsPerPoint = 20.0;
+constexpr std::size_t MaxCachedFonts = 16;
 
 // Nearest whole pixel, ties to even, with two additions: this runs for every
 // line end, and a float-to-int round trip costs several times as much.
@@ -131,6 +132,7 @@ const PainterSurface::ResolvedFont& PainterSurface::CurrentFont() {
     for (const ResolvedFont& f : m_fonts)
         if (f.key == key) return f;
 
+    if (m_fonts.size() >= MaxCachedFonts) m_fonts.clear();
     ResolvedFont resolved;
     resolved.key = key;
     resolved.font.setFamilies({ResolveFontFace(m_fontName), QStringLiteral("Liberation Sans")});

@@ -21,6 +21,9 @@ class QPainter;
 // every coordinate is rounded to a whole pixel and lines are one-pixel
 // cosmetic lines without antialiasing, so the chart is crisp at any ratio.
 // Vector mode (SVG) passes coordinates through unrounded.
+//
+// While it lives, the surface owns the painter's pen and font: it sets them
+// only when they change, so nothing else may paint with that painter meanwhile.
 class PainterSurface final : public Surface {
 public:
     enum class Mode { Raster, Vector };
