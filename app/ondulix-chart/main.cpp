@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
+#include <exception>
 
 int main(int argc, char* argv[]) {
     // Arguments are read before Qt starts, so a refusal is the only line printed.
@@ -24,7 +25,12 @@ int main(int argc, char* argv[]) {
     // Rendering needs fonts, not a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QString error = chart::WriteChartFile(command.options, command.output);
+    QString error;
+    try {
+        error = chart::WriteChartFile(command.options, command.output);
+    } catch (const std::exception& e) { // a fault of the drawing itself; the file is not written
+        error = QString::fromUtf8(e.what());
+    }
     if (!error.isEmpty()) {
         std::fprintf(stderr, "ondulix-chart: %s\n", qPrintable(error));
         return 1;
