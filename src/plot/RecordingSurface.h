@@ -5,8 +5,7 @@
 #include <QString>
 #include <vector>
 
-// A Surface that draws nothing and records every call with its exact
-// arguments, reads included, for tests of the drawing code.
+// One call made on a RecordingSurface, with its exact arguments.
 struct SurfaceCall {
     enum class Op {
         Cls,
@@ -42,6 +41,8 @@ struct SurfaceCall {
     QString ToString() const;
 };
 
+// A Surface that draws nothing and records every call with its exact
+// arguments, reads included, for tests of the drawing code.
 class RecordingSurface final : public Surface {
 public:
     void Cls() override;
