@@ -4,7 +4,7 @@
 #include "plot/Surface.h"
 
 #include <QDate>
-#include <QRect>
+#include <QString>
 #include <cstdint>
 #include <optional>
 

@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPen>
 #include <cmath>
 
 namespace {

@@ -4,7 +4,6 @@
 
 #include <QFont>
 #include <QList>
-#include <QPen>
 #include <QPointF>
 #include <QPolygonF>
 #include <QRectF>
