@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <cstdint>
+
+// The moon viewer's arithmetic: a linear count of days from a fixed new moon,
+// scaled to one of 24 pictures. Not astronomy; the same day always gives the
+// same picture.
+namespace moon {
+
+inline constexpr std::int32_t PictureCount = 24;
+inline constexpr double PicturesPerDay = 0.8127749; // 24 pictures per 29.5285 days
+inline constexpr std::int32_t CentringOffset = 30;  // slider days before the display date
+inline constexpr std::int32_t SliderMax = 60;
+
+// 2 January 1900, the day picture 1 (new moon) starts.
+inline QDate Epoch() {
+    return QDate(1900, 1, 2);
+}
+
+// Picture 1..24 for the day `k` days after the epoch.
+std::int32_t PictureIndex(std::int32_t k);
+
+struct MoonView {
+    QDate shown;     // the day pictured
+    QString caption; // "Feb 6, 2004"
+    std::int32_t picture = 1;
+};
+
+// The day at slider `position` of a chart whose display date is `base`:
+// position 0 is the display date itself, or 30 days before it when centring
+// is ticked.
+MoonView ComputeMoonView(QDate base, std::int32_t position, bool centreTicked);
+
+} // namespace moon

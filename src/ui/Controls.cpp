@@ -1,0 +1,49 @@
+#include "ui/Controls.h"
+
+#include <QSignalBlocker>
+#include <algorithm>
+
+ComboPicker::ComboPicker(QWidget* parent) : QComboBox(parent) {
+    connect(this, &QComboBox::activated, this, [this] {
+        if (Click) Click();
+    });
+}
+
+void ComboPicker::SetListIndex(int index) {
+    {
+        const QSignalBlocker quiet(this);
+        setCurrentIndex(index);
+    }
+    if (Click) Click();
+}
+
+void ComboPicker::Clear() {
+    const QSignalBlocker quiet(this);
+    clear();
+}
+
+void ComboPicker::AddItem(const QString& text) {
+    const QSignalBlocker quiet(this);
+    const bool noneSelected = currentIndex() < 0;
+    addItem(text);
+    // QComboBox selects the first entry added to an empty list; a list
+    // filled by code has no selection until code or the user makes one.
+    if (noneSelected) setCurrentIndex(-1);
+}
+
+NameBox::NameBox(QWidget* parent, int maxLength) : QLineEdit(parent), m_maxLength(maxLength) {
+    setMaxLength(maxLength > 0 ? maxLength : 32767);
+}
+
+void NameBox::SetSelStart(int start) {
+    setCursorPosition(std::clamp(start, 0, static_cast<int>(text().size())));
+}
+
+void NameBox::SetSelLength(int length) {
+    const int start = cursorPosition();
+    const int end = std::min(start + std::max(length, 0), static_cast<int>(text().size()));
+    if (end > start)
+        setSelection(start, end - start);
+    else
+        deselect();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "util/modListUtil.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <functional>
+
+// Qt controls with the event behaviour the window's handlers rely on: a
+// change made by code raises the control's handler at once, nested inside
+// the code that made it, exactly as a user's change does.
+
+// A drop-down list. `Click` runs for every selection, the user's or code's
+// (through SetListIndex); filling and emptying the list raise nothing.
+class ComboPicker final : public QComboBox, public ListControl {
+public:
+    explicit ComboPicker(QWidget* parent);
+
+    std::function<void()> Click;
+
+    bool Enabled() const override { return isEnabled(); }
+    int ListCount() const override { return count(); }
+    QString List(int index) const override { return itemText(index); }
+    int ListIndex() const override { return currentIndex(); }
+    void SetListIndex(int index) override;
+    void Clear() override;
+    void AddItem(const QString& text) override;
+};
+
+// A one-line text box whose selection can be set as SelectAllText needs.
+class NameBox final : public QLineEdit, public TextBoxControl {
+public:
+    NameBox(QWidget* parent, int maxLength);
+
+    int MaxLength() const override { return m_maxLength; }
+    void SetSelStart(int start) override;
+    void SetSelLength(int length) override;
+
+private:
+    int m_maxLength;
+};

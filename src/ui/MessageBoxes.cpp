@@ -1,0 +1,37 @@
+#include "ui/MessageBoxes.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+int QtMessageBoxes::MsgBox(QWidget* parent, const QString& prompt, int flags,
+                           const QString& title) {
+    QMessageBox box(parent);
+    box.setText(prompt);
+    box.setWindowTitle(title.isEmpty() ? QApplication::applicationName() : title);
+    if (flags & Exclamation) box.setIcon(QMessageBox::Warning);
+    switch (flags & 7) {
+    case OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    case YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    default:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return Ok;
+    case QMessageBox::Yes:
+        return Yes;
+    case QMessageBox::No:
+        return No;
+    default:
+        return Cancel;
+    }
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The window's message boxes go through this seam, so tests can answer them
+// without a modal loop. Flags and answers use the classic message-box codes.
+class MessageBoxes {
+public:
+    enum Flags : int { OkOnly = 0, OkCancel = 1, YesNoCancel = 3, Exclamation = 48 };
+    enum Answer : int { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+
+    virtual ~MessageBoxes() = default;
+    // Shows `prompt` with the buttons of `flags`; an empty title leaves the
+    // platform's own. Returns the button chosen.
+    virtual int MsgBox(QWidget* parent, const QString& prompt, int flags, const QString& title) = 0;
+};
+
+// Real, modal message boxes.
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    int MsgBox(QWidget* parent, const QString& prompt, int flags, const QString& title) override;
+};

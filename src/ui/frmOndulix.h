@@ -1,0 +1,147 @@
+#pragma once
+
+#include "chart/CycleModel.h"
+#include "moon/MoonPictures.h"
+#include "util/BoundedArray.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class ComboPicker;
+class FormCanvas;
+class MessageBoxes;
+class NameBox;
+class QAction;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class Surface;
+
+// The program's one window. It owns the controls, the fields the handlers
+// share and the wiring of each control's event to its handler; the chart,
+// the moon, the pickers' contents and the list helpers live in their own code.
+//
+// Handlers keep their classic names and call each other directly. A change
+// made by code raises the control's handler at once, nested, as a user's
+// change does; AllowRedraw, IsActivated and SuppressDraw keep each chain to
+// one redraw.
+class frmOndulix final : public QMainWindow {
+public:
+    // What the window needs from outside: where its message boxes go and the
+    // start-up display date's "today".
+    struct Environment {
+        MessageBoxes* messages = nullptr; // required
+        std::function<QDate()> today;     // the system date when empty
+    };
+
+    explicit frmOndulix(const Environment& environment);
+    ~frmOndulix() override;
+
+    // Fields, in declaration order.
+    QString IniPath;
+    BoundedArray<double, 1, 4> CycleRate{};
+    BoundedArray<Color, 1, 7> CycleColor{};
+    bool SuppressDraw = false;
+    bool IsActivated = false;
+    bool AllowRedraw = false;
+    std::int32_t FriendIndex = 0;
+    std::int32_t FriendCount = 0;
+    BoundedArray<QString, 0, 999> FriendName;
+    BoundedArray<QString, 0, 999> FriendDay;
+    BoundedArray<QString, 0, 999> FriendMonth;
+    BoundedArray<QString, 0, 999> FriendYear;
+    QString TodayDay;
+    QString TodayMonth;
+    QString TodayYear;
+
+    // Controls.
+    std::array<QCheckBox*, 8> chkOndulixChart{}; // 1..7; [0] unused
+    QCheckBox* chkCenter = nullptr;
+    QLabel* picMoon = nullptr;
+    moon::MoonPictureList imgMoon;
+    QSlider* sldMoonPhase = nullptr;
+    QLabel* lblPhaseDate = nullptr;
+    QLabel* lblDispDate = nullptr;
+    ComboPicker* cboDDmonth = nullptr;
+    ComboPicker* cboDDday = nullptr;
+    ComboPicker* cboDDyear = nullptr;
+    QRadioButton* optBirthdate = nullptr;
+    ComboPicker* cboBDmonth = nullptr;
+    ComboPicker* cboBDday = nullptr;
+    ComboPicker* cboBDyear = nullptr;
+    QRadioButton* optBirthday = nullptr;
+    ComboPicker* cboFriend = nullptr;
+    NameBox* txtFriend = nullptr;
+    QLabel* lblEnterFriend = nullptr;
+    QPushButton* cmdsave = nullptr;
+    QPushButton* cmdGoToToday = nullptr;
+    QPushButton* cmdDraw = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QAction* mnuEmotional = nullptr;
+    QAction* mnuPhysical = nullptr;
+    QAction* mnuIntellectual = nullptr;
+    QAction* mnuIntuitive = nullptr;
+    QAction* mnuExit = nullptr;
+    FormCanvas* canvas = nullptr;
+
+    // Handlers.
+    void Form_Load();
+    void Form_Activate();
+    void cmdExit_Click();
+    void mnuExit_Click();
+    void cmdDraw_Click();
+    void chkOndulixChart_Click(int index);
+    void chkCenter_Click();
+    void mnuPhysical_Click();
+    void mnuEmotional_Click();
+    void mnuIntellectual_Click();
+    void mnuIntuitive_Click();
+    void cboBDday_Click();
+    void cboBDmonth_Click();
+    void cboBDyear_Click();
+    void cboDDday_Click();
+    void cboDDmonth_Click();
+    void cboDDyear_Click();
+    void cmdGoToToday_Click();
+    void cboFriend_Click();
+    void optBirthday_Click();
+    void optBirthdate_Click();
+    void txtFriend_Change();
+    void txtFriend_GotFocus();
+    void sldMoonPhase_Change();
+
+    void FillFriendCombo(std::int32_t index);
+
+    // Chart runs completed by cmdDraw_Click (the "Belum lahir" refusal included).
+    int DrawRuns() const { return m_drawRuns; }
+    bool IsUnloaded() const { return m_unloaded; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateMenu();
+    void WireEvents();
+    // Runs a handler raised by Qt; a run-time error becomes a message instead
+    // of ending the program.
+    void Guard(const std::function<void()>& handler);
+    void ToggleMenuItem(QAction* item, int index);
+    void SetCheckValue(QCheckBox* box, int value);
+    int CheckValue(const QCheckBox* box) const;
+    void SetCheckedByCode(QRadioButton* button);
+
+    MessageBoxes* m_messages;
+    std::function<QDate()> m_today;
+    bool m_loaded = false;
+    bool m_unloaded = false;
+    bool m_activationPending = false;
+    int m_drawRuns = 0;
+};
