@@ -12,7 +12,7 @@ build: deps
 	@cmake --build --preset default
 
 run: build
-	./build/bin/ondulix-chart --help
+	./build/bin/ondulix
 
 # The whole suite, in the optimised build and again under the address and
 # undefined-behaviour sanitizers.

@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libgl-dev
     libbenchmark-dev
     fonts-liberation fonts-dejavu-core
-    xvfb xauth
+    xvfb xauth xdotool imagemagick python3
 )
 
 missing=()

@@ -1,0 +1,132 @@
+#include "chart/CycleModel.h"
+#include "util/Calendar.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The real program on a private X server with no window manager: it must
+// open, draw its first chart unprompted and close through its Exit path.
+namespace {
+
+constexpr int TimeoutMs = 20000;
+
+// Runs a helper program to its end and returns its standard output.
+QByteArray Run(const QString& program, const QStringList& args, const QString& display) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", display);
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    if (!p.waitForFinished(TimeoutMs) || p.exitCode() != 0) return {};
+    return p.readAllStandardOutput();
+}
+
+QImage Screenshot(const QString& display) {
+    return QImage::fromData(Run("import", {"-window", "root", "png:-"}, display), "PNG");
+}
+
+// Client-area origin of the window: below the menu bar, whose height is
+// whatever the window's height exceeds the 463-pixel client area by.
+QPoint ClientOrigin(const QString& window, const QString& display) {
+    const QByteArray shell = Run("xdotool", {"getwindowgeometry", "--shell", window}, display);
+    int x = 0, y = 0, height = 0;
+    for (const QByteArray& line : shell.split('\n')) {
+        if (line.startsWith("X=")) x = line.mid(2).toInt();
+        if (line.startsWith("Y=")) y = line.mid(2).toInt();
+        if (line.startsWith("HEIGHT=")) height = line.mid(7).toInt();
+    }
+    return QPoint(x, y + height - 463);
+}
+
+bool Near(const QImage& image, QPoint p, QRgb colour, int radius) {
+    for (int dy = -radius; dy <= radius; ++dy)
+        for (int dx = -radius; dx <= radius; ++dx)
+            if (image.pixel(p + QPoint(dx, dy)) == colour) return true;
+    return false;
+}
+
+} // namespace
+
+class TestWindowE2E : public QObject {
+    Q_OBJECT
+
+    QProcess xvfb;
+    QString display;
+    QTemporaryDir home;
+
+private slots:
+    void initTestCase() {
+        for (const char* tool : {"Xvfb", "xdotool", "import"})
+            QVERIFY2(!QStandardPaths::findExecutable(tool).isEmpty(), tool);
+        QVERIFY(home.isValid());
+        // -displayfd picks a free display and reports it once it accepts clients.
+        xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        QVERIFY(xvfb.waitForStarted(TimeoutMs));
+        QTRY_VERIFY_WITH_TIMEOUT(xvfb.canReadLine(), TimeoutMs);
+        display = ':' + QString::fromLatin1(xvfb.readLine().trimmed());
+        QVERIFY(display.size() > 1);
+    }
+
+    void cleanupTestCase() {
+        xvfb.terminate();
+        xvfb.waitForFinished(TimeoutMs);
+    }
+
+    void opensDrawsAndClosesThroughTutup() {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display);
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.insert("HOME", home.path());
+        env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        program.setProcessEnvironment(env);
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        const QDate today = QDate::currentDate();
+        program.start(qEnvironmentVariable("ONDULIX_BIN"), {});
+        QVERIFY(program.waitForStarted(TimeoutMs));
+
+        const QString window = QString::fromLatin1(
+            Run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^Ondulix$"}, display)
+                .split('\n')
+                .first());
+        QVERIFY2(!window.isEmpty(), "the window did not appear");
+        const QPoint origin = ClientOrigin(window, display);
+
+        // The plot window, twips 1600..10240 x 300..4300 of the client area.
+        const QPoint topLeft = origin + QPoint(107, 20), bottomRight = origin + QPoint(683, 287);
+        QImage shot;
+        QTRY_VERIFY_WITH_TIMEOUT((shot = Screenshot(display)).pixel(topLeft + QPoint(5, 5)) ==
+                                     qRgb(255, 255, 255),
+                                 TimeoutMs);
+        shot.copy(QRect(origin - QPoint(0, 19), QSize(710, 482)))
+            .save(QCoreApplication::applicationDirPath() + "/window-e2e.png");
+        QCOMPARE(shot.pixel(topLeft), qRgb(0, 0, 0));
+        QCOMPARE(shot.pixel(bottomRight), qRgb(0, 0, 0));
+        QCOMPARE(shot.pixel(topLeft + QPoint(5, 0)), qRgb(0, 0, 0));
+        QCOMPARE(shot.pixel(origin + QPoint(2, 2)), qRgb(0, 0, 0)); // the window's black
+
+        // The Physical curve (red) where the model puts it halfway along the
+        // chart, for 1 January 1960 and today.
+        const chart::CycleTables tables = chart::MakeCycleTables();
+        const double hours = cal::DiffHours(QDate(1960, 1, 1), today);
+        const int value = chart::PrimaryValue(tables, 1, hours, 720);
+        const QPoint onCurve = origin + QPoint(qRound((1600 + 720 * 6) / 15.0),
+                                               qRound((300 + (100 - value) * 20) / 15.0));
+        QVERIFY2(Near(shot, onCurve, qRgb(255, 0, 0), 2), "no red curve where expected");
+
+        // Tutup, the Close button: twips 8880, 6000, 1335 x 495.
+        Run("xdotool",
+            {"mousemove", "--window", window, QString::number(592 + 44),
+             QString::number(19 + 400 + 16), "click", "1"},
+            display);
+        QVERIFY2(program.waitForFinished(TimeoutMs), "the program did not close");
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWindowE2E)
+#include "tst_window_e2e.moc"

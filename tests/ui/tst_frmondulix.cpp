@@ -1,0 +1,355 @@
+#include "plot/RecordingSurface.h"
+#include "ui/Controls.h"
+#include "ui/FormCanvas.h"
+#include "ui/MessageBoxes.h"
+#include "ui/frmOndulix.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+namespace {
+
+// Answers every message box at once and keeps what it was asked.
+struct Answers final : MessageBoxes {
+    struct Asked {
+        QString prompt;
+        int flags;
+        QString title;
+    };
+    QList<Asked> asked;
+    int answer = Ok;
+    int MsgBox(QWidget*, const QString& prompt, int flags, const QString& title) override {
+        asked.append({prompt, flags, title});
+        return answer;
+    }
+};
+
+const QDate StartDay(2004, 3, 7);
+
+// A user's choice in a drop-down list.
+void Pick(ComboPicker* c, const QString& text) {
+    const int i = c->findText(text, Qt::MatchExactly);
+    QVERIFY2(i >= 0, qPrintable(text));
+    c->setCurrentIndex(i);
+    emit c->activated(i);
+}
+
+QString Trio(ComboPicker* day, ComboPicker* month, ComboPicker* year) {
+    return day->Text() + ' ' + month->Text() + ' ' + year->Text();
+}
+
+bool HasColour(const QImage& image, QRect r, QRgb colour) {
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (image.pixel(x, y) == colour) return true;
+    return false;
+}
+
+} // namespace
+
+class TestFrmOndulix : public QObject {
+    Q_OBJECT
+
+    Answers answers;
+    std::unique_ptr<frmOndulix> w;
+
+    void Open(std::function<QDate()> today = [] { return StartDay; }) {
+        answers = Answers();
+        w = std::make_unique<frmOndulix>(frmOndulix::Environment{&answers, std::move(today)});
+        w->show();
+        QTRY_VERIFY(w->IsActivated);
+    }
+
+    // The plot window's inside (twips 1600..10240 x 300..4300), in device pixels.
+    QRect PlotInside() const {
+        const double r = w->devicePixelRatioF();
+        auto px = [r](int twips) { return qRound(twips / 15.0 * r); };
+        return QRect(QPoint(px(1600) + 1, px(300) + 1), QPoint(px(10240) - 1, px(4300) - 1));
+    }
+
+private slots:
+    void cleanup() { w.reset(); }
+
+    void loadsWithoutDrawing() {
+        answers = Answers();
+        w = std::make_unique<frmOndulix>(
+            frmOndulix::Environment{&answers, [] { return StartDay; }});
+        QCOMPARE(w->DrawRuns(), 0);
+        QVERIFY(!w->IsActivated);
+        QVERIFY(w->AllowRedraw);
+        QCOMPARE(Trio(w->cboBDday, w->cboBDmonth, w->cboBDyear), "1 January 1960");
+        QCOMPARE(Trio(w->cboDDday, w->cboDDmonth, w->cboDDyear), "7 March 2004");
+        QCOMPARE(w->cboDDday->count(), 31);
+        QCOMPARE(w->cboBDyear->count(), 140);
+        QCOMPARE(w->cboFriend->count(), 1);
+        QCOMPARE(w->cboFriend->Text(), "(Hari Ulang Tahun saya)");
+        QVERIFY(w->optBirthday->isChecked());
+        QVERIFY(!w->cboBDyear->isEnabled());
+        QVERIFY(w->cmdsave->isHidden());
+        QVERIFY(w->txtFriend->isHidden() && w->lblEnterFriend->isHidden());
+        QCOMPARE(w->txtFriend->geometry(), QRect(192, 360, 185, 25));
+        QCOMPARE(w->picMoon->geometry(), QRect(8, 200, 82, 82));
+        QCOMPARE(w->canvas->size(), QSize(710, 463));
+        const bool ticked[] = {false, true, true, true, false, false, false, false};
+        for (int k = 1; k <= 7; ++k) {
+            QCOMPARE(w->chkOndulixChart[k]->isChecked(), ticked[k]);
+            QVERIFY(!w->chkOndulixChart[k]->isHidden() && w->chkOndulixChart[k]->isEnabled());
+        }
+        QVERIFY(w->mnuPhysical->isChecked() && w->mnuEmotional->isChecked());
+        QVERIFY(w->mnuIntellectual->isChecked() && !w->mnuIntuitive->isChecked());
+        QCOMPARE(w->CycleRate[2], 360.0 / 672);
+        QCOMPARE(w->CycleColor[6], RGB(0, 170, 180));
+        QCOMPARE(w->lblPhaseDate->text(), QString());
+    }
+
+    void firstShowingDrawsOnce() {
+        Open();
+        QCOMPARE(w->DrawRuns(), 1);
+        QCOMPARE(w->lblPhaseDate->text(), "Mar 7, 2004");
+        QVERIFY(!w->picMoon->pixmap().isNull());
+        const QImage image = w->canvas->Image();
+        const QRect inside = PlotInside();
+        // The frame's top edge between day lines, and its corners.
+        for (int day = 0; day < 60; day += 7)
+            QCOMPARE(image.pixel(qRound((1600 + 144 * day + 72) / 15.0 * w->devicePixelRatioF()),
+                                 inside.top() - 1),
+                     qRgb(0, 0, 0));
+        QCOMPARE(image.pixel(inside.left() - 1, inside.top() - 1), qRgb(0, 0, 0));
+        QCOMPARE(image.pixel(inside.right() + 1, inside.bottom() + 1), qRgb(0, 0, 0));
+        QVERIFY(HasColour(image, inside, qRgb(255, 0, 0)));  // Physical
+        QVERIFY(!HasColour(image, inside, qRgb(0, 180, 0))); // Intuitive is off
+        QCOMPARE(image.pixel(2, 2), qRgb(0, 0, 0));          // the window's own black
+        QCOMPARE(image.width(), qRound(710 * w->devicePixelRatioF()));
+    }
+
+    void birthDateAfterTodayIsTheStartUpDisplayDate() {
+        int calls = 0;
+        Open([&calls] { return ++calls == 1 ? QDate(1959, 6, 1) : QDate(2001, 1, 1); });
+        QCOMPARE(Trio(w->cboDDday, w->cboDDmonth, w->cboDDyear), "1 January 1960");
+        QCOMPARE(w->TodayYear, "1960");
+        Pick(w->cboDDyear, "1999");
+        w->cmdGoToToday->click();
+        QCOMPARE(Trio(w->cboDDday, w->cboDDmonth, w->cboDDyear), "1 January 1960");
+    }
+
+    void eachActionRedrawsOnce_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("redraws");
+        QTest::addColumn<QString>("display");
+        for (const char* a : {"birth day", "birth month", "birth year"})
+            QTest::newRow(a) << a << 1 << "7 March 2004";
+        QTest::newRow("display day") << "display day" << 1 << "20 March 2004";
+        QTest::newRow("31 January to April") << "31 January to April" << 1 << "30 April 2004";
+        QTest::newRow("year of a March") << "display year" << 1 << "7 March 1999";
+        QTest::newRow("29 Feb 2000 to 1999") << "29 Feb to 1999" << 1 << "28 February 1999";
+        QTest::newRow("back to 2000 keeps 28") << "28 Feb to 2000" << 1 << "28 February 2000";
+        QTest::newRow("tick Intuisi") << "tick 4" << 1 << "7 March 2004";
+        QTest::newRow("tick Passion") << "tick 5" << 1 << "7 March 2004";
+        QTest::newRow("untick Fisik") << "untick 1" << 1 << "7 March 2004";
+        QTest::newRow("centring") << "centre" << 1 << "7 March 2004";
+        QTest::newRow("Set") << "Set" << 1 << "7 March 2004";
+        QTest::newRow("Hari Ini") << "today" << 1 << "7 March 2004";
+        QTest::newRow("menu item agreeing with its box") << "menu" << 1 << "7 March 2004";
+        QTest::newRow("menu after its box was unticked") << "box then menu" << 0 << "7 March 2004";
+        QTest::newRow("own entry picked") << "friend" << 1 << "7 March 2004";
+        QTest::newRow("entry mode") << "entry mode" << 0 << "7 March 2004";
+    }
+    void eachActionRedrawsOnce() {
+        QFETCH(QString, action);
+        QFETCH(int, redraws);
+        QFETCH(QString, display);
+        Open();
+        if (action.startsWith("birth") || action == "entry mode") w->optBirthdate->click();
+        if (action.contains("Feb")) {
+            Pick(w->cboDDyear, "2000");
+            Pick(w->cboDDmonth, "February");
+            Pick(w->cboDDday, action.startsWith("29") ? "29" : "28");
+        }
+        if (action == "31 January to April") {
+            Pick(w->cboDDmonth, "January");
+            Pick(w->cboDDday, "31");
+        }
+        if (action == "today") Pick(w->cboDDyear, "1999");
+        if (action == "box then menu") w->chkOndulixChart[1]->click();
+        const int before = w->DrawRuns();
+
+        if (action == "birth day") Pick(w->cboBDday, "9");
+        if (action == "birth month") Pick(w->cboBDmonth, "May");
+        if (action == "birth year") Pick(w->cboBDyear, "1961");
+        if (action == "display day") Pick(w->cboDDday, "20");
+        if (action == "31 January to April") Pick(w->cboDDmonth, "April");
+        if (action == "display year") Pick(w->cboDDyear, "1999");
+        if (action == "29 Feb to 1999") Pick(w->cboDDyear, "1999");
+        if (action == "28 Feb to 2000") {
+            Pick(w->cboDDyear, "1999");
+            QCOMPARE(w->cboDDday->count(), 28);
+            const int afterFirst = w->DrawRuns();
+            Pick(w->cboDDyear, "2000");
+            QCOMPARE(w->cboDDday->count(), 29);
+            QCOMPARE(w->DrawRuns() - afterFirst, 1);
+        }
+        if (action.startsWith("tick")) w->chkOndulixChart[action.right(1).toInt()]->click();
+        if (action == "untick 1") w->chkOndulixChart[1]->click();
+        if (action == "centre") w->chkCenter->click();
+        if (action == "Set") w->cmdDraw->click();
+        if (action == "today") w->cmdGoToToday->click();
+        if (action == "menu") {
+            w->mnuIntuitive->trigger();
+            QVERIFY(w->mnuIntuitive->isChecked() && w->chkOndulixChart[4]->isChecked());
+        }
+        if (action == "box then menu") {
+            w->mnuPhysical->trigger();
+            QVERIFY(!w->mnuPhysical->isChecked() && !w->chkOndulixChart[1]->isChecked());
+        }
+        if (action == "friend") Pick(w->cboFriend, "(Hari Ulang Tahun saya)");
+
+        const int expected = action == "28 Feb to 2000" ? 2 : redraws;
+        QCOMPARE(w->DrawRuns() - before, expected);
+        QCOMPARE(Trio(w->cboDDday, w->cboDDmonth, w->cboDDyear), display);
+    }
+
+    void withoutAllowRedrawPickersOnlyRebuild() {
+        Open();
+        Pick(w->cboDDday, "31");
+        const int before = w->DrawRuns();
+        w->AllowRedraw = false;
+        Pick(w->cboDDmonth, "April");
+        Pick(w->cboDDyear, "2001");
+        Pick(w->cboDDday, "3");
+        w->chkOndulixChart[4]->click();
+        w->chkCenter->click();
+        QCOMPARE(w->DrawRuns(), before);
+        QCOMPARE(w->cboDDday->count(), 30);
+    }
+
+    void unbornGetsTheMessageAndAnEmptyChart() {
+        Open();
+        w->optBirthdate->click();
+        Pick(w->cboBDyear, "2004");
+        Pick(w->cboBDmonth, "March");
+        w->sldMoonPhase->setValue(12);
+        const QString label = w->lblPhaseDate->text();
+        QCOMPARE(answers.asked.size(), 0);
+        Pick(w->cboBDday, "8");
+        QCOMPARE(answers.asked.size(), 1);
+        QCOMPARE(answers.asked[0].prompt, "Belum lahir !!!");
+        QCOMPARE(answers.asked[0].flags, int(MessageBoxes::OkOnly));
+        QCOMPARE(answers.asked[0].title, "Ondulix");
+        QCOMPARE(w->sldMoonPhase->value(), 12);
+        QCOMPARE(w->lblPhaseDate->text(), label);
+        const QImage image = w->canvas->Image();
+        const QRect inside = PlotInside();
+        for (int y = inside.top(); y <= inside.bottom(); y += 3)
+            for (int x = inside.left(); x <= inside.right(); x += 3)
+                QCOMPARE(image.pixel(x, y), qRgb(255, 255, 255));
+    }
+
+    void centringPlacesTheMarkerAndTheSlider_data() {
+        QTest::addColumn<QString>("birth");
+        QTest::addColumn<bool>("centre");
+        QTest::addColumn<int>("markerX"); // device x of the black day line, -1 for none
+        QTest::addColumn<int>("slider");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("10 days old") << "26" << true << 1600 + 240 * 6 << 30 << "Mar 7, 2004";
+        QTest::newRow("1000 days old") << "" << true << 1600 + 720 * 6 << 30 << "Mar 7, 2004";
+        QTest::newRow("born that day") << "7" << true << -1 << 0 << "Feb 6, 2004";
+        QTest::newRow("not centred") << "" << false << -1 << 0 << "Mar 7, 2004";
+    }
+    void centringPlacesTheMarkerAndTheSlider() {
+        QFETCH(QString, birth);
+        QFETCH(bool, centre);
+        QFETCH(int, markerX);
+        QFETCH(int, slider);
+        QFETCH(QString, label);
+        Open();
+        w->optBirthdate->click();
+        if (birth.isEmpty()) {
+            Pick(w->cboBDyear, "2001");
+            Pick(w->cboBDmonth, "June");
+            Pick(w->cboBDday, "10"); // 1001 days before
+        } else {
+            Pick(w->cboBDyear, "2004");
+            Pick(w->cboBDmonth, birth == "7" ? "March" : "February");
+            Pick(w->cboBDday, birth);
+        }
+        RecordingSurface recorder;
+        w->canvas->SetRecorder(&recorder);
+        w->chkCenter->setChecked(centre);
+        w->cmdDraw->click();
+        w->canvas->SetRecorder(nullptr);
+        QCOMPARE(w->sldMoonPhase->value(), slider);
+        QCOMPARE(w->lblPhaseDate->text(), label);
+        int blackDayLines = 0;
+        for (const SurfaceCall& c : recorder.Drawing()) {
+            if (c.op == SurfaceCall::Op::Line && !(c.flags & Surface::Box) && c.color == 0) {
+                ++blackDayLines;
+                QCOMPARE(int(c.x2), markerX);
+            }
+        }
+        QCOMPARE(blackDayLines > 0, markerX != -1);
+    }
+
+    void sliderMovesTheMoonWhileDragged() {
+        Open();
+        const QPixmap first = w->picMoon->pixmap();
+        w->sldMoonPhase->setSliderDown(true);
+        w->sldMoonPhase->setSliderPosition(15);
+        QCOMPARE(w->lblPhaseDate->text(), "Mar 22, 2004");
+        QVERIFY(w->picMoon->pixmap().toImage() != first.toImage());
+        w->sldMoonPhase->setSliderDown(false);
+        QCOMPARE(w->DrawRuns(), 1);
+    }
+
+    void secondDrawDuringTheYieldLeavesAWholeChart() {
+        Open();
+        const QImage single = w->canvas->Image();
+        QTimer::singleShot(0, w.get(), [this] { w->cmdDraw_Click(); });
+        w->cmdDraw_Click();
+        QCOMPARE(w->DrawRuns(), 3);
+        QCOMPARE(w->canvas->Image(), single);
+    }
+
+    void closeDuringTheYieldStopsTheDraw() {
+        Open();
+        QTimer::singleShot(0, w.get(), [this] { w->close(); });
+        w->cmdDraw_Click();
+        QVERIFY(w->IsUnloaded());
+        QCOMPARE(w->DrawRuns(), 1);
+    }
+
+    void exitPaths_data() {
+        QTest::addColumn<int>("path");
+        QTest::newRow("Tutup") << 0;
+        QTest::newRow("menu Exit") << 1;
+        QTest::newRow("close box") << 2;
+    }
+    void exitPaths() {
+        QFETCH(int, path);
+        Open();
+        if (path == 0) w->cmdExit->click();
+        if (path == 1) w->mnuExit->trigger();
+        if (path == 2) w->close();
+        QVERIFY(w->IsUnloaded());
+        QVERIFY(!w->isVisible());
+    }
+
+    void aFaultInAHandlerBecomesAMessage() {
+        Open();
+        w->cboDDyear->Clear(); // no year: the display date cannot be read
+        w->cmdDraw->click();
+        QCOMPARE(answers.asked.size(), 1);
+        QVERIFY(answers.asked[0].prompt.startsWith("Ondulix could not finish this action"));
+        QVERIFY(w->isVisible());
+    }
+};
+
+QTEST_MAIN(TestFrmOndulix)
+#include "tst_frmondulix.moc"

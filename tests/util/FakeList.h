@@ -1,0 +1,38 @@
+#pragma once
+
+#include "util/modListUtil.h"
+
+#include <QStringList>
+
+// A list control that counts the selection events it raises.
+class FakeList final : public ListControl {
+public:
+    explicit FakeList(QStringList entries = {}, bool enabled = true)
+        : entries(std::move(entries)), enabled(enabled) {}
+
+    bool Enabled() const override { return enabled; }
+    int ListCount() const override { return static_cast<int>(entries.size()); }
+    QString List(int index) const override { return entries.at(index); }
+    int ListIndex() const override { return index; }
+    void SetListIndex(int i) override {
+        index = i;
+        ++events;
+    }
+    void Clear() override {
+        entries.clear();
+        index = -1;
+    }
+    void AddItem(const QString& text) override { entries.append(text); }
+
+    QStringList entries;
+    bool enabled;
+    int index = -1;
+    int events = 0;
+};
+
+inline QStringList Numbers(int from, int to) {
+    QStringList list;
+    for (int i = from; i <= to; ++i)
+        list.append(QString::number(i));
+    return list;
+}
