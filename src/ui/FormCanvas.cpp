@@ -12,14 +12,15 @@ namespace {
 // keeps the drawing calls, resolved, for a later repaint.
 class KeepingSurface final : public Surface {
 public:
-    KeepingSurface(Surface& target, Surface* recorder, std::vector<FormCanvas::Call>& calls)
-        : m_target(target), m_recorder(recorder), m_calls(calls) {}
+    KeepingSurface(Surface& target, Surface* recorder, FormCanvas::Drawing& drawing)
+        : m_target(target), m_recorder(recorder), m_drawing(drawing) {}
 
     void Cls() override {
         m_target.Cls();
         if (m_recorder) m_recorder->Cls();
-        m_calls.clear();
-        m_calls.push_back({});
+        m_drawing.calls.clear();
+        m_drawing.texts.clear();
+        m_drawing.calls.push_back({});
     }
     double CurrentX() const override { return m_target.CurrentX(); }
     double CurrentY() const override { return m_target.CurrentY(); }
@@ -34,13 +35,13 @@ public:
     void Line(int flags, double x1, double y1, double x2, double y2, Color color) override {
         FormCanvas::Call call;
         call.kind = FormCanvas::Call::Kind::Line;
-        call.flags = flags | HasStart | HasColor;
+        call.flags = static_cast<unsigned char>(flags | HasStart | HasColor);
         call.x1 = (flags & HasStart) ? x1 : m_target.CurrentX();
         call.y1 = (flags & HasStart) ? y1 : m_target.CurrentY();
         call.x2 = x2;
         call.y2 = y2;
         call.color = (flags & HasColor) ? color : m_target.ForeColor();
-        m_calls.push_back(call);
+        m_drawing.calls.push_back(call);
         m_target.Line(flags, x1, y1, x2, y2, color);
         if (m_recorder) m_recorder->Line(flags, x1, y1, x2, y2, color);
     }
@@ -50,12 +51,10 @@ public:
         call.x1 = m_target.CurrentX();
         call.y1 = m_target.CurrentY();
         call.color = m_target.ForeColor();
-        call.text = text;
-        call.fontName = m_target.FontName();
-        call.fontSize = m_target.FontSize();
-        call.bold = m_target.FontBold();
-        call.italic = m_target.FontItalic();
-        m_calls.push_back(call);
+        call.text = static_cast<std::uint32_t>(m_drawing.texts.size());
+        m_drawing.texts.push_back({text, m_target.FontName(), m_target.FontSize(),
+                                   m_target.FontBold(), m_target.FontItalic()});
+        m_drawing.calls.push_back(call);
         m_target.Print(text);
         if (m_recorder) m_recorder->Print(text);
     }
@@ -89,10 +88,10 @@ public:
 private:
     Surface& m_target;
     Surface* m_recorder;
-    std::vector<FormCanvas::Call>& m_calls;
+    FormCanvas::Drawing& m_drawing;
 };
 
-void Replay(Surface& surface, const FormCanvas::Call& call) {
+void Replay(Surface& surface, const FormCanvas::Drawing& drawing, const FormCanvas::Call& call) {
     using Kind = FormCanvas::Call::Kind;
     switch (call.kind) {
     case Kind::Cls:
@@ -101,23 +100,26 @@ void Replay(Surface& surface, const FormCanvas::Call& call) {
     case Kind::Line:
         surface.Line(call.flags, call.x1, call.y1, call.x2, call.y2, call.color);
         break;
-    case Kind::Print:
-        surface.SetFontName(call.fontName);
-        surface.SetFontSize(call.fontSize);
-        surface.SetFontBold(call.bold);
-        surface.SetFontItalic(call.italic);
+    case Kind::Print: {
+        const FormCanvas::Text& t = drawing.texts[call.text];
+        surface.SetFontName(t.fontName);
+        surface.SetFontSize(t.fontSize);
+        surface.SetFontBold(t.bold);
+        surface.SetFontItalic(t.italic);
         surface.SetForeColor(call.color);
         surface.SetCurrentX(call.x1);
         surface.SetCurrentY(call.y1);
-        surface.Print(call.text);
+        surface.Print(t.text);
         break;
+    }
     }
 }
 
 } // namespace
 
-FormCanvas::FormCanvas(QWidget* parent, const QRectF& areaTwips, Color background)
-    : QWidget(parent), m_area(areaTwips), m_background(background) {
+FormCanvas::FormCanvas(QWidget* parent, const QRectF& clientTwips, const QRectF& areaTwips,
+                       Color background)
+    : QWidget(parent), m_client(clientTwips), m_area(areaTwips), m_background(background) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     Repaint(devicePixelRatioF());
 }
@@ -127,13 +129,14 @@ void FormCanvas::Repaint(double devicePixelRatio) {
                        static_cast<int>(std::lround(m_area.height() / 15.0 * devicePixelRatio)));
     m_image = QImage(pixels, QImage::Format_RGB32);
     m_image.fill(ToQColor(m_background));
+    m_image.setDevicePixelRatio(1); // painted in device pixels
     m_imageRatio = devicePixelRatio;
-    if (m_calls.empty()) return;
+    if (m_drawing.calls.empty()) return;
     QPainter painter(&m_image);
     PainterSurface surface(painter, PainterSurface::TwipRaster(m_area, devicePixelRatio),
                            m_background);
-    for (const Call& call : m_calls)
-        Replay(surface, call);
+    for (const Call& call : m_drawing.calls)
+        Replay(surface, m_drawing, call);
 }
 
 void FormCanvas::Paint(const std::function<void(Surface&)>& draw) {
@@ -142,17 +145,35 @@ void FormCanvas::Paint(const std::function<void(Surface&)>& draw) {
         QPainter painter(&m_image);
         PainterSurface surface(painter, PainterSurface::TwipRaster(m_area, m_imageRatio),
                                m_background);
-        KeepingSurface keeping(surface, m_recorder, m_calls);
+        KeepingSurface keeping(surface, m_recorder, m_drawing);
         draw(keeping);
     } // the surface flushes before the painter ends
     update();
 }
 
+QRectF FormCanvas::AreaRect() const {
+    constexpr double twipsPerPixel = 15.0;
+    return QRectF((m_area.left() - m_client.left()) / twipsPerPixel,
+                  (m_area.top() - m_client.top()) / twipsPerPixel, m_area.width() / twipsPerPixel,
+                  m_area.height() / twipsPerPixel);
+}
+
 void FormCanvas::paintEvent(QPaintEvent* event) {
     if (devicePixelRatioF() != m_imageRatio) Repaint(devicePixelRatioF());
     QPainter painter(this);
-    const QRect dirty = event->rect();
+    const QRectF area = AreaRect();
+    const QRegion around = QRegion(event->rect()) - area.toAlignedRect();
+    for (const QRect& r : around)
+        painter.fillRect(r, ToQColor(m_background));
+    painter.drawImage(area, m_image); // one image pixel per device pixel
+}
+
+QImage FormCanvas::Image() const {
     const double r = m_imageRatio;
-    painter.drawImage(QRectF(dirty), m_image,
-                      QRectF(dirty.x() * r, dirty.y() * r, dirty.width() * r, dirty.height() * r));
+    QImage whole(qRound(m_client.width() / 15.0 * r), qRound(m_client.height() / 15.0 * r),
+                 QImage::Format_RGB32);
+    whole.fill(ToQColor(m_background));
+    const QRectF area = AreaRect();
+    QPainter(&whole).drawImage(QPointF(qRound(area.left() * r), qRound(area.top() * r)), m_image);
+    return whole;
 }

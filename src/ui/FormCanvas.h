@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QRectF>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -15,7 +16,10 @@
 // of another pixel ratio repaints it crisply instead of scaling it.
 class FormCanvas final : public QWidget {
 public:
-    FormCanvas(QWidget* parent, const QRectF& areaTwips, Color background);
+    // The window's client area is `clientTwips`; drawing lands only inside
+    // `areaTwips`, the rest stays `background`.
+    FormCanvas(QWidget* parent, const QRectF& clientTwips, const QRectF& areaTwips,
+               Color background);
 
     // Runs `draw` on the surface; the picture is shown when it returns.
     void Paint(const std::function<void(Surface&)>& draw);
@@ -23,21 +27,29 @@ public:
     // Tests: send the drawing to `recorder` as well (nullptr to stop).
     void SetRecorder(Surface* recorder) { m_recorder = recorder; }
 
-    // The picture as it stands, at the pixel ratio it was last painted for.
-    const QImage& Image() const { return m_image; }
+    // The client area as it stands, at the pixel ratio it was last painted for.
+    QImage Image() const;
 
-    // One drawing call with everything it depends on resolved.
+    // One drawing call with everything it depends on resolved. A chart
+    // makes thousands of lines and few texts, so texts live apart.
     struct Call {
         enum class Kind : unsigned char { Cls, Line, Print };
         Kind kind = Kind::Cls;
-        bool bold = false;
-        bool italic = false;
-        int flags = 0;
-        double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        unsigned char flags = 0;
         Color color = 0;
-        double fontSize = 0;
+        double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // Print: x1, y1
+        std::uint32_t text = 0;                // Print: index into the texts
+    };
+    struct Text {
         QString text;
         QString fontName;
+        double fontSize = 0;
+        bool bold = false;
+        bool italic = false;
+    };
+    struct Drawing {
+        std::vector<Call> calls; // since the last Cls
+        std::vector<Text> texts;
     };
 
 protected:
@@ -45,11 +57,13 @@ protected:
 
 private:
     void Repaint(double devicePixelRatio);
+    QRectF AreaRect() const; // the drawing area in logical pixels of the widget
 
+    QRectF m_client;
     QRectF m_area;
     Color m_background;
     QImage m_image;
     double m_imageRatio = 0;
-    std::vector<Call> m_calls; // since the last Cls
+    Drawing m_drawing;
     Surface* m_recorder = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "ui/frmOndulix.h"
 
+#include "chart/ChartExport.h"
 #include "chart/DrawCommand.h"
 #include "moon/MoonPhase.h"
 #include "plot/FontFaces.h"
@@ -110,7 +111,10 @@ frmOndulix::frmOndulix(const Environment& environment)
 frmOndulix::~frmOndulix() = default;
 
 void frmOndulix::CreateControls() {
-    canvas = new FormCanvas(this, QRectF(0, 0, ClientWidthTwips, ClientHeightTwips), FormBackColor);
+    // Drawing only ever reaches the chart and its margin, so only that much
+    // of the client area needs a backing image.
+    canvas = new FormCanvas(this, QRectF(0, 0, ClientWidthTwips, ClientHeightTwips),
+                            QRectF(chart::ChartArea), FormBackColor);
     canvas->setFixedSize(Px(ClientWidthTwips), Px(ClientHeightTwips));
     setCentralWidget(canvas);
     layout()->setSizeConstraint(QLayout::SetFixedSize);

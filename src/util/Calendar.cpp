@@ -3,7 +3,7 @@
 #include "util/Checked.h"
 
 #include <QLocale>
-#include <QRegularExpression>
+#include <algorithm>
 
 namespace cal {
 
@@ -21,6 +21,20 @@ int MonthFromName(const QString& name, QLocale::FormatType form) {
         if (name.compare(English().monthName(m, form), Qt::CaseInsensitive) == 0) return m;
     }
     return 0;
+}
+
+bool IsAsciiDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+bool IsAsciiLetter(QChar c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+// `s` has `min` to `max` characters, each passing `test`. Two fixed date
+// forms do not need a regular-expression engine at start-up.
+bool IsAscii(QStringView s, bool (*test)(QChar), qsizetype min, qsizetype max) {
+    return s.size() >= min && s.size() <= max && std::all_of(s.begin(), s.end(), test);
 }
 
 [[noreturn]] void Refuse(const QString& text) {
@@ -71,23 +85,29 @@ QString FormatDay(QDate date) {
 }
 
 QDate ParseDateText(const QString& text) {
-    // "January 7, 1960"
-    static const QRegularExpression longForm(QStringLiteral("^([A-Za-z]+) (\\d{1,2}), (\\d{4})$"));
-    // "1-Jan-1960"
-    static const QRegularExpression storedForm(
-        QStringLiteral("^(\\d{1,2})-([A-Za-z]{3})-(\\d{4})$"));
-
     int year = 0, month = 0, day = 0;
-    if (const auto m = longForm.match(text); m.hasMatch()) {
-        month = MonthFromName(m.captured(1), QLocale::LongFormat);
-        day = m.captured(2).toInt();
-        year = m.captured(3).toInt();
-    } else if (const auto s = storedForm.match(text); s.hasMatch()) {
-        day = s.captured(1).toInt();
-        month = MonthFromName(s.captured(2), QLocale::ShortFormat);
-        year = s.captured(3).toInt();
+    const QStringView t(text);
+    const qsizetype blank = t.indexOf(u' ');
+    if (blank > 0) {
+        // "January 7, 1960"
+        const QStringView name = t.left(blank), rest = t.mid(blank + 1);
+        const qsizetype comma = rest.indexOf(u',');
+        if (!IsAscii(name, IsAsciiLetter, 1, 9) || comma < 0 ||
+            !IsAscii(rest.left(comma), IsAsciiDigit, 1, 2) || !rest.mid(comma).startsWith(u", ") ||
+            !IsAscii(rest.mid(comma + 2), IsAsciiDigit, 4, 4))
+            Refuse(text);
+        month = MonthFromName(name.toString(), QLocale::LongFormat);
+        day = rest.left(comma).toInt();
+        year = rest.mid(comma + 2).toInt();
     } else {
-        Refuse(text);
+        // "1-Jan-1960"
+        const QList<QStringView> parts = t.split(u'-');
+        if (parts.size() != 3 || !IsAscii(parts[0], IsAsciiDigit, 1, 2) ||
+            !IsAscii(parts[1], IsAsciiLetter, 3, 3) || !IsAscii(parts[2], IsAsciiDigit, 4, 4))
+            Refuse(text);
+        day = parts[0].toInt();
+        month = MonthFromName(parts[1].toString(), QLocale::ShortFormat);
+        year = parts[2].toInt();
     }
     const QDate date(year, month, day);
     if (month == 0 || !date.isValid()) Refuse(text);
