@@ -34,10 +34,10 @@ constexpr std::array<Sea, 5> Seas{{
     {0.05, 0.35, 0.14, 0.10},
 }};
 
-// Colour of the disc point (x, y), |(x, y)| <= 1, for lit fraction f.
-Rgb DiscColour(double x, double y, double f) {
-    const double halfWidth = std::sqrt(std::max(0.0, 1.0 - y * y));
-    const double edge = halfWidth * std::cos(2.0 * std::numbers::pi * f);
+// Colour of the disc point (x, y), |(x, y)| <= 1, for lit fraction f;
+// `terminator` is cos(2 pi f), the terminator's half-width on the equator.
+Rgb DiscColour(double x, double y, double f, double terminator) {
+    const double edge = std::sqrt(std::max(0.0, 1.0 - y * y)) * terminator;
     const bool lit = f <= 0.5 ? x >= edge : x <= -edge;
     if (!lit) return Shadow;
     // Limb darkening, and the seas.
@@ -59,6 +59,7 @@ double PhaseFraction(std::int32_t index) {
 
 QImage DrawMoonPicture(std::int32_t index, double devicePixelRatio) {
     const double f = PhaseFraction(index);
+    const double terminator = std::cos(2.0 * std::numbers::pi * f);
     const int side = static_cast<int>(std::lround(PictureSize * devicePixelRatio));
     QImage image(side, side, QImage::Format_RGB32);
     const double centre = side / 2.0;
@@ -71,7 +72,7 @@ QImage DrawMoonPicture(std::int32_t index, double devicePixelRatio) {
                 for (int sx = 0; sx < Samples; ++sx) {
                     const double x = (px + (sx + 0.5) / Samples - centre) / radius;
                     const double y = (py + (sy + 0.5) / Samples - centre) / radius;
-                    const Rgb c = x * x + y * y <= 1.0 ? DiscColour(x, y, f) : Sky;
+                    const Rgb c = x * x + y * y <= 1.0 ? DiscColour(x, y, f, terminator) : Sky;
                     sum.r += c.r;
                     sum.g += c.g;
                     sum.b += c.b;
