@@ -34,7 +34,7 @@ int RunOndulix(int argc, char** argv, const std::function<void(frmOndulix&)>& st
     QApplication::setStyle(new OndulixStyle);
 
     QtMessageBoxes messages;
-    frmOndulix window(frmOndulix::Environment{&messages, {}});
+    frmOndulix window(frmOndulix::Environment{&messages, {}, {}});
     window.show();
     if (started) started(window);
     return QApplication::exec();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 int QtMessageBoxes::MsgBox(QWidget* parent, const QString& prompt, int flags,
                            const QString& title) {
@@ -20,6 +21,12 @@ int QtMessageBoxes::MsgBox(QWidget* parent, const QString& prompt, int flags,
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::Cancel);
         break;
+    case RetryCloseCancel:
+        box.setStandardButtons(QMessageBox::Retry | QMessageBox::Discard | QMessageBox::Cancel);
+        box.button(QMessageBox::Discard)->setText(QStringLiteral("Close without saving"));
+        box.setDefaultButton(QMessageBox::Retry);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
     default:
         box.setStandardButtons(QMessageBox::Ok);
         break;
@@ -30,7 +37,10 @@ int QtMessageBoxes::MsgBox(QWidget* parent, const QString& prompt, int flags,
     case QMessageBox::Yes:
         return Yes;
     case QMessageBox::No:
+    case QMessageBox::Discard:
         return No;
+    case QMessageBox::Retry:
+        return Retry;
     default:
         return Cancel;
     }

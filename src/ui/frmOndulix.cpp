@@ -5,17 +5,24 @@
 #include "moon/MoonPhase.h"
 #include "plot/FontFaces.h"
 #include "plot/modPlotUtil.h"
+#include "settings/SettingsFile.h"
 #include "ui/Controls.h"
 #include "ui/DatePickers.h"
 #include "ui/FormCanvas.h"
 #include "ui/MessageBoxes.h"
 #include "util/Calendar.h"
+#include "util/Checked.h"
+#include "util/RuntimeError.h"
 #include "util/modListUtil.h"
+#include "util/modStrUtil.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -98,6 +105,7 @@ QString TrioText(const ListControl& month, const ListControl& day, const ListCon
 frmOndulix::frmOndulix(const Environment& environment)
     : m_messages(environment.messages), m_today(environment.today) {
     if (!m_today) m_today = [] { return QDate::currentDate(); };
+    IniPath = environment.iniPath.isEmpty() ? settings::DefaultIniPath() : environment.iniPath;
     setWindowTitle(AppTitle);
     setWindowIcon(QIcon(QPixmap::fromImage(moon::DrawMoonPicture(13, 1))));
     CreateControls();
@@ -283,6 +291,7 @@ void frmOndulix::WireEvents() {
     pressed(cmdGoToToday, &frmOndulix::cmdGoToToday_Click);
     pressed(cmdDraw, &frmOndulix::cmdDraw_Click);
     pressed(cmdExit, &frmOndulix::cmdExit_Click);
+    pressed(cmdsave, &frmOndulix::cmdsave_Click);
 
     connect(optBirthday, &QRadioButton::toggled, this, [this](bool on) {
         if (on) Guard([this] { optBirthday_Click(); });
@@ -329,6 +338,14 @@ void frmOndulix::Form_Load() {
     txtFriend->hide();
     lblEnterFriend->hide();
 
+    // IniPath is set at construction; the settings are read here, once.
+    ProfileDocument document;
+    QString readError;
+    if (!::LoadProfile(IniPath, &document, &readError))
+        m_loadProblems << QStringLiteral("The settings file %1 could not be read (%2); Ondulix "
+                                         "starts with its defaults and will not overwrite it.")
+                              .arg(QDir::toNativeSeparators(IniPath), readError);
+    m_reader = std::make_unique<settings::SettingsReader>(std::move(document));
     SuppressDraw = false;
     IsActivated = false;
     AllowRedraw = false;
@@ -339,31 +356,36 @@ void frmOndulix::Form_Load() {
     for (int i = 0; i < 12; ++i)
         MonthNames[i] = cal::MonthName(i + 1);
 
-    const QString birthText = QStringLiteral("1-Jan-1960"); // own birth date, by default
-    const QDate birth = cal::ParseDateText(birthText);
+    const settings::StoredPersonal stored = m_reader->ReadPersonalSection();
+    m_loadProblems << stored.problems;
+    const QDate birth = stored.ownBirth;
     FriendName[0] = OwnEntryName;
     FriendDay[0] = QString::number(birth.day());
     FriendMonth[0] = MonthNames[birth.month() - 1];
     FriendYear[0] = QString::number(birth.year());
 
     FriendCount = 0;
+    for (const settings::Friend& f : stored.friends) {
+        FriendCount = checked::Add(FriendCount, 1);
+        FriendName[FriendCount] = f.name;
+        FriendDay[FriendCount] = f.birth.day;
+        FriendMonth[FriendCount] = f.birth.month;
+        FriendYear[FriendCount] = f.birth.year;
+    }
 
-    // Options as a missing settings file gives them.
-    const QString physical = QStringLiteral("True");
-    const QString emotional = QStringLiteral("True");
-    const QString intellectual = QStringLiteral("True");
-    const QString intuitive = QStringLiteral("False");
-    mnuPhysical->setChecked(physical == QLatin1String("True"));
-    mnuEmotional->setChecked(emotional == QLatin1String("True"));
-    mnuIntellectual->setChecked(intellectual == QLatin1String("True"));
-    mnuIntuitive->setChecked(intuitive == QLatin1String("True"));
+    mnuPhysical->setChecked(ReadOption(QStringLiteral("Physical"), QStringLiteral("True")));
+    mnuEmotional->setChecked(ReadOption(QStringLiteral("Emotional"), QStringLiteral("True")));
+    mnuIntellectual->setChecked(ReadOption(QStringLiteral("Intellectual"), QStringLiteral("True")));
+    mnuIntuitive->setChecked(ReadOption(QStringLiteral("Intuitive"), QStringLiteral("False")));
+    m_reader.reset();
 
     SetCheckValue(chkOndulixChart[1], mnuPhysical->isChecked() ? 1 : 0);
     SetCheckValue(chkOndulixChart[2], mnuEmotional->isChecked() ? 1 : 0);
     SetCheckValue(chkOndulixChart[3], mnuIntellectual->isChecked() ? 1 : 0);
     SetCheckValue(chkOndulixChart[4], mnuIntuitive->isChecked() ? 1 : 0);
 
-    const QDate today = m_today();
+    // Today as the pickers can show it: years 1901..2040.
+    const QDate today = settings::ClampToPickerYears(m_today());
     const QDate display = birth > today ? birth : today;
 
     const QString birthDay = QString::number(birth.day());
@@ -392,6 +414,14 @@ void frmOndulix::Form_Load() {
     FillFriendCombo(0);
 }
 
+QString frmOndulix::ReadPersonal(const QString& key, const QString& fallback) const {
+    return m_reader->ReadPersonal(key, fallback);
+}
+
+bool frmOndulix::ReadOption(const QString& key, const QString& fallback) const {
+    return m_reader->ReadOption(key, fallback);
+}
+
 void frmOndulix::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (IsActivated || m_activationPending) return;
@@ -408,6 +438,11 @@ void frmOndulix::Form_Activate() {
     canvas->Paint([](Surface& surface) { chart::InitChartPlot(surface); });
     IsActivated = true;
     cmdDraw_Click();
+    if (!m_loadProblems.isEmpty() && !m_unloaded) {
+        const QString text = m_loadProblems.join(u'\n');
+        m_loadProblems.clear();
+        m_messages->MsgBox(this, text, MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
+    }
 }
 
 void frmOndulix::cmdExit_Click() {
@@ -419,8 +454,73 @@ void frmOndulix::mnuExit_Click() {
 }
 
 void frmOndulix::closeEvent(QCloseEvent* event) {
+    bool cancel = false;
+    Guard([&] { Form_Unload(cancel); });
+    if (cancel) {
+        event->ignore();
+        return;
+    }
     m_unloaded = true;
     event->accept();
+}
+
+void frmOndulix::Form_Unload(bool& cancel) {
+    std::vector<ProfileWrite> writes = PersonalSection();
+    const auto options =
+        settings::OptionWrites(mnuPhysical->isChecked(), mnuEmotional->isChecked(),
+                               mnuIntellectual->isChecked(), mnuIntuitive->isChecked());
+    writes.insert(writes.end(), options.begin(), options.end());
+    for (;;) {
+        const QString error = WriteSettings(writes);
+        if (error.isEmpty()) return;
+        const int answer = m_messages->MsgBox(
+            this,
+            QStringLiteral("Ondulix could not save your birth dates and friends to %1: %2.\n\n"
+                           "Retry, close without saving, or cancel to keep Ondulix open?")
+                .arg(QDir::toNativeSeparators(IniPath), error),
+            MessageBoxes::RetryCloseCancel | MessageBoxes::Exclamation, AppTitle);
+        if (answer == MessageBoxes::Retry) continue;
+        if (answer == MessageBoxes::Cancel) cancel = true;
+        return;
+    }
+}
+
+void frmOndulix::WriteOptions() {
+    const QString error = WriteSettings(
+        settings::OptionWrites(mnuPhysical->isChecked(), mnuEmotional->isChecked(),
+                               mnuIntellectual->isChecked(), mnuIntuitive->isChecked()));
+    if (!error.isEmpty()) throw RuntimeError(error.toStdString());
+}
+
+std::vector<ProfileWrite> frmOndulix::PersonalSection() const {
+    std::vector<settings::Friend> entries;
+    entries.reserve(static_cast<std::size_t>(FriendCount) + 1);
+    for (std::int32_t i = 0; i <= FriendCount; ++i)
+        entries.push_back({FriendName[i], {FriendDay[i], FriendMonth[i], FriendYear[i]}});
+    return settings::PersonalWrites(entries);
+}
+
+QString frmOndulix::WriteSettings(const std::vector<ProfileWrite>& writes) {
+    // The configuration folder may not exist yet on a new account.
+    QDir().mkpath(QFileInfo(IniPath).absolutePath());
+    return ::WriteProfile(IniPath, writes);
+}
+
+void frmOndulix::SavePersonal() {
+    const QString error = WriteSettings(PersonalSection());
+    if (error.isEmpty()) return;
+    m_messages->MsgBox(this,
+                       QStringLiteral("Ondulix could not save to %1: %2.\n\nThe change is kept "
+                                      "while Ondulix runs; it will try again when it closes.")
+                           .arg(QDir::toNativeSeparators(IniPath), error),
+                       MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
+}
+
+void frmOndulix::cmdsave_Click() {
+    if (optBirthdate->isChecked())
+        SaveFriend();
+    else
+        RemoveFriend();
 }
 
 // ---- Draw command and chart toggles ----
@@ -546,6 +646,88 @@ void frmOndulix::FillFriendCombo(std::int32_t index) {
     SetCheckedByCode(optBirthday);
 }
 
+void frmOndulix::SaveFriend() {
+    const QString name = txtFriend->text();
+    if (!name.isEmpty() && FriendCount >= settings::MaxFriends) {
+        bool listed = false;
+        for (std::int32_t i = 1; i <= FriendCount && !listed; ++i)
+            listed = FriendName[i] == name;
+        if (!listed) {
+            m_messages->MsgBox(this,
+                               QStringLiteral("Ondulix holds at most %1 friends. Remove one before "
+                                              "adding %2.")
+                                   .arg(settings::MaxFriends)
+                                   .arg(name),
+                               MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
+            return;
+        }
+    }
+
+    SuppressDraw = true;
+    if (txtFriend->text().isEmpty()) {
+        UpdateFriendDate(0);
+    } else if (FriendCount == 0) {
+        InsertFriend(1, FriendCount);
+    } else {
+        bool done = false;
+        for (FriendIndex = 1; FriendIndex <= FriendCount; ++FriendIndex) {
+            const QString text = txtFriend->text();
+            if (FriendName[FriendIndex] == text) {
+                UpdateFriendDate(FriendIndex);
+                done = true;
+                break;
+            }
+            if (text < FriendName[FriendIndex]) { // by character code
+                InsertFriend(FriendIndex, FriendCount);
+                done = true;
+                break;
+            }
+        }
+        if (!done) {
+            FriendIndex = checked::Add(FriendCount, 1);
+            InsertFriend(FriendIndex, FriendCount);
+        }
+    }
+    SavePersonal();
+}
+
+void frmOndulix::InsertFriend(std::int32_t index, std::int32_t& count) {
+    count = checked::Add(count, 1);
+    for (std::int32_t j = count; j >= checked::Add(index, 1); --j) {
+        FriendName[j] = FriendName[j - 1];
+        FriendDay[j] = FriendDay[j - 1];
+        FriendMonth[j] = FriendMonth[j - 1];
+        FriendYear[j] = FriendYear[j - 1];
+    }
+    FriendName[index] = txtFriend->text();
+    FriendDay[index] = cboBDday->Text();
+    FriendMonth[index] = cboBDmonth->Text();
+    FriendYear[index] = cboBDyear->Text();
+    FillFriendCombo(index);
+}
+
+void frmOndulix::UpdateFriendDate(std::int32_t index) {
+    FriendDay[index] = cboBDday->Text();
+    FriendMonth[index] = cboBDmonth->Text();
+    FriendYear[index] = cboBDyear->Text();
+    FillFriendCombo(index);
+}
+
+void frmOndulix::RemoveFriend() {
+    const QString prompt = QStringLiteral("Remove ? \"");
+    if (m_messages->MsgBox(this, prompt, MessageBoxes::OkCancel, QString()) != MessageBoxes::Ok)
+        return;
+    for (std::int32_t i = cboFriend->ListIndex(); i <= FriendCount - 1; ++i) {
+        FriendName[i] = FriendName[i + 1];
+        FriendDay[i] = FriendDay[i + 1];
+        FriendMonth[i] = FriendMonth[i + 1];
+        FriendYear[i] = FriendYear[i + 1];
+    }
+    FriendCount = checked::Sub(FriendCount, 1);
+    FillFriendCombo(0);
+    SavePersonal();
+}
+
 void frmOndulix::cboFriend_Click() {
     FriendIndex = cboFriend->ListIndex();
     cmdsave->setVisible(FriendIndex > 0);
@@ -589,10 +771,21 @@ void frmOndulix::txtFriend_GotFocus() {
     modListUtil::SelectAllText(*txtFriend);
 }
 
+void frmOndulix::txtFriend_LostFocus() {
+    txtFriend->setText(modStrUtil::ProperCase(txtFriend->text(), true));
+}
+
 bool frmOndulix::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txtFriend && event->type() == QEvent::FocusIn) {
         // After the focus-in's own mouse press has placed the caret.
         QTimer::singleShot(0, this, [this] { Guard([this] { txtFriend_GotFocus(); }); });
+    }
+    if (watched == txtFriend && event->type() == QEvent::FocusOut) {
+        // Leaving the box, not the window: a message box or another program
+        // taking the focus is no reason to retype the name.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            Guard([this] { txtFriend_LostFocus(); });
     }
     return QMainWindow::eventFilter(watched, event);
 }

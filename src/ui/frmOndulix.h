@@ -2,6 +2,7 @@
 
 #include "chart/CycleModel.h"
 #include "moon/MoonPictures.h"
+#include "settings/PrivateProfile.h"
 #include "util/BoundedArray.h"
 
 #include <QMainWindow>
@@ -9,6 +10,12 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <vector>
+
+namespace settings {
+class SettingsReader;
+}
 
 class ComboPicker;
 class FormCanvas;
@@ -32,11 +39,12 @@ class Surface;
 // one redraw.
 class frmOndulix final : public QMainWindow {
 public:
-    // What the window needs from outside: where its message boxes go and the
-    // start-up display date's "today".
+    // What the window needs from outside: where its message boxes go, the
+    // start-up display date's "today" and the settings file.
     struct Environment {
         MessageBoxes* messages = nullptr; // required
         std::function<QDate()> today;     // the system date when empty
+        QString iniPath;                  // the user's settings file when empty
     };
 
     explicit frmOndulix(const Environment& environment);
@@ -92,6 +100,8 @@ public:
     // Handlers.
     void Form_Load();
     void Form_Activate();
+    void Form_Unload(bool& cancel);
+    void cmdsave_Click();
     void cmdExit_Click();
     void mnuExit_Click();
     void cmdDraw_Click();
@@ -113,9 +123,15 @@ public:
     void optBirthdate_Click();
     void txtFriend_Change();
     void txtFriend_GotFocus();
+    void txtFriend_LostFocus();
     void sldMoonPhase_Change();
 
     void FillFriendCombo(std::int32_t index);
+    void SaveFriend();
+    void RemoveFriend();
+    void InsertFriend(std::int32_t index, std::int32_t& count);
+    void UpdateFriendDate(std::int32_t index);
+    void WriteOptions();
 
     // Chart runs completed by cmdDraw_Click (the "Belum lahir" refusal included).
     int DrawRuns() const { return m_drawRuns; }
@@ -137,8 +153,18 @@ private:
     void SetCheckValue(QCheckBox* box, int value);
     int CheckValue(const QCheckBox* box) const;
     void SetCheckedByCode(QRadioButton* button);
+    QString ReadPersonal(const QString& key, const QString& fallback) const;
+    bool ReadOption(const QString& key, const QString& fallback) const;
+    // Writes section "PERSONAL" now, so no change waits for shut-down.
+    void SavePersonal();
+    // The writes of section "PERSONAL" from the friend arrays.
+    std::vector<ProfileWrite> PersonalSection() const;
+    // Writes to the settings file; returns the reason when it fails.
+    QString WriteSettings(const std::vector<ProfileWrite>& writes);
 
     MessageBoxes* m_messages;
+    std::unique_ptr<settings::SettingsReader> m_reader; // during Form_Load only
+    QStringList m_loadProblems;                         // told once the window is up
     std::function<QDate()> m_today;
     bool m_loaded = false;
     bool m_unloaded = false;

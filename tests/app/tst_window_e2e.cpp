@@ -1,6 +1,8 @@
 #include "chart/CycleModel.h"
 #include "util/Calendar.h"
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
@@ -41,6 +43,11 @@ QPoint ClientOrigin(const QString& window, const QString& display) {
     return QPoint(x, y + height - 463);
 }
 
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 bool Near(const QImage& image, QPoint p, QRgb colour, int radius) {
     for (int dy = -radius; dy <= radius; ++dy)
         for (int dx = -radius; dx <= radius; ++dx)
@@ -56,6 +63,40 @@ class TestWindowE2E : public QObject {
     QProcess xvfb;
     QString display;
     QTemporaryDir home;
+
+    void Start(QProcess& program) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display);
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.insert("HOME", home.path());
+        env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        program.setProcessEnvironment(env);
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program.start(qEnvironmentVariable("ONDULIX_BIN"), {});
+        QVERIFY(program.waitForStarted(TimeoutMs));
+    }
+
+    QString FindWindow() {
+        return QString::fromLatin1(
+            Run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^Ondulix$"}, display)
+                .split('\n')
+                .first());
+    }
+
+    // A click at a point of the client area (menu bar excluded).
+    void Click(const QString& window, QPoint client) {
+        Run("xdotool",
+            {"mousemove", "--window", window, QString::number(client.x()),
+             QString::number(client.y() + MenuBarHeight(window)), "click", "1"},
+            display);
+    }
+
+    int MenuBarHeight(const QString& window) {
+        const QByteArray shell = Run("xdotool", {"getwindowgeometry", "--shell", window}, display);
+        for (const QByteArray& line : shell.split('\n'))
+            if (line.startsWith("HEIGHT=")) return line.mid(7).toInt() - 463;
+        return 0;
+    }
 
 private slots:
     void initTestCase() {
@@ -118,13 +159,45 @@ private slots:
         QVERIFY2(Near(shot, onCurve, qRgb(255, 0, 0), 2), "no red curve where expected");
 
         // Tutup, the Close button: twips 8880, 6000, 1335 x 495.
-        Run("xdotool",
-            {"mousemove", "--window", window, QString::number(592 + 44),
-             QString::number(19 + 400 + 16), "click", "1"},
-            display);
+        Click(window, QPoint(592 + 44, 400 + 16));
         QVERIFY2(program.waitForFinished(TimeoutMs), "the program did not close");
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
+        QVERIFY(ReadAll(home.filePath("config/Ondulix.ini")).startsWith("[PERSONAL]\r\n"));
+    }
+
+    void addsAFriendToAPreparedFile() {
+        const QString ini = home.filePath("config/Ondulix.ini");
+        QDir().mkpath(home.filePath("config"));
+        QFile::remove(ini);
+        {
+            QFile file(ini);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("; prepared by hand\r\n[PERSONAL]\r\nMy Birthdate=7-Jan-1960\r\n"
+                       "No. of Friends=1\r\nName001=Ani\r\nBday001=1-Jan-1970\r\n"
+                       "[Other]\r\nx=1\r\n");
+        }
+        QProcess program;
+        Start(program);
+        const QString window = FindWindow();
+        QVERIFY(!window.isEmpty());
+        Run("xdotool", {"windowfocus", "--sync", window}, display);
+
+        Click(window, QPoint(72 + 8, 328 + 8));    // "Tanggal Lahir": entry mode
+        Click(window, QPoint(192 + 90, 360 + 12)); // the name box
+        Run("xdotool", {"type", "--delay", "20", "budi"}, display);
+        Click(window, QPoint(192 + 92, 392 + 16)); // Save
+        QTRY_VERIFY_WITH_TIMEOUT(ReadAll(ini).contains("Name002"), TimeoutMs);
+        Click(window, QPoint(592 + 44, 400 + 16)); // Tutup
+        QVERIFY2(program.waitForFinished(TimeoutMs), "the program did not close");
+        QCOMPARE(program.exitCode(), 0);
+
+        QCOMPARE(ReadAll(ini),
+                 QByteArray("; prepared by hand\r\n[PERSONAL]\r\nMy Birthdate=7-Jan-1960\r\n"
+                            "No. of Friends=2\r\nName001=Ani\r\nBday001=1-Jan-1970\r\n"
+                            "Name002=Budi\r\nBday002=7-Jan-1960\r\n[Other]\r\nx=1\r\n"
+                            "[ONDULIX OPTIONS]\r\nPhysical=True\r\nEmotional=True\r\n"
+                            "Intellectual=True\r\nIntuitive=False\r\n"));
     }
 };
 

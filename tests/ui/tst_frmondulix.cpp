@@ -1,8 +1,6 @@
+#include "WindowFixture.h"
 #include "plot/RecordingSurface.h"
-#include "ui/Controls.h"
 #include "ui/FormCanvas.h"
-#include "ui/MessageBoxes.h"
-#include "ui/frmOndulix.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -17,35 +15,6 @@
 
 namespace {
 
-// Answers every message box at once and keeps what it was asked.
-struct Answers final : MessageBoxes {
-    struct Asked {
-        QString prompt;
-        int flags;
-        QString title;
-    };
-    QList<Asked> asked;
-    int answer = Ok;
-    int MsgBox(QWidget*, const QString& prompt, int flags, const QString& title) override {
-        asked.append({prompt, flags, title});
-        return answer;
-    }
-};
-
-const QDate StartDay(2004, 3, 7);
-
-// A user's choice in a drop-down list.
-void Pick(ComboPicker* c, const QString& text) {
-    const int i = c->findText(text, Qt::MatchExactly);
-    QVERIFY2(i >= 0, qPrintable(text));
-    c->setCurrentIndex(i);
-    emit c->activated(i);
-}
-
-QString Trio(ComboPicker* day, ComboPicker* month, ComboPicker* year) {
-    return day->Text() + ' ' + month->Text() + ' ' + year->Text();
-}
-
 bool HasColour(const QImage& image, QRect r, QRgb colour) {
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
@@ -58,15 +27,11 @@ bool HasColour(const QImage& image, QRect r, QRgb colour) {
 class TestFrmOndulix : public QObject {
     Q_OBJECT
 
-    Answers answers;
-    std::unique_ptr<frmOndulix> w;
+    WindowFixture f;
+    Answers& answers = f.answers;
+    std::unique_ptr<frmOndulix>& w = f.w;
 
-    void Open(std::function<QDate()> today = [] { return StartDay; }) {
-        answers = Answers();
-        w = std::make_unique<frmOndulix>(frmOndulix::Environment{&answers, std::move(today)});
-        w->show();
-        QTRY_VERIFY(w->IsActivated);
-    }
+    void Open(std::function<QDate()> today = [] { return StartDay; }) { f.Open(std::move(today)); }
 
     // The plot window's inside (twips 1600..10240 x 300..4300), in device pixels.
     QRect PlotInside() const {
@@ -76,12 +41,11 @@ class TestFrmOndulix : public QObject {
     }
 
 private slots:
+    void init() { f.Reset(); }
     void cleanup() { w.reset(); }
 
     void loadsWithoutDrawing() {
-        answers = Answers();
-        w = std::make_unique<frmOndulix>(
-            frmOndulix::Environment{&answers, [] { return StartDay; }});
+        f.Create();
         QCOMPARE(w->DrawRuns(), 0);
         QVERIFY(!w->IsActivated);
         QVERIFY(w->AllowRedraw);

@@ -1,0 +1,321 @@
+#include "settings/PrivateProfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <array>
+#include <stdexcept>
+
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// Windows-1252 for bytes 0x80..0x9F; the other bytes are Latin-1. Unused
+// codes map to themselves, as Windows does.
+QString FromWindows1252(QByteArrayView bytes) {
+    static constexpr std::array<char16_t, 32> high = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    QString text;
+    text.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        text += QChar(b >= 0x80 && b < 0xA0 ? high[b - 0x80] : char16_t(b));
+    }
+    return text;
+}
+
+// One line's text: UTF-8 when it is valid UTF-8, else Windows-1252.
+QString Decode(QByteArrayView bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError()) return text;
+    return FromWindows1252(bytes);
+}
+
+QByteArrayView Trimmed(QByteArrayView v) {
+    while (!v.isEmpty() && IsBlank(v.front()))
+        v = v.sliced(1);
+    while (!v.isEmpty() && IsBlank(v.back()))
+        v.chop(1);
+    return v;
+}
+
+bool Same(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+bool HasLineBreakOrNul(const QString& s) {
+    return s.contains(u'\r') || s.contains(u'\n') || s.contains(QChar(0));
+}
+
+} // namespace
+
+ProfileDocument::ProfileDocument(QByteArray bytes) : m_bytes(std::move(bytes)) {
+    Parse();
+}
+
+void ProfileDocument::Parse() {
+    m_indexed = false;
+    m_index.clear();
+    m_lines.clear();
+    m_entries.clear();
+    const qsizetype size = m_bytes.size();
+    qsizetype pos = 0;
+    // A UTF-8 byte-order mark is not part of the first line's text.
+    if (m_bytes.startsWith("\xEF\xBB\xBF")) pos = 3;
+    while (pos < size) {
+        Line line;
+        line.begin = pos;
+        qsizetype end = pos;
+        while (end < size && m_bytes[end] != '\r' && m_bytes[end] != '\n')
+            ++end;
+        line.end = end;
+        if (end < size && m_bytes[end] == '\r' && end + 1 < size && m_bytes[end + 1] == '\n')
+            line.next = end + 2;
+        else
+            line.next = end < size ? end + 1 : end;
+        m_lines.push_back(line);
+        pos = line.next;
+
+        const int index = static_cast<int>(m_lines.size()) - 1;
+        const QByteArrayView text =
+            Trimmed(QByteArrayView(m_bytes).sliced(line.begin, end - line.begin));
+        if (text.isEmpty() || text.front() == ';') continue;
+        if (text.front() == '[') {
+            const qsizetype close = text.indexOf(']');
+            if (close < 0) continue;
+            Entry section;
+            section.line = index;
+            section.isSection = true;
+            section.name = Decode(Trimmed(text.sliced(1, close - 1)));
+            m_entries.push_back(section);
+            continue;
+        }
+        const qsizetype equals = text.indexOf('=');
+        if (equals <= 0) continue; // not a key
+        Entry key;
+        key.line = index;
+        key.name = Decode(Trimmed(text.first(equals)));
+        if (key.name.isEmpty()) continue;
+        // Value bytes, trimmed, as offsets into the file.
+        qsizetype vb = (text.data() - m_bytes.constData()) + equals + 1;
+        qsizetype ve = (text.data() - m_bytes.constData()) + text.size();
+        while (vb < ve && IsBlank(m_bytes[vb]))
+            ++vb;
+        key.valueBegin = vb;
+        key.valueEnd = ve;
+        m_entries.push_back(key);
+    }
+}
+
+int ProfileDocument::Find(const QString& section, const QString& key) const {
+    if (!m_indexed) {
+        QString current;
+        bool inSection = false;
+        for (int i = 0; i < static_cast<int>(m_entries.size()); ++i) {
+            const Entry& e = m_entries[i];
+            if (e.isSection) {
+                current = e.name.toCaseFolded() + u'\n';
+                inSection = true;
+            } else if (inSection) {
+                const QString folded = current + e.name.toCaseFolded();
+                if (!m_index.contains(folded)) m_index.insert(folded, i); // the first one wins
+            }
+        }
+        m_indexed = true;
+    }
+    return m_index.value(section.trimmed().toCaseFolded() + u'\n' + key.trimmed().toCaseFolded(),
+                         -1);
+}
+
+bool ProfileDocument::HasKey(const QString& section, const QString& key) const {
+    return Find(section, key) >= 0;
+}
+
+QStringList ProfileDocument::Keys(const QString& section) const {
+    QStringList keys;
+    bool inSection = false;
+    for (const Entry& e : m_entries) {
+        if (e.isSection)
+            inSection = Same(e.name, section.trimmed());
+        else if (inSection)
+            keys << e.name;
+    }
+    return keys;
+}
+
+QString ProfileDocument::ReadString(const QString& section, const QString& key,
+                                    const QString& fallback, int bufferSize) const {
+    const int found = Find(section, key);
+    QString value = fallback;
+    if (found >= 0) {
+        const Entry& e = m_entries[found];
+        value = Decode(QByteArrayView(m_bytes).sliced(e.valueBegin, e.valueEnd - e.valueBegin));
+        if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+            value.back() == value.front())
+            value = value.sliced(1, value.size() - 2);
+    }
+    return value.left(std::max(bufferSize - 1, 0));
+}
+
+QByteArray ProfileDocument::LineEnd() const {
+    for (const Line& line : m_lines) {
+        if (line.next == line.end) continue;
+        return m_bytes.mid(line.end, line.next - line.end);
+    }
+    return QByteArrayLiteral("\r\n");
+}
+
+void ProfileDocument::WriteString(const QString& section, const QString& key,
+                                  const QString& value) {
+    const QString cleanSection = section.trimmed();
+    const QString cleanKey = key.trimmed();
+    if (cleanSection.isEmpty() || cleanSection.contains(u']') || HasLineBreakOrNul(section))
+        throw std::invalid_argument("section name not storable");
+    if (cleanKey.isEmpty() || cleanKey.contains(u'=') || cleanKey.startsWith(u'[') ||
+        cleanKey.startsWith(u';') || HasLineBreakOrNul(key))
+        throw std::invalid_argument("key name not storable");
+    if (HasLineBreakOrNul(value)) throw std::invalid_argument("value with a line break");
+
+    // Blanks and quotes at the ends would be taken off on reading: a value
+    // that has them is wrapped in one more pair of quotes, so it reads back
+    // exactly.
+    QByteArray stored = value.toUtf8();
+    const bool blankEnds = !value.isEmpty() && (value.front().isSpace() || value.back().isSpace());
+    const bool quoteEnds = value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+                           value.back() == value.front();
+    if (blankEnds || quoteEnds) stored = '"' + stored + '"';
+
+    // Reading finds the key's first occurrence in any section of that name;
+    // writing changes that occurrence, or adds the key at the end of the first
+    // section of that name.
+    if (const int found = Find(cleanSection, cleanKey); found >= 0) {
+        Entry& e = m_entries[found];
+        const qsizetype delta = stored.size() - (e.valueEnd - e.valueBegin);
+        m_bytes.replace(e.valueBegin, e.valueEnd - e.valueBegin, stored);
+        e.valueEnd = e.valueBegin + stored.size();
+        m_lines[e.line].end += delta;
+        m_lines[e.line].next += delta;
+        Shift(e.line + 1, delta);
+        return;
+    }
+
+    int firstSection = -1, lastLineOfFirst = -1;
+    for (const Entry& e : m_entries) {
+        if (e.isSection) {
+            if (firstSection >= 0) break;
+            if (Same(e.name, cleanSection)) firstSection = lastLineOfFirst = e.line;
+        } else if (firstSection >= 0) {
+            lastLineOfFirst = e.line;
+        }
+    }
+
+    const QByteArray eol = LineEnd();
+    const QByteArray keyBytes = cleanKey.toUtf8();
+    const QByteArray keyLine = keyBytes + '=' + stored;
+    if (firstSection < 0) {
+        if (!m_bytes.isEmpty() && !m_bytes.endsWith('\n') && !m_bytes.endsWith('\r'))
+            m_bytes += eol;
+        m_bytes += '[' + cleanSection.toUtf8() + ']' + eol + keyLine + eol;
+        Parse();
+        return;
+    }
+
+    Line& after = m_lines[lastLineOfFirst];
+    Line added;
+    if (after.next == after.end) { // the file's last line, without a line end yet
+        m_bytes.insert(after.end, eol + keyLine + eol);
+        after.next = after.end + eol.size();
+        added.begin = after.next;
+    } else {
+        added.begin = after.next;
+        m_bytes.insert(added.begin, keyLine + eol);
+        Shift(lastLineOfFirst + 1, keyLine.size() + eol.size());
+    }
+    added.end = added.begin + keyLine.size();
+    added.next = added.end + eol.size();
+    const int addedLine = lastLineOfFirst + 1;
+    m_lines.insert(m_lines.begin() + addedLine, added);
+
+    Entry entry;
+    entry.line = addedLine;
+    entry.name = cleanKey;
+    entry.valueBegin = added.begin + keyBytes.size() + 1;
+    entry.valueEnd = added.end;
+    auto at = m_entries.begin();
+    while (at != m_entries.end() && at->line < addedLine)
+        ++at;
+    for (auto it = at; it != m_entries.end(); ++it)
+        ++it->line;
+    m_entries.insert(at, entry);
+    m_indexed = false; // entry indices moved
+    m_index.clear();
+}
+
+void ProfileDocument::Shift(int fromLine, qsizetype delta) {
+    for (std::size_t i = fromLine; i < m_lines.size(); ++i) {
+        m_lines[i].begin += delta;
+        m_lines[i].end += delta;
+        m_lines[i].next += delta;
+    }
+    for (Entry& e : m_entries) {
+        if (e.line < fromLine) continue;
+        e.valueBegin += delta;
+        e.valueEnd += delta;
+    }
+}
+
+bool LoadProfile(const QString& path, ProfileDocument* document, QString* error) {
+    QFile file(path);
+    if (!file.exists()) {
+        *document = ProfileDocument();
+        return true;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    *document = ProfileDocument(file.readAll());
+    if (file.error() != QFileDevice::NoError) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+QString WriteProfile(const QString& path, const std::vector<ProfileWrite>& writes) {
+    ProfileDocument document;
+    QString error;
+    if (!LoadProfile(path, &document, &error)) return error;
+    try {
+        for (const ProfileWrite& w : writes)
+            document.WriteString(w.section, w.key, w.value);
+    } catch (const std::invalid_argument& e) {
+        return QString::fromLatin1(e.what());
+    }
+
+    const QFileInfo info(path);
+    // A file its owner may not write is read-only by intent, even for root.
+    if (info.exists() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner)))
+        return QStringLiteral("the file is read-only");
+    if (!info.dir().exists())
+        return QStringLiteral("the folder %1 does not exist").arg(info.dir().path());
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    const QByteArray& bytes = document.Bytes();
+    // commit() alone can report success after a short write.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason.isEmpty() ? QStringLiteral("the disk did not take the whole file") : reason;
+    }
+    if (!file.commit()) return file.errorString();
+    return QString();
+}

@@ -1,0 +1,257 @@
+#include "WindowFixture.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+QByteArray FriendsFile(const QStringList& names, const QByteArray& extra = {}) {
+    QByteArray personal = "[PERSONAL]\r\nMy Birthdate=1-Jan-1960\r\nNo. of Friends=" +
+                          QByteArray::number(names.size()) + "\r\n";
+    for (int i = 0; i < names.size(); ++i) {
+        const QByteArray n = QByteArray::number(i + 1).rightJustified(3, '0');
+        personal += "Name" + n + "=" + names[i].toUtf8() + "\r\nBday" + n + "=1-Jan-1970\r\n";
+    }
+    return personal + extra;
+}
+
+QStringList Listed(const ComboPicker* c) {
+    QStringList names;
+    for (int i = 1; i < c->count(); ++i)
+        names << c->itemText(i);
+    return names;
+}
+
+} // namespace
+
+class TestFriends : public QObject {
+    Q_OBJECT
+
+    WindowFixture f;
+
+    // Entry mode, a name, a birth date, Save.
+    void Save(const QString& name, const QString& day, const QString& month, const QString& year) {
+        f.w->optBirthdate->click();
+        f.w->txtFriend->setText(name);
+        Pick(f.w->cboBDyear, year);
+        Pick(f.w->cboBDmonth, month);
+        Pick(f.w->cboBDday, day);
+        f.w->cmdsave->click();
+    }
+
+private slots:
+    void init() { f.Reset(); }
+    void cleanup() { f.w.reset(); }
+
+    void firstStartWritesTheDefaultsOnClosing() {
+        f.Open();
+        f.w->close();
+        QCOMPARE(ReadAll(f.ini), QByteArray("[PERSONAL]\r\nMy Birthdate=1-Jan-1960\r\nNo. of "
+                                            "Friends=0\r\n[ONDULIX OPTIONS]\r\nPhysical=True\r\n"
+                                            "Emotional=True\r\nIntellectual=True\r\nIntuitive="
+                                            "False\r\n"));
+    }
+
+    void startsFromTheFile() {
+        WriteAll(f.ini, "; my friends\r\n" + FriendsFile({"Ani", "Citra"},
+                                                         "[ONDULIX OPTIONS]\r\nPhysical=true\r\n"
+                                                         "Intuitive=True\r\n"));
+        f.Create();
+        QCOMPARE(Listed(f.w->cboFriend), QStringList({"Ani", "Citra"}));
+        Pick(f.w->cboFriend, "Citra"); // not yet shown: sets the pickers, draws nothing
+        QCOMPARE(Trio(f.w->cboBDday, f.w->cboBDmonth, f.w->cboBDyear), "1 January 1970");
+        QCOMPARE(f.w->DrawRuns(), 0);
+        f.w->show();
+        QTRY_VERIFY(f.w->IsActivated);
+        QVERIFY(!f.w->chkOndulixChart[1]->isChecked() && f.w->chkOndulixChart[4]->isChecked());
+        QVERIFY(!f.w->mnuPhysical->isChecked() && f.w->mnuIntuitive->isChecked());
+        QCOMPARE(f.answers.asked.size(), 0);
+        f.w->close();
+        QVERIFY(ReadAll(f.ini).startsWith("; my friends\r\n[PERSONAL]\r\n"));
+    }
+
+    void damagedValuesAreToldAfterTheFirstChart() {
+        WriteAll(f.ini, "[PERSONAL]\r\nMy Birthdate=31-Dec-2077\r\nNo. of Friends=x\r\n"
+                        "Name001=Ani\r\n");
+        f.Open();
+        QCOMPARE(f.w->DrawRuns(), 1);
+        QCOMPARE(f.answers.asked.size(), 1);
+        QVERIFY(f.answers.asked[0].prompt.contains("Dec 31, 2040"));
+        QVERIFY(f.answers.asked[0].prompt.contains("not a number"));
+        QCOMPARE(Listed(f.w->cboFriend), QStringList{"Ani"});
+        // The birth date lies after today, so the display date is the birth date.
+        QCOMPARE(Trio(f.w->cboDDday, f.w->cboDDmonth, f.w->cboDDyear), "31 December 2040");
+    }
+
+    void saves_data() {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<int>("selected");
+        QTest::newRow("first friend") << QStringList{} << "Budi" << QStringList{"Budi"} << 1;
+        QTest::newRow("in name order")
+            << QStringList{"Ani", "Citra"} << "Budi" << QStringList{"Ani", "Budi", "Citra"} << 2;
+        QTest::newRow("at the end")
+            << QStringList{"Ani", "Citra"} << "Dewi" << QStringList{"Ani", "Citra", "Dewi"} << 3;
+        QTest::newRow("by character code")
+            << QStringList{"Ani", "budi"} << "Budi" << QStringList{"Ani", "Budi", "budi"} << 2;
+        QTest::newRow("a listed name: new date")
+            << QStringList{"Ani", "Citra"} << "Citra" << QStringList{"Ani", "Citra"} << 2;
+        QTest::newRow("no name: the own date")
+            << QStringList{"Ani"} << "" << QStringList{"Ani"} << 0;
+    }
+    void saves() {
+        QFETCH(QStringList, before);
+        QFETCH(QString, name);
+        QFETCH(QStringList, after);
+        QFETCH(int, selected);
+        if (!before.isEmpty()) WriteAll(f.ini, FriendsFile(before));
+        f.Open();
+        f.w->optBirthdate->click();
+        f.w->txtFriend->setText(name);
+        QCOMPARE(f.w->cmdsave->text(), name.isEmpty() ? "Save " : "Data");
+        Pick(f.w->cboBDyear, "1960");
+        Pick(f.w->cboBDmonth, "January");
+        Pick(f.w->cboBDday, "7");
+        const int runs = f.w->DrawRuns();
+        f.w->cmdsave->click();
+
+        QCOMPARE(f.w->DrawRuns() - runs, 1);
+        QCOMPARE(Listed(f.w->cboFriend), after);
+        QCOMPARE(f.w->FriendCount, after.size());
+        QCOMPARE(f.w->cboFriend->ListIndex(), selected);
+        QCOMPARE(f.w->FriendName[0], "(Hari Ulang Tahun saya)");
+        QCOMPARE(f.w->FriendDay[selected] + f.w->FriendMonth[selected] + f.w->FriendYear[selected],
+                 "7January1960");
+        QVERIFY(f.w->optBirthday->isChecked() && !f.w->cboBDyear->isEnabled());
+        QVERIFY(f.w->txtFriend->isHidden());
+        // Saved at once, not only at shut-down.
+        const QByteArray file = ReadAll(f.ini);
+        QVERIFY(file.contains("No. of Friends=" + QByteArray::number(after.size()) + "\r\n"));
+        if (selected > 0)
+            QVERIFY(file.contains("Bday00" + QByteArray::number(selected) + "=7-Jan-1960\r\n"));
+        else
+            QVERIFY(file.contains("My Birthdate=7-Jan-1960\r\n"));
+    }
+
+    void theExampleFile() {
+        f.Open();
+        Save("Ani", "1", "January", "1960");
+        QCOMPARE(ReadAll(f.ini), QByteArray("[PERSONAL]\r\nMy Birthdate=1-Jan-1960\r\nNo. of "
+                                            "Friends=1\r\nName001=Ani\r\nBday001=1-Jan-1960\r\n"));
+    }
+
+    void leavingTheNameBoxCapitalises() {
+        f.Open();
+        f.w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.w.get()));
+        f.w->optBirthdate->click();
+        f.w->txtFriend->setFocus();
+        QTest::keyClicks(f.w->txtFriend, "budi  santoso ");
+        f.w->cboBDyear->setFocus();
+        QCOMPARE(f.w->txtFriend->text(), "Budi Santoso");
+        QCOMPARE(f.w->txtFriend->maxLength(), 24);
+    }
+
+    void removes_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("OK") << int(MessageBoxes::Ok) << QStringList{"Ani", "Citra"};
+        QTest::newRow("Cancel") << int(MessageBoxes::Cancel) << QStringList{"Ani", "Budi", "Citra"};
+    }
+    void removes() {
+        QFETCH(int, answer);
+        QFETCH(QStringList, after);
+        WriteAll(f.ini, FriendsFile({"Ani", "Budi", "Citra"}));
+        f.Open();
+        QVERIFY(f.w->cmdsave->isHidden()); // the own entry cannot be removed
+        Pick(f.w->cboFriend, "Budi");
+        QVERIFY(!f.w->cmdsave->isHidden());
+        QCOMPARE(f.w->cmdsave->text(), "Remove ");
+        f.answers.answer = answer;
+        f.w->cmdsave->click();
+        QCOMPARE(f.answers.asked.size(), 1);
+        QCOMPARE(f.answers.asked[0].prompt, QString("Remove ? \""));
+        QCOMPARE(f.answers.asked[0].prompt.size(), 10);
+        QCOMPARE(f.answers.asked[0].flags, int(MessageBoxes::OkCancel));
+        QCOMPARE(f.answers.asked[0].title, QString());
+        QCOMPARE(Listed(f.w->cboFriend), after);
+        if (answer == MessageBoxes::Ok) {
+            QCOMPARE(f.w->cboFriend->ListIndex(), 0);
+            QVERIFY(ReadAll(f.ini).contains("No. of Friends=2\r\nName001=Ani\r\nBday001=1-Jan-"
+                                            "1970\r\nName002=Citra\r\n"));
+        }
+    }
+
+    void aFullListRefusesANewName() {
+        QStringList names;
+        for (int i = 1; i <= 999; ++i)
+            names << QString("F%1").arg(i, 3, 10, QChar('0'));
+        WriteAll(f.ini, FriendsFile(names));
+        f.Open();
+        QCOMPARE(f.w->FriendCount, 999);
+        Save("Zed", "2", "March", "1980");
+        QCOMPARE(f.answers.asked.size(), 1);
+        QVERIFY(f.answers.asked[0].prompt.contains("999"));
+        QCOMPARE(f.w->FriendCount, 999);
+        QVERIFY(!f.w->SuppressDraw);
+        Save("F500", "2", "March", "1980"); // a listed name still gets its new date
+        QCOMPARE(f.w->FriendCount, 999);
+        QCOMPARE(f.w->FriendYear[500], "1980");
+    }
+
+    void aSaveThatCannotBeWrittenIsTold() {
+        WriteAll(f.dir->filePath("blocker"), "a file where a folder should be");
+        f.ini = f.dir->filePath("blocker/Ondulix.ini");
+        f.Open();
+        Save("Budi", "7", "January", "1960");
+        QCOMPARE(f.w->FriendCount, 1); // kept while the program runs
+        QCOMPARE(f.answers.asked.size(), 1);
+        QVERIFY(f.answers.asked[0].prompt.contains("blocker"));
+    }
+
+    void closingWhenTheFileCannotBeWritten_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("stay open") << int(MessageBoxes::Cancel) << false << false;
+        QTest::newRow("close without saving") << int(MessageBoxes::No) << true << false;
+        QTest::newRow("retry after a fix") << int(MessageBoxes::Retry) << true << true;
+    }
+    void closingWhenTheFileCannotBeWritten() {
+        QFETCH(int, answer);
+        QFETCH(bool, closed);
+        QFETCH(bool, saved);
+        const QByteArray original = FriendsFile({"Ani"});
+        WriteAll(f.ini, original);
+        QFile::setPermissions(f.ini, QFileDevice::ReadOwner);
+        f.Open();
+        f.w->mnuIntuitive->trigger();
+        f.answers.script = {answer};
+        const QString ini = f.ini;
+        if (saved) // the user makes the file writable, then chooses Retry
+            f.answers.onAsk = [ini] {
+                QFile::setPermissions(ini, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            };
+        f.w->close();
+        QCOMPARE(f.answers.asked.size(), 1);
+        QCOMPARE(f.answers.asked[0].flags & 7, int(MessageBoxes::RetryCloseCancel));
+        QVERIFY(f.answers.asked[0].prompt.contains("read-only"));
+        QVERIFY(f.answers.asked[0].prompt.contains(QDir::toNativeSeparators(ini)));
+        QCOMPARE(f.w->IsUnloaded(), closed);
+        QCOMPARE(ReadAll(ini) == original, !saved);
+        if (!closed) { // still open: a later close saves everything
+            QFile::setPermissions(ini, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            f.w->close();
+            QVERIFY(f.w->IsUnloaded());
+        }
+        if (saved || !closed) QVERIFY(ReadAll(ini).contains("Intuitive=True"));
+    }
+};
+
+QTEST_MAIN(TestFriends)
+#include "tst_friends.moc"
