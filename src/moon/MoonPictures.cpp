@@ -13,7 +13,7 @@ namespace moon {
 namespace {
 
 constexpr double DiscRadius = 36.0; // logical pixels, centred in the picture
-constexpr int Samples = 4;          // per pixel and axis, for smooth edges
+constexpr int Samples = 3;          // per pixel and axis, for smooth edges
 
 struct Rgb {
     double r, g, b;
