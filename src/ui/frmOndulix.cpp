@@ -12,7 +12,6 @@
 #include "ui/MessageBoxes.h"
 #include "util/Calendar.h"
 #include "util/Checked.h"
-#include "util/RuntimeError.h"
 #include "util/modListUtil.h"
 #include "util/modStrUtil.h"
 
@@ -113,7 +112,6 @@ frmOndulix::frmOndulix(const Environment& environment)
     WireEvents();
     // The window is created and loaded before it is first shown.
     Guard([this] { Form_Load(); });
-    m_loaded = true;
 }
 
 frmOndulix::~frmOndulix() = default;
@@ -465,13 +463,9 @@ void frmOndulix::closeEvent(QCloseEvent* event) {
 }
 
 void frmOndulix::Form_Unload(bool& cancel) {
-    std::vector<ProfileWrite> writes = PersonalSection();
-    const auto options =
-        settings::OptionWrites(mnuPhysical->isChecked(), mnuEmotional->isChecked(),
-                               mnuIntellectual->isChecked(), mnuIntuitive->isChecked());
-    writes.insert(writes.end(), options.begin(), options.end());
     for (;;) {
-        const QString error = WriteSettings(writes);
+        QString error = WriteSettings(PersonalSection());
+        if (error.isEmpty()) error = WriteOptions();
         if (error.isEmpty()) return;
         const int answer = m_messages->MsgBox(
             this,
@@ -485,11 +479,10 @@ void frmOndulix::Form_Unload(bool& cancel) {
     }
 }
 
-void frmOndulix::WriteOptions() {
-    const QString error = WriteSettings(
-        settings::OptionWrites(mnuPhysical->isChecked(), mnuEmotional->isChecked(),
-                               mnuIntellectual->isChecked(), mnuIntuitive->isChecked()));
-    if (!error.isEmpty()) throw RuntimeError(error.toStdString());
+QString frmOndulix::WriteOptions() {
+    return WriteSettings(settings::OptionWrites(mnuPhysical->isChecked(), mnuEmotional->isChecked(),
+                                                mnuIntellectual->isChecked(),
+                                                mnuIntuitive->isChecked()));
 }
 
 std::vector<ProfileWrite> frmOndulix::PersonalSection() const {

@@ -131,7 +131,8 @@ public:
     void RemoveFriend();
     void InsertFriend(std::int32_t index, std::int32_t& count);
     void UpdateFriendDate(std::int32_t index);
-    void WriteOptions();
+    // Writes the four cycle options; returns the reason when it fails.
+    QString WriteOptions();
 
     // Chart runs completed by cmdDraw_Click (the "Belum lahir" refusal included).
     int DrawRuns() const { return m_drawRuns; }
@@ -166,7 +167,6 @@ private:
     std::unique_ptr<settings::SettingsReader> m_reader; // during Form_Load only
     QStringList m_loadProblems;                         // told once the window is up
     std::function<QDate()> m_today;
-    bool m_loaded = false;
     bool m_unloaded = false;
     bool m_activationPending = false;
     int m_drawRuns = 0;

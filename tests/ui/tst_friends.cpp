@@ -173,7 +173,9 @@ private slots:
         QVERIFY(!f.w->cmdsave->isHidden());
         QCOMPARE(f.w->cmdsave->text(), "Remove ");
         f.answers.answer = answer;
+        const int runs = f.w->DrawRuns();
         f.w->cmdsave->click();
+        QCOMPARE(f.w->DrawRuns() - runs, answer == MessageBoxes::Ok ? 1 : 0);
         QCOMPARE(f.answers.asked.size(), 1);
         QCOMPARE(f.answers.asked[0].prompt, QString("Remove ? \""));
         QCOMPARE(f.answers.asked[0].prompt.size(), 10);
