@@ -206,11 +206,15 @@ void ProfileDocument::WriteString(const QString& section, const QString& key,
         return;
     }
 
-    int firstSection = -1, lastLineOfFirst = -1;
-    for (const Entry& e : m_entries) {
+    int firstSection = -1, lastLineOfFirst = -1, firstSectionEntry = -1;
+    for (int i = 0; i < static_cast<int>(m_entries.size()); ++i) {
+        const Entry& e = m_entries[i];
         if (e.isSection) {
             if (firstSection >= 0) break;
-            if (Same(e.name, cleanSection)) firstSection = lastLineOfFirst = e.line;
+            if (Same(e.name, cleanSection)) {
+                firstSection = lastLineOfFirst = e.line;
+                firstSectionEntry = i;
+            }
         } else if (firstSection >= 0) {
             lastLineOfFirst = e.line;
         }
@@ -253,9 +257,15 @@ void ProfileDocument::WriteString(const QString& section, const QString& key,
         ++at;
     for (auto it = at; it != m_entries.end(); ++it)
         ++it->line;
+    const int position = static_cast<int>(at - m_entries.begin());
     m_entries.insert(at, entry);
-    m_indexed = false; // entry indices moved
-    m_index.clear();
+    if (m_indexed) { // keep the index: later entries moved up by one
+        for (int& i : m_index)
+            if (i >= position) ++i;
+        m_index.insert(m_entries[firstSectionEntry].name.toCaseFolded() + u'\n' +
+                           cleanKey.toCaseFolded(),
+                       position);
+    }
 }
 
 void ProfileDocument::Shift(int fromLine, qsizetype delta) {
