@@ -172,17 +172,21 @@ void frmOndulix::CreateControls() {
     sldMoonPhase->setAutoFillBackground(true);
     PlaceTwips(sldMoonPhase, 1440, 4320, 9000, 255);
 
-    lblPhaseDate = new QLabel(canvas);
-    lblPhaseDate->setFont(sans);
-    lblPhaseDate->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblPhaseDate->setAutoFillBackground(true);
-    PlaceTwips(lblPhaseDate, 240, 4320, 975, 255);
-
-    lblDispDate = new QLabel(QStringLiteral("Set Tanggal"), canvas);
-    lblDispDate->setFont(sans);
-    lblDispDate->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Colour(lblDispDate, black, white);
-    PlaceTwips(lblDispDate, 6120, 4920, 1215, 255);
+    // Labels: the form's default face; no colours given means the system's.
+    auto label = [&](const char* caption, Qt::Alignment align, int left, int top, int width,
+                     const QColor& back = QColor(), const QColor& text = QColor()) {
+        auto* l = new QLabel(QString::fromLatin1(caption), canvas);
+        l->setFont(sans);
+        l->setAlignment(align | Qt::AlignTop);
+        if (back.isValid())
+            Colour(l, back, text);
+        else
+            l->setAutoFillBackground(true);
+        PlaceTwips(l, left, top, width, 255);
+        return l;
+    };
+    lblPhaseDate = label("", Qt::AlignHCenter, 240, 4320, 975);
+    lblDispDate = label("Set Tanggal", Qt::AlignRight, 6120, 4920, 1215, black, white);
 
     auto combo = [&](int left, int top, int width) {
         auto* c = new ComboPicker(canvas);
@@ -218,11 +222,7 @@ void frmOndulix::CreateControls() {
     txtFriend->setFont(fixed);
     PlaceTwips(txtFriend, 2880, 3840, 2775, 375);
 
-    lblEnterFriend = new QLabel(QStringLiteral("Ketik Nama"), canvas);
-    lblEnterFriend->setFont(sans);
-    lblEnterFriend->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Colour(lblEnterFriend, black, white);
-    PlaceTwips(lblEnterFriend, 2880, 6360, 2775, 255);
+    lblEnterFriend = label("Ketik Nama", Qt::AlignHCenter, 2880, 6360, 2775, black, white);
 
     auto button = [&](const char* caption, int left, int top, int width) {
         auto* b = new QPushButton(QString::fromLatin1(caption), canvas);

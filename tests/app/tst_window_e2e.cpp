@@ -30,17 +30,24 @@ QImage Screenshot(const QString& display) {
     return QImage::fromData(Run("import", {"-window", "root", "png:-"}, display), "PNG");
 }
 
-// Client-area origin of the window: below the menu bar, whose height is
-// whatever the window's height exceeds the 463-pixel client area by.
-QPoint ClientOrigin(const QString& window, const QString& display) {
+// The window on screen, and its client area: below the menu bar, whose
+// height is whatever the window's height exceeds the 463-pixel client area by.
+struct Placement {
+    QRect window;
+    QPoint client;
+};
+
+Placement Place(const QString& window, const QString& display) {
     const QByteArray shell = Run("xdotool", {"getwindowgeometry", "--shell", window}, display);
-    int x = 0, y = 0, height = 0;
+    QRect r;
     for (const QByteArray& line : shell.split('\n')) {
-        if (line.startsWith("X=")) x = line.mid(2).toInt();
-        if (line.startsWith("Y=")) y = line.mid(2).toInt();
-        if (line.startsWith("HEIGHT=")) height = line.mid(7).toInt();
+        const int value = line.mid(line.indexOf('=') + 1).toInt();
+        if (line.startsWith("X=")) r.moveLeft(value);
+        if (line.startsWith("Y=")) r.moveTop(value);
+        if (line.startsWith("WIDTH=")) r.setWidth(value);
+        if (line.startsWith("HEIGHT=")) r.setHeight(value);
     }
-    return QPoint(x, y + height - 463);
+    return {r, QPoint(r.left(), r.bottom() + 1 - 463)};
 }
 
 QByteArray ReadAll(const QString& path) {
@@ -83,19 +90,11 @@ class TestWindowE2E : public QObject {
                 .first());
     }
 
-    // A click at a point of the client area (menu bar excluded).
+    // A click at a point of the client area.
     void Click(const QString& window, QPoint client) {
-        Run("xdotool",
-            {"mousemove", "--window", window, QString::number(client.x()),
-             QString::number(client.y() + MenuBarHeight(window)), "click", "1"},
+        const QPoint p = Place(window, display).client + client;
+        Run("xdotool", {"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"},
             display);
-    }
-
-    int MenuBarHeight(const QString& window) {
-        const QByteArray shell = Run("xdotool", {"getwindowgeometry", "--shell", window}, display);
-        for (const QByteArray& line : shell.split('\n'))
-            if (line.startsWith("HEIGHT=")) return line.mid(7).toInt() - 463;
-        return 0;
     }
 
 private slots:
@@ -118,23 +117,12 @@ private slots:
 
     void opensDrawsAndClosesThroughTutup() {
         QProcess program;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", display);
-        env.insert("QT_QPA_PLATFORM", "xcb");
-        env.insert("HOME", home.path());
-        env.insert("XDG_CONFIG_HOME", home.filePath("config"));
-        program.setProcessEnvironment(env);
-        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         const QDate today = QDate::currentDate();
-        program.start(qEnvironmentVariable("ONDULIX_BIN"), {});
-        QVERIFY(program.waitForStarted(TimeoutMs));
-
-        const QString window = QString::fromLatin1(
-            Run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^Ondulix$"}, display)
-                .split('\n')
-                .first());
+        Start(program);
+        const QString window = FindWindow();
         QVERIFY2(!window.isEmpty(), "the window did not appear");
-        const QPoint origin = ClientOrigin(window, display);
+        const Placement placement = Place(window, display);
+        const QPoint origin = placement.client;
 
         // The plot window, twips 1600..10240 x 300..4300 of the client area.
         const QPoint topLeft = origin + QPoint(107, 20), bottomRight = origin + QPoint(683, 287);
@@ -142,7 +130,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT((shot = Screenshot(display)).pixel(topLeft + QPoint(5, 5)) ==
                                      qRgb(255, 255, 255),
                                  TimeoutMs);
-        shot.copy(QRect(origin - QPoint(0, 19), QSize(710, 482)))
+        shot.copy(placement.window)
             .save(QCoreApplication::applicationDirPath() + "/window-e2e.png");
         QCOMPARE(shot.pixel(topLeft), qRgb(0, 0, 0));
         QCOMPARE(shot.pixel(bottomRight), qRgb(0, 0, 0));
