@@ -4,6 +4,7 @@
 #include "chart/ChartExport.h"
 #include "plot/PainterSurface.h"
 #include "plot/RecordingSurface.h"
+#include "plot/Twips.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -26,8 +27,8 @@ chart::ChartOptions AllCurves() {
 }
 
 QImage BlankImage(double dpr) {
-    return QImage(qRound(chart::ChartArea.width() * dpr / 15),
-                  qRound(chart::ChartArea.height() * dpr / 15), QImage::Format_RGB32);
+    return QImage(qRound(chart::ChartArea.width() * dpr / TwipsPerPixel),
+                  qRound(chart::ChartArea.height() * dpr / TwipsPerPixel), QImage::Format_RGB32);
 }
 
 void BM_ChartImage(benchmark::State& state) {

@@ -6,16 +6,18 @@
 
 namespace {
 
-std::vector<settings::Friend> FullList() {
-    std::vector<settings::Friend> entries{{"(Hari Ulang Tahun saya)", {"1", "January", "1960"}}};
-    for (int i = 1; i <= settings::MaxFriends; ++i)
-        entries.push_back({QStringLiteral("Friend %1").arg(i), {"28", "February", "1999"}});
-    return entries;
+settings::FriendList FullList() {
+    std::vector<settings::Friend> friends;
+    for (int i = 1; i <= settings::FriendList::MaxFriends; ++i)
+        friends.push_back({QStringLiteral("Friend %1").arg(i), {"28", "February", "1999"}});
+    settings::FriendList list;
+    list.Load({"1", "January", "1960"}, friends);
+    return list;
 }
 
-ProfileDocument Written(const QByteArray& start, const std::vector<settings::Friend>& entries) {
+ProfileDocument Written(const QByteArray& start, const settings::FriendList& entries) {
     ProfileDocument d(start);
-    for (const ProfileWrite& w : settings::PersonalWrites(entries))
+    for (const ProfileWrite& w : entries.PersonalWrites())
         d.WriteString(w.section, w.key, w.value);
     return d;
 }

@@ -1,5 +1,7 @@
 #include "chart/ChartCommandLine.h"
 
+#include "util/Calendar.h"
+
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
@@ -7,8 +9,6 @@ namespace chart {
 
 namespace {
 
-constexpr int FirstYear = 1901;
-constexpr int LastYear = 2040;
 constexpr double MaxScale = 4;
 
 ChartCommand Refuse(const QString& message) {
@@ -25,11 +25,11 @@ QDate ReadDate(const QString& option, const QString& text, QString& error) {
     const QDate date = iso.match(text).hasMatch() ? QDate::fromString(text, Qt::ISODate) : QDate();
     if (!date.isValid())
         error = QStringLiteral("--%1 %2: not a date of the form YYYY-MM-DD").arg(option, text);
-    else if (date.year() < FirstYear || date.year() > LastYear)
+    else if (date.year() < cal::FirstYear || date.year() > cal::LastYear)
         error = QStringLiteral("--%1 %2: the year must be %3 to %4")
                     .arg(option, text)
-                    .arg(FirstYear)
-                    .arg(LastYear);
+                    .arg(cal::FirstYear)
+                    .arg(cal::LastYear);
     return date;
 }
 

@@ -1,8 +1,7 @@
 #include "chart/ChartExport.h"
 
-#include "chart/DrawCommand.h"
 #include "plot/PainterSurface.h"
-#include "plot/modPlotUtil.h"
+#include "plot/Twips.h"
 
 #include <QFileInfo>
 #include <QPainter>
@@ -36,19 +35,10 @@ bool WriteSvg(const ChartOptions& options, QSaveFile& file) {
 
 } // namespace
 
-bool DrawWholeChart(Surface& surface, const ChartOptions& options) {
-    InitChartPlot(surface);
-    modPlotUtil::PlotClear(surface);
-    const auto span = ChooseChartSpan(options.birth, options.display, options.centre);
-    if (!span) return false;
-    DrawChart(surface, MakeCycleTables(), *span, options.kinds);
-    return true;
-}
-
 QImage RenderChartImage(const ChartOptions& options) {
     const double dpr = options.devicePixelRatio;
-    const QSize pixels(static_cast<int>(std::lround(ChartArea.width() * dpr / 15)),
-                       static_cast<int>(std::lround(ChartArea.height() * dpr / 15)));
+    const QSize pixels(static_cast<int>(std::lround(ChartArea.width() * dpr / TwipsPerPixel)),
+                       static_cast<int>(std::lround(ChartArea.height() * dpr / TwipsPerPixel)));
     QImage image(pixels, QImage::Format_RGB32);
     {
         QPainter painter(&image);

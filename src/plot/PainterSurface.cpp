@@ -1,6 +1,7 @@
 #include "plot/PainterSurface.h"
 
 #include "plot/FontFaces.h"
+#include "plot/Twips.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -10,8 +11,6 @@
 
 namespace {
 
-constexpr double TwipsPerLogicalPixel = 15.0;
-constexpr double TwipsPerPoint = 20.0;
 constexpr std::size_t MaxCachedFonts = 16;
 
 // Nearest whole pixel, ties to even, with two additions: this runs for every
@@ -25,8 +24,7 @@ double RoundToPixel(double v) {
 
 PainterSurface::Geometry PainterSurface::TwipRaster(const QRectF& areaTwips,
                                                     double devicePixelRatio) {
-    return Geometry{areaTwips, areaTwips.topLeft(), devicePixelRatio / TwipsPerLogicalPixel,
-                    Mode::Raster};
+    return Geometry{areaTwips, areaTwips.topLeft(), devicePixelRatio / TwipsPerPixel, Mode::Raster};
 }
 
 PainterSurface::Geometry PainterSurface::Identity(const QRectF& area) {

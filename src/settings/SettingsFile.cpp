@@ -5,6 +5,7 @@
 #include "util/modStrUtil.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <cmath>
 
@@ -12,19 +13,8 @@ namespace settings {
 
 namespace {
 
-constexpr int FirstYear = 1901;
-constexpr int LastYear = 2040;
 constexpr int PersonalBuffer = 81;
 constexpr int OptionBuffer = 5;
-
-QString Trimmed(const QString& s) {
-    qsizetype b = 0, e = s.size();
-    while (b < e && s[b] == u' ')
-        ++b;
-    while (e > b && s[e - 1] == u' ')
-        --e;
-    return s.mid(b, e - b);
-}
 
 } // namespace
 
@@ -37,26 +27,6 @@ QString DefaultIniPath() {
 #endif
 }
 
-QString FriendNumber(std::int32_t i) {
-    return QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0'));
-}
-
-DateTrio TrioOf(QDate date) {
-    return {QString::number(date.day()), cal::MonthName(date.month()),
-            QString::number(date.year())};
-}
-
-QString DateText(const DateTrio& trio) {
-    return trio.day + u'-' + trio.month.left(3) + u'-' + trio.year;
-}
-
-QDate ClampToPickerYears(QDate date) {
-    const int year = std::clamp(date.year(), FirstYear, LastYear);
-    if (year == date.year()) return date;
-    const int days = QDate(year, date.month(), 1).daysInMonth();
-    return QDate(year, date.month(), std::min(date.day(), days));
-}
-
 QDate ReadStoredDate(const QString& text, bool* repaired) {
     QDate date;
     bool readable = true;
@@ -66,14 +36,14 @@ QDate ReadStoredDate(const QString& text, bool* repaired) {
         date = cal::ParseDateText(DefaultDateText);
         readable = false;
     }
-    const QDate clamped = ClampToPickerYears(date);
+    const QDate clamped = cal::ClampToPickerYears(date);
     if (repaired) *repaired = !readable || clamped != date;
     return clamped;
 }
 
 QString SettingsReader::ReadPersonal(const QString& key, const QString& fallback) const {
     const QString raw = m_document.ReadString(PersonalSection, key, fallback, PersonalBuffer);
-    return Trimmed(modStrUtil::ReplaceAll(raw, QString(QChar(0)), QString()));
+    return modStrUtil::TrimBlanks(modStrUtil::ReplaceAll(raw, QString(QChar(0)), QString()));
 }
 
 bool SettingsReader::ReadOption(const QString& key, const QString& fallback) const {
@@ -81,9 +51,17 @@ bool SettingsReader::ReadOption(const QString& key, const QString& fallback) con
            QLatin1String("True");
 }
 
+Options SettingsReader::ReadOptions() const {
+    Options options{};
+    for (int i = 0; i < OptionCount; ++i)
+        options[i] = ReadOption(QString::fromLatin1(OptionKeys[i].key),
+                                QString::fromLatin1(OptionKeys[i].fallback));
+    return options;
+}
+
 StoredPersonal SettingsReader::ReadPersonalSection() const {
     StoredPersonal stored;
-    const QString own = ReadPersonal(QStringLiteral("My Birthdate"), DefaultDateText);
+    const QString own = ReadPersonal(OwnBirthKey, DefaultDateText);
     bool repaired = false;
     stored.ownBirth = ReadStoredDate(own, &repaired);
     if (repaired)
@@ -91,7 +69,7 @@ StoredPersonal SettingsReader::ReadPersonalSection() const {
                                .arg(own, cal::FormatShortDate(stored.ownBirth));
 
     // A count that is not a number: read names until the first missing one.
-    const QString countText = ReadPersonal(QStringLiteral("No. of Friends"), QStringLiteral("0"));
+    const QString countText = ReadPersonal(FriendCountKey, QStringLiteral("0"));
     bool numeric = false;
     const double count = countText.toDouble(&numeric);
     const bool scan = !numeric || !std::isfinite(count);
@@ -107,25 +85,24 @@ StoredPersonal SettingsReader::ReadPersonalSection() const {
         scan ? highest : std::min<std::int64_t>(std::nearbyint(std::max(count, 0.0)), highest);
 
     for (std::int64_t i = 1; i <= last; ++i) {
-        const QString number = FriendNumber(static_cast<std::int32_t>(i));
-        const QString nameKey = QStringLiteral("Name") + number;
-        if (scan && !m_document.HasKey(PersonalSection, nameKey)) break;
-        const QString name = ReadPersonal(nameKey, QString());
+        const auto number = static_cast<std::int32_t>(i);
+        if (scan && !m_document.HasKey(PersonalSection, NameKey(number))) break;
+        const QString name = ReadPersonal(NameKey(number), QString());
         if (name.isEmpty()) continue;
-        if (stored.friends.size() == MaxFriends) {
+        if (stored.friends.size() == FriendList::MaxFriends) {
             stored.problems << QStringLiteral(
                                    "The settings file names more than %1 friends; the first %1 "
                                    "are loaded.")
-                                   .arg(MaxFriends);
+                                   .arg(FriendList::MaxFriends);
             break;
         }
-        const QString dateText = ReadPersonal(QStringLiteral("BDay") + number, DefaultDateText);
+        const QString dateText = ReadPersonal(BDayReadKey(number), DefaultDateText);
         bool dateRepaired = false;
         const QDate birth = ReadStoredDate(dateText, &dateRepaired);
         if (dateRepaired)
             stored.problems << QStringLiteral("The birth date \"%1\" of %2 was read as %3.")
                                    .arg(dateText, name, cal::FormatShortDate(birth));
-        stored.friends.push_back({name, TrioOf(birth)});
+        stored.friends.push_back({name, cal::TrioOf(birth)});
     }
     if (scan && !countText.isEmpty())
         stored.problems << QStringLiteral("\"No. of Friends\" is \"%1\", not a number; %2 friends "
@@ -135,28 +112,52 @@ StoredPersonal SettingsReader::ReadPersonalSection() const {
     return stored;
 }
 
-std::vector<ProfileWrite> PersonalWrites(const std::vector<Friend>& entries) {
+std::vector<ProfileWrite> OptionWrites(const Options& options) {
     std::vector<ProfileWrite> writes;
-    const auto count = static_cast<std::int32_t>(entries.size()) - 1;
-    writes.push_back(
-        {PersonalSection, QStringLiteral("My Birthdate"), DateText(entries.at(0).birth)});
-    writes.push_back({PersonalSection, QStringLiteral("No. of Friends"), QString::number(count)});
-    for (std::int32_t i = 1; i <= count; ++i) {
-        const Friend& f = entries[i];
-        writes.push_back({PersonalSection, QStringLiteral("Name") + FriendNumber(i), f.name});
-        writes.push_back(
-            {PersonalSection, QStringLiteral("Bday") + FriendNumber(i), DateText(f.birth)});
-    }
+    for (int i = 0; i < OptionCount; ++i)
+        writes.push_back({OptionsSection, QString::fromLatin1(OptionKeys[i].key),
+                          options[i] ? QStringLiteral("True") : QStringLiteral("False")});
     return writes;
 }
 
-std::vector<ProfileWrite> OptionWrites(bool physical, bool emotional, bool intellectual,
-                                       bool intuitive) {
-    auto truth = [](bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); };
-    return {{OptionsSection, QStringLiteral("Physical"), truth(physical)},
-            {OptionsSection, QStringLiteral("Emotional"), truth(emotional)},
-            {OptionsSection, QStringLiteral("Intellectual"), truth(intellectual)},
-            {OptionsSection, QStringLiteral("Intuitive"), truth(intuitive)}};
+StoredSettings SettingsStore::Load() const {
+    ProfileDocument document;
+    QString readError;
+    StoredSettings stored;
+    if (!::LoadProfile(m_path, &document, &readError))
+        stored.problems << QStringLiteral("The settings file %1 could not be read (%2); Ondulix "
+                                          "starts with its defaults and will not overwrite it.")
+                               .arg(QDir::toNativeSeparators(m_path), readError);
+    const SettingsReader reader(std::move(document));
+    stored.personal = reader.ReadPersonalSection();
+    stored.options = reader.ReadOptions();
+    stored.problems << stored.personal.problems;
+    return stored;
+}
+
+QString SettingsStore::Write(const std::vector<ProfileWrite>& writes) const {
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    return ::WriteProfile(m_path, writes);
+}
+
+QString SettingsStore::SavePersonal(const FriendList& friends) const {
+    return Write(friends.PersonalWrites());
+}
+
+QString SettingsStore::SaveOptions(const Options& options) const {
+    return Write(OptionWrites(options));
+}
+
+QString SettingsStore::SaveFailedMessage(const QString& reason) const {
+    return QStringLiteral("Ondulix could not save to %1: %2.\n\nThe change is kept while Ondulix "
+                          "runs; it will try again when it closes.")
+        .arg(QDir::toNativeSeparators(m_path), reason);
+}
+
+QString SettingsStore::CloseFailedMessage(const QString& reason) const {
+    return QStringLiteral("Ondulix could not save your birth dates and friends to %1: %2.\n\n"
+                          "Retry, close without saving, or cancel to keep Ondulix open?")
+        .arg(QDir::toNativeSeparators(m_path), reason);
 }
 
 } // namespace settings

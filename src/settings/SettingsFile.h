@@ -1,61 +1,35 @@
 #pragma once
 
+#include "settings/FriendList.h"
 #include "settings/PrivateProfile.h"
+#include "settings/SettingsKeys.h"
 
 #include <QDate>
 #include <QString>
-#include <cstdint>
+#include <QStringList>
 #include <vector>
 
 // The program's settings file: the own birth date and the friends in section
 // "PERSONAL", the start-up cycle choice in "ONDULIX OPTIONS".
 namespace settings {
 
-inline const QString PersonalSection = QStringLiteral("PERSONAL");
-inline const QString OptionsSection = QStringLiteral("ONDULIX OPTIONS");
-inline const QString DefaultDateText = QStringLiteral("1-Jan-1960");
-inline constexpr std::int32_t MaxFriends = 999;
-
 // "c:\Ondulix.ini" on Windows; elsewhere Ondulix.ini in the user's
 // configuration folder.
 QString DefaultIniPath();
-
-// Friend number i as the keys write it: at least three digits ("001").
-QString FriendNumber(std::int32_t i);
-
-// A date as the pickers and the friend entries hold it.
-struct DateTrio {
-    QString day;   // "7"
-    QString month; // "January"
-    QString year;  // "1960"
-    friend bool operator==(const DateTrio&, const DateTrio&) = default;
-};
-
-DateTrio TrioOf(QDate date);
-// "7-Jan-1960": day, first three letters of the month, year.
-QString DateText(const DateTrio& trio);
-
-// The date in the pickers' year range 1901..2040: the nearest year of the
-// range, with the day stepped down where that month is shorter.
-QDate ClampToPickerYears(QDate date);
 
 // A stored date text read as a date in the pickers' range. A text that is
 // not a date reads as 1 January 1960. `repaired` tells whether either
 // fix was needed.
 QDate ReadStoredDate(const QString& text, bool* repaired = nullptr);
 
-struct Friend {
-    QString name;
-    DateTrio birth;
-};
-
 // What start-up reads from the file.
 struct StoredPersonal {
     QDate ownBirth;
-    std::vector<Friend> friends; // at most MaxFriends
+    std::vector<Friend> friends; // at most FriendList::MaxFriends
     QStringList problems;        // what had to be repaired or left out, for the user
 };
 
+// Reads values the way the classic private-profile calls hand them over.
 class SettingsReader {
 public:
     explicit SettingsReader(ProfileDocument document) : m_document(std::move(document)) {}
@@ -67,17 +41,48 @@ public:
 
     // The own birth date and the friends, renumbered without gaps.
     StoredPersonal ReadPersonalSection() const;
+    // Every option of OptionKeys, missing ones at their defaults.
+    Options ReadOptions() const;
 
 private:
     ProfileDocument m_document;
 };
 
-// The writes of section "PERSONAL": own birth date, friend count, then each
-// friend's name and date. `entries[0]` is the own entry.
-std::vector<ProfileWrite> PersonalWrites(const std::vector<Friend>& entries);
+// The writes of the options, "True" or "False" each, in OptionKeys order.
+std::vector<ProfileWrite> OptionWrites(const Options& options);
 
-// The writes of the four cycle options, "True" or "False" each.
-std::vector<ProfileWrite> OptionWrites(bool physical, bool emotional, bool intellectual,
-                                       bool intuitive);
+struct StoredSettings {
+    StoredPersonal personal;
+    Options options{};
+    QStringList problems; // the file's own and personal.problems, for the user
+};
+
+// The settings file at one path: loaded once at start-up, saved a section at
+// a time. Every failure comes back as a sentence for the user.
+class SettingsStore {
+public:
+    explicit SettingsStore(QString path) : m_path(std::move(path)) {}
+
+    const QString& Path() const { return m_path; }
+
+    // A missing file gives the defaults; an unreadable one gives the defaults
+    // and a problem.
+    StoredSettings Load() const;
+
+    // Each returns an empty string on success, else the reason.
+    QString SavePersonal(const FriendList& friends) const;
+    QString SaveOptions(const Options& options) const;
+
+    // What the user is told when a save fails while the program runs, and
+    // when it fails at closing.
+    QString SaveFailedMessage(const QString& reason) const;
+    QString CloseFailedMessage(const QString& reason) const;
+
+private:
+    // Creates the configuration folder the first time.
+    QString Write(const std::vector<ProfileWrite>& writes) const;
+
+    QString m_path;
+};
 
 } // namespace settings

@@ -29,7 +29,7 @@ std::int32_t DaysInMonth(const QString& month, const QString& year) {
 
 void FillYearCombo(ListControl& picker) {
     picker.Clear();
-    for (std::int32_t y = FirstYear; y <= LastYear; ++y)
+    for (std::int32_t y = cal::FirstYear; y <= cal::LastYear; ++y)
         picker.AddItem(QString::number(y));
 }
 

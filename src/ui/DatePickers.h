@@ -1,5 +1,6 @@
 #pragma once
 
+#include "util/Calendar.h"
 #include "util/modListUtil.h"
 
 #include <QString>
@@ -8,9 +9,6 @@
 // Contents of the day, month and year pickers. A date trio is held as texts:
 // day without leading zero, full English month name, four-digit year.
 namespace DatePickers {
-
-inline constexpr std::int32_t FirstYear = 1901;
-inline constexpr std::int32_t LastYear = 2040;
 
 // Days of the month whose name starts with the given three letters (exact
 // case); 0 for any other text. February has 29 days when the year is divisible

@@ -1,6 +1,7 @@
 #include "ui/FormCanvas.h"
 
 #include "plot/PainterSurface.h"
+#include "plot/Twips.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -125,8 +126,9 @@ FormCanvas::FormCanvas(QWidget* parent, const QRectF& clientTwips, const QRectF&
 }
 
 void FormCanvas::Repaint(double devicePixelRatio) {
-    const QSize pixels(static_cast<int>(std::lround(m_area.width() / 15.0 * devicePixelRatio)),
-                       static_cast<int>(std::lround(m_area.height() / 15.0 * devicePixelRatio)));
+    const QSize pixels(
+        static_cast<int>(std::lround(m_area.width() / TwipsPerPixel * devicePixelRatio)),
+        static_cast<int>(std::lround(m_area.height() / TwipsPerPixel * devicePixelRatio)));
     m_image = QImage(pixels, QImage::Format_RGB32);
     m_image.fill(ToQColor(m_background));
     m_image.setDevicePixelRatio(1); // painted in device pixels
@@ -152,10 +154,9 @@ void FormCanvas::Paint(const std::function<void(Surface&)>& draw) {
 }
 
 QRectF FormCanvas::AreaRect() const {
-    constexpr double twipsPerPixel = 15.0;
-    return QRectF((m_area.left() - m_client.left()) / twipsPerPixel,
-                  (m_area.top() - m_client.top()) / twipsPerPixel, m_area.width() / twipsPerPixel,
-                  m_area.height() / twipsPerPixel);
+    return QRectF((m_area.left() - m_client.left()) / TwipsPerPixel,
+                  (m_area.top() - m_client.top()) / TwipsPerPixel, m_area.width() / TwipsPerPixel,
+                  m_area.height() / TwipsPerPixel);
 }
 
 void FormCanvas::paintEvent(QPaintEvent* event) {
@@ -170,8 +171,8 @@ void FormCanvas::paintEvent(QPaintEvent* event) {
 
 QImage FormCanvas::Image() const {
     const double r = m_imageRatio;
-    QImage whole(qRound(m_client.width() / 15.0 * r), qRound(m_client.height() / 15.0 * r),
-                 QImage::Format_RGB32);
+    QImage whole(qRound(m_client.width() / TwipsPerPixel * r),
+                 qRound(m_client.height() / TwipsPerPixel * r), QImage::Format_RGB32);
     whole.fill(ToQColor(m_background));
     const QRectF area = AreaRect();
     QPainter(&whole).drawImage(QPointF(qRound(area.left() * r), qRound(area.top() * r)), m_image);

@@ -16,11 +16,6 @@ int QtMessageBoxes::MsgBox(QWidget* parent, const QString& prompt, int flags,
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Cancel);
         break;
-    case YesNoCancel:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::Cancel);
-        break;
     case RetryCloseCancel:
         box.setStandardButtons(QMessageBox::Retry | QMessageBox::Discard | QMessageBox::Cancel);
         box.button(QMessageBox::Discard)->setText(QStringLiteral("Close without saving"));
@@ -34,9 +29,6 @@ int QtMessageBoxes::MsgBox(QWidget* parent, const QString& prompt, int flags,
     switch (box.exec()) {
     case QMessageBox::Ok:
         return Ok;
-    case QMessageBox::Yes:
-        return Yes;
-    case QMessageBox::No:
     case QMessageBox::Discard:
         return No;
     case QMessageBox::Retry:

@@ -11,11 +11,10 @@ public:
     enum Flags : int {
         OkOnly = 0,
         OkCancel = 1,
-        YesNoCancel = 3,
         RetryCloseCancel = 6, // Retry, "Close without saving" (No), Cancel
         Exclamation = 48
     };
-    enum Answer : int { Ok = 1, Cancel = 2, Retry = 4, Yes = 6, No = 7 };
+    enum Answer : int { Ok = 1, Cancel = 2, Retry = 4, No = 7 };
 
     virtual ~MessageBoxes() = default;
     // Shows `prompt` with the buttons of `flags`; an empty title leaves the

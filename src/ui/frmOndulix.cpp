@@ -1,17 +1,14 @@
 #include "ui/frmOndulix.h"
 
-#include "chart/ChartExport.h"
-#include "chart/DrawCommand.h"
+#include "chart/DrawChart.h"
 #include "moon/MoonPhase.h"
-#include "plot/FontFaces.h"
 #include "plot/modPlotUtil.h"
-#include "settings/SettingsFile.h"
 #include "ui/Controls.h"
 #include "ui/DatePickers.h"
 #include "ui/FormCanvas.h"
+#include "ui/FormLayout.h"
 #include "ui/MessageBoxes.h"
 #include "util/Calendar.h"
-#include "util/Checked.h"
 #include "util/modListUtil.h"
 #include "util/modStrUtil.h"
 
@@ -19,92 +16,34 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
-#include <cmath>
 
 using modListUtil::SelectListItem;
+using namespace FormLayout;
 
 namespace {
 
-constexpr double TwipsPerPixel = 15.0;
-constexpr int ClientWidthTwips = 10650;
-constexpr int ClientHeightTwips = 6945;
-constexpr Color FormBackColor = 0; // black
-
 const QString AppTitle = QStringLiteral("Ondulix");
-const QString OwnEntryName = QStringLiteral("(Hari Ulang Tahun saya)");
 
-int Px(int twips) {
-    return static_cast<int>(std::lround(twips / TwipsPerPixel));
-}
-
-void PlaceTwips(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(Px(left), Px(top), Px(width), Px(height));
-}
-
-// A Windows face at a point size, sized in pixels at 15 twips per pixel so
-// the text keeps its designed size on every screen.
-QFont Face(const char* windowsName, double points, bool bold = false) {
-    QFont font;
-    font.setFamilies(
-        {ResolveFontFace(QString::fromLatin1(windowsName)), QStringLiteral("Liberation Sans")});
-    font.setPixelSize(static_cast<int>(std::lround(points * 20.0 / TwipsPerPixel)));
-    font.setBold(bold);
-    return font;
-}
-
-void Colour(QWidget* w, const QColor& back, const QColor& text) {
-    QPalette p = w->palette();
-    if (back.isValid()) {
-        p.setColor(QPalette::Window, back);
-        p.setColor(QPalette::Button, back); // buttons fill their background with it
-        w->setAutoFillBackground(true);
-    }
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::ButtonText, text);
-    w->setPalette(p);
-}
-
-// The Exit item's bitmap: a door with an arrow leaving it.
-QIcon ExitBitmap() {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(90, 60, 30), 2));
-    p.setBrush(QColor(190, 140, 80));
-    p.drawRect(QRectF(4, 3, 14, 26));
-    p.setBrush(QColor(90, 60, 30));
-    p.drawEllipse(QPointF(14, 17), 1.5, 1.5);
-    p.setPen(QPen(QColor(200, 30, 30), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawLine(QPointF(16, 16), QPointF(29, 16));
-    p.drawPolyline(QPolygonF({QPointF(24, 11), QPointF(29, 16), QPointF(24, 21)}));
-    p.end();
-    pixmap.setDevicePixelRatio(2);
-    return QIcon(pixmap);
-}
-
-QString TrioText(const ListControl& month, const ListControl& day, const ListControl& year) {
-    return month.Text() + QLatin1Char(' ') + day.Text() + QStringLiteral(", ") + year.Text();
+cal::DateTrio Trio(const ListControl& day, const ListControl& month, const ListControl& year) {
+    return {day.Text(), month.Text(), year.Text()};
 }
 
 } // namespace
 
 frmOndulix::frmOndulix(const Environment& environment)
-    : m_messages(environment.messages), m_today(environment.today) {
+    : m_messages(environment.messages),
+      m_store(environment.iniPath.isEmpty() ? settings::DefaultIniPath() : environment.iniPath),
+      m_today(environment.today) {
     if (!m_today) m_today = [] { return QDate::currentDate(); };
-    IniPath = environment.iniPath.isEmpty() ? settings::DefaultIniPath() : environment.iniPath;
     setWindowTitle(AppTitle);
     setWindowIcon(QIcon(QPixmap::fromImage(moon::DrawMoonPicture(13, 1))));
     CreateControls();
@@ -119,9 +58,9 @@ frmOndulix::~frmOndulix() = default;
 void frmOndulix::CreateControls() {
     // Drawing only ever reaches the chart and its margin, so only that much
     // of the client area needs a backing image.
-    canvas = new FormCanvas(this, QRectF(0, 0, ClientWidthTwips, ClientHeightTwips),
-                            QRectF(chart::ChartArea), FormBackColor);
-    canvas->setFixedSize(Px(ClientWidthTwips), Px(ClientHeightTwips));
+    canvas = new FormCanvas(this, QRectF(chart::ClientArea), QRectF(chart::ChartArea),
+                            chart::WindowBackColor);
+    canvas->setFixedSize(Px(chart::ClientArea.width()), Px(chart::ClientArea.height()));
     setCentralWidget(canvas);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -130,7 +69,6 @@ void frmOndulix::CreateControls() {
     const QFont sans = Face("MS Sans Serif", 8.25);
     const QFont cycleFont = Face("MS Sans Serif", 8.25, true);
     const QFont fixed = Face("Courier New", 8.25);
-    const QFont buttons = Face("Verdana", 8.25);
 
     struct CycleBox {
         int left, top;
@@ -172,31 +110,12 @@ void frmOndulix::CreateControls() {
     sldMoonPhase->setAutoFillBackground(true);
     PlaceTwips(sldMoonPhase, 1440, 4320, 9000, 255);
 
-    // Labels: the form's default face; no colours given means the system's.
-    auto label = [&](const char* caption, Qt::Alignment align, int left, int top, int width,
-                     const QColor& back = QColor(), const QColor& text = QColor()) {
-        auto* l = new QLabel(QString::fromLatin1(caption), canvas);
-        l->setFont(sans);
-        l->setAlignment(align | Qt::AlignTop);
-        if (back.isValid())
-            Colour(l, back, text);
-        else
-            l->setAutoFillBackground(true);
-        PlaceTwips(l, left, top, width, 255);
-        return l;
-    };
-    lblPhaseDate = label("", Qt::AlignHCenter, 240, 4320, 975);
-    lblDispDate = label("Set Tanggal", Qt::AlignRight, 6120, 4920, 1215, black, white);
+    lblPhaseDate = AddLabel(canvas, "", Qt::AlignHCenter, 240, 4320, 975);
+    lblDispDate = AddLabel(canvas, "Set Tanggal", Qt::AlignRight, 6120, 4920, 1215, black, white);
 
-    auto combo = [&](int left, int top, int width) {
-        auto* c = new ComboPicker(canvas);
-        c->setFont(fixed);
-        PlaceTwips(c, left, top, width, 345);
-        return c;
-    };
-    cboDDmonth = combo(7440, 4920, 1335);
-    cboDDday = combo(8760, 4920, 615);
-    cboDDyear = combo(9360, 4920, 855);
+    cboDDmonth = AddPicker(canvas, 7440, 4920, 1335);
+    cboDDday = AddPicker(canvas, 8760, 4920, 615);
+    cboDDyear = AddPicker(canvas, 9360, 4920, 855);
 
     optBirthdate = new QRadioButton(QStringLiteral("Tanggal Lahir"), canvas);
     optBirthdate->setFont(sans);
@@ -204,9 +123,9 @@ void frmOndulix::CreateControls() {
     Colour(optBirthdate, black, white);
     PlaceTwips(optBirthdate, 1080, 4920, 1695, 255);
 
-    cboBDmonth = combo(2880, 4920, 1335);
-    cboBDday = combo(4200, 4920, 615);
-    cboBDyear = combo(4800, 4920, 855);
+    cboBDmonth = AddPicker(canvas, 2880, 4920, 1335);
+    cboBDday = AddPicker(canvas, 4200, 4920, 615);
+    cboBDyear = AddPicker(canvas, 4800, 4920, 855);
     for (int m = 1; m <= 12; ++m) {
         cboBDmonth->AddItem(cal::MonthName(m));
         cboDDmonth->AddItem(cal::MonthName(m));
@@ -216,25 +135,19 @@ void frmOndulix::CreateControls() {
     Colour(optBirthday, black, white);
     PlaceTwips(optBirthday, 1560, 5400, 1215, 255);
 
-    cboFriend = combo(2880, 5400, 2775);
+    cboFriend = AddPicker(canvas, 2880, 5400, 2775);
 
     txtFriend = new NameBox(canvas, 24);
     txtFriend->setFont(fixed);
     PlaceTwips(txtFriend, 2880, 3840, 2775, 375);
 
-    lblEnterFriend = label("Ketik Nama", Qt::AlignHCenter, 2880, 6360, 2775, black, white);
+    lblEnterFriend =
+        AddLabel(canvas, "Ketik Nama", Qt::AlignHCenter, 2880, 6360, 2775, black, white);
 
-    auto button = [&](const char* caption, int left, int top, int width) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), canvas);
-        b->setFont(buttons);
-        b->setAutoDefault(false);
-        PlaceTwips(b, left, top, width, 495);
-        return b;
-    };
-    cmdsave = button("Save", 2880, 5880, 2775);
-    cmdGoToToday = button("Hari Ini", 7440, 5400, 2775);
-    cmdDraw = button("Set", 7440, 6000, 1455);
-    cmdExit = button("Tutup", 8880, 6000, 1335);
+    cmdsave = AddButton(canvas, "Save", 2880, 5880, 2775);
+    cmdGoToToday = AddButton(canvas, "Hari Ini", 7440, 5400, 2775);
+    cmdDraw = AddButton(canvas, "Set", 7440, 6000, 1455);
+    cmdExit = AddButton(canvas, "Tutup", 8880, 6000, 1335);
 }
 
 void frmOndulix::CreateMenu() {
@@ -256,9 +169,9 @@ void frmOndulix::WireEvents() {
     for (int k = chart::FirstKind; k <= chart::LastKind; ++k)
         connect(chkOndulixChart[k], &QCheckBox::toggled, this,
                 [this, k] { Guard([this, k] { chkOndulixChart_Click(k); }); });
-    connect(chkCenter, &QCheckBox::toggled, this, [this] { Guard([this] { chkCenter_Click(); }); });
+    connect(chkCenter, &QCheckBox::toggled, this, Raise(&frmOndulix::chkCenter_Click));
 
-    auto menu = [this](QAction* a, void (frmOndulix::*handler)()) {
+    auto menu = [this](QAction* a, Handler handler) {
         connect(a, &QAction::triggered, this, [this, a, handler] {
             // The handler flips the tick itself; undo Qt's own flip first.
             a->setChecked(!a->isChecked());
@@ -269,11 +182,9 @@ void frmOndulix::WireEvents() {
     menu(mnuEmotional, &frmOndulix::mnuEmotional_Click);
     menu(mnuIntellectual, &frmOndulix::mnuIntellectual_Click);
     menu(mnuIntuitive, &frmOndulix::mnuIntuitive_Click);
-    connect(mnuExit, &QAction::triggered, this, [this] { Guard([this] { mnuExit_Click(); }); });
+    connect(mnuExit, &QAction::triggered, this, Raise(&frmOndulix::mnuExit_Click));
 
-    auto click = [this](ComboPicker* c, void (frmOndulix::*handler)()) {
-        c->Click = [this, handler] { Guard([this, handler] { (this->*handler)(); }); };
-    };
+    auto click = [this](ComboPicker* c, Handler handler) { c->Click = Raise(handler); };
     click(cboBDday, &frmOndulix::cboBDday_Click);
     click(cboBDmonth, &frmOndulix::cboBDmonth_Click);
     click(cboBDyear, &frmOndulix::cboBDyear_Click);
@@ -282,9 +193,8 @@ void frmOndulix::WireEvents() {
     click(cboDDyear, &frmOndulix::cboDDyear_Click);
     click(cboFriend, &frmOndulix::cboFriend_Click);
 
-    auto pressed = [this](QPushButton* b, void (frmOndulix::*handler)()) {
-        connect(b, &QPushButton::clicked, this,
-                [this, handler] { Guard([this, handler] { (this->*handler)(); }); });
+    auto pressed = [this](QPushButton* b, Handler handler) {
+        connect(b, &QPushButton::clicked, this, Raise(handler));
     };
     pressed(cmdGoToToday, &frmOndulix::cmdGoToToday_Click);
     pressed(cmdDraw, &frmOndulix::cmdDraw_Click);
@@ -297,11 +207,9 @@ void frmOndulix::WireEvents() {
     connect(optBirthdate, &QRadioButton::toggled, this, [this](bool on) {
         if (on) Guard([this] { optBirthdate_Click(); });
     });
-    connect(txtFriend, &QLineEdit::textChanged, this,
-            [this] { Guard([this] { txtFriend_Change(); }); });
+    connect(txtFriend, &QLineEdit::textChanged, this, Raise(&frmOndulix::txtFriend_Change));
     txtFriend->installEventFilter(this);
-    connect(sldMoonPhase, &QSlider::valueChanged, this,
-            [this] { Guard([this] { sldMoonPhase_Change(); }); });
+    connect(sldMoonPhase, &QSlider::valueChanged, this, Raise(&frmOndulix::sldMoonPhase_Change));
 }
 
 void frmOndulix::Guard(const std::function<void()>& handler) {
@@ -313,6 +221,10 @@ void frmOndulix::Guard(const std::function<void()>& handler) {
                                .arg(QString::fromStdString(e.what())),
                            MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
     }
+}
+
+std::function<void()> frmOndulix::Raise(Handler handler) {
+    return [this, handler] { Guard([this, handler] { (this->*handler)(); }); };
 }
 
 int frmOndulix::CheckValue(const QCheckBox* box) const {
@@ -336,68 +248,39 @@ void frmOndulix::Form_Load() {
     txtFriend->hide();
     lblEnterFriend->hide();
 
-    // IniPath is set at construction; the settings are read here, once.
-    ProfileDocument document;
-    QString readError;
-    if (!::LoadProfile(IniPath, &document, &readError))
-        m_loadProblems << QStringLiteral("The settings file %1 could not be read (%2); Ondulix "
-                                         "starts with its defaults and will not overwrite it.")
-                              .arg(QDir::toNativeSeparators(IniPath), readError);
-    m_reader = std::make_unique<settings::SettingsReader>(std::move(document));
+    // The settings file is read here, once.
+    const settings::StoredSettings stored = m_store.Load();
+    m_loadProblems << stored.problems;
     SuppressDraw = false;
     IsActivated = false;
     AllowRedraw = false;
 
     picMoon->setGeometry(Px(120), Px(3000), Px(1230), Px(1230));
 
-    QString MonthNames[12];
-    for (int i = 0; i < 12; ++i)
-        MonthNames[i] = cal::MonthName(i + 1);
+    const QDate birth = stored.personal.ownBirth;
+    Friends.Load(cal::TrioOf(birth), stored.personal.friends);
 
-    const settings::StoredPersonal stored = m_reader->ReadPersonalSection();
-    m_loadProblems << stored.problems;
-    const QDate birth = stored.ownBirth;
-    FriendName[0] = OwnEntryName;
-    FriendDay[0] = QString::number(birth.day());
-    FriendMonth[0] = MonthNames[birth.month() - 1];
-    FriendYear[0] = QString::number(birth.year());
-
-    FriendCount = 0;
-    for (const settings::Friend& f : stored.friends) {
-        FriendCount = checked::Add(FriendCount, 1);
-        FriendName[FriendCount] = f.name;
-        FriendDay[FriendCount] = f.birth.day;
-        FriendMonth[FriendCount] = f.birth.month;
-        FriendYear[FriendCount] = f.birth.year;
-    }
-
-    mnuPhysical->setChecked(ReadOption(QStringLiteral("Physical"), QStringLiteral("True")));
-    mnuEmotional->setChecked(ReadOption(QStringLiteral("Emotional"), QStringLiteral("True")));
-    mnuIntellectual->setChecked(ReadOption(QStringLiteral("Intellectual"), QStringLiteral("True")));
-    mnuIntuitive->setChecked(ReadOption(QStringLiteral("Intuitive"), QStringLiteral("False")));
-    m_reader.reset();
-
-    SetCheckValue(chkOndulixChart[1], mnuPhysical->isChecked() ? 1 : 0);
-    SetCheckValue(chkOndulixChart[2], mnuEmotional->isChecked() ? 1 : 0);
-    SetCheckValue(chkOndulixChart[3], mnuIntellectual->isChecked() ? 1 : 0);
-    SetCheckValue(chkOndulixChart[4], mnuIntuitive->isChecked() ? 1 : 0);
+    // The menu ticks first, then the boxes 1..4 from them.
+    for (int i = 0; i < settings::OptionCount; ++i)
+        CycleMenus()[i]->setChecked(stored.options[i]);
+    for (int i = 0; i < settings::OptionCount; ++i)
+        SetCheckValue(chkOndulixChart[i + 1], CycleMenus()[i]->isChecked() ? 1 : 0);
 
     // Today as the pickers can show it: years 1901..2040.
-    const QDate today = settings::ClampToPickerYears(m_today());
+    const QDate today = cal::ClampToPickerYears(m_today());
     const QDate display = birth > today ? birth : today;
 
-    const QString birthDay = QString::number(birth.day());
-    const QString birthMonth = MonthNames[birth.month() - 1];
-    const QString birthYear = QString::number(birth.year());
-    TodayDay = QString::number(display.day());
-    TodayMonth = MonthNames[display.month() - 1];
-    TodayYear = QString::number(display.year());
+    const cal::DateTrio birthTrio = cal::TrioOf(birth);
+    const cal::DateTrio todayTrio = cal::TrioOf(display);
+    TodayDay = todayTrio.day;
+    TodayMonth = todayTrio.month;
+    TodayYear = todayTrio.year;
 
     DatePickers::FillYearCombo(*cboBDyear);
-    SelectListItem(*cboBDyear, birthYear, false);
-    SelectListItem(*cboBDmonth, birthMonth, false);
+    SelectListItem(*cboBDyear, birthTrio.year, false);
+    SelectListItem(*cboBDmonth, birthTrio.month, false);
     DatePickers::FillDayCombo(*cboBDday, cboBDmonth->Text(), cboBDyear->Text());
-    SelectListItem(*cboBDday, birthDay, false);
+    SelectListItem(*cboBDday, birthTrio.day, false);
 
     DatePickers::FillYearCombo(*cboDDyear);
     SelectListItem(*cboDDyear, TodayYear, false);
@@ -410,14 +293,6 @@ void frmOndulix::Form_Load() {
     CycleColor = tables.CycleColor;
 
     FillFriendCombo(0);
-}
-
-QString frmOndulix::ReadPersonal(const QString& key, const QString& fallback) const {
-    return m_reader->ReadPersonal(key, fallback);
-}
-
-bool frmOndulix::ReadOption(const QString& key, const QString& fallback) const {
-    return m_reader->ReadOption(key, fallback);
 }
 
 void frmOndulix::showEvent(QShowEvent* event) {
@@ -464,14 +339,11 @@ void frmOndulix::closeEvent(QCloseEvent* event) {
 
 void frmOndulix::Form_Unload(bool& cancel) {
     for (;;) {
-        QString error = WriteSettings(PersonalSection());
+        QString error = m_store.SavePersonal(Friends);
         if (error.isEmpty()) error = WriteOptions();
         if (error.isEmpty()) return;
         const int answer = m_messages->MsgBox(
-            this,
-            QStringLiteral("Ondulix could not save your birth dates and friends to %1: %2.\n\n"
-                           "Retry, close without saving, or cancel to keep Ondulix open?")
-                .arg(QDir::toNativeSeparators(IniPath), error),
+            this, m_store.CloseFailedMessage(error),
             MessageBoxes::RetryCloseCancel | MessageBoxes::Exclamation, AppTitle);
         if (answer == MessageBoxes::Retry) continue;
         if (answer == MessageBoxes::Cancel) cancel = true;
@@ -480,32 +352,16 @@ void frmOndulix::Form_Unload(bool& cancel) {
 }
 
 QString frmOndulix::WriteOptions() {
-    return WriteSettings(settings::OptionWrites(mnuPhysical->isChecked(), mnuEmotional->isChecked(),
-                                                mnuIntellectual->isChecked(),
-                                                mnuIntuitive->isChecked()));
-}
-
-std::vector<ProfileWrite> frmOndulix::PersonalSection() const {
-    std::vector<settings::Friend> entries;
-    entries.reserve(static_cast<std::size_t>(FriendCount) + 1);
-    for (std::int32_t i = 0; i <= FriendCount; ++i)
-        entries.push_back({FriendName[i], {FriendDay[i], FriendMonth[i], FriendYear[i]}});
-    return settings::PersonalWrites(entries);
-}
-
-QString frmOndulix::WriteSettings(const std::vector<ProfileWrite>& writes) {
-    // The configuration folder may not exist yet on a new account.
-    QDir().mkpath(QFileInfo(IniPath).absolutePath());
-    return ::WriteProfile(IniPath, writes);
+    settings::Options options{};
+    for (int i = 0; i < settings::OptionCount; ++i)
+        options[i] = CycleMenus()[i]->isChecked();
+    return m_store.SaveOptions(options);
 }
 
 void frmOndulix::SavePersonal() {
-    const QString error = WriteSettings(PersonalSection());
+    const QString error = m_store.SavePersonal(Friends);
     if (error.isEmpty()) return;
-    m_messages->MsgBox(this,
-                       QStringLiteral("Ondulix could not save to %1: %2.\n\nThe change is kept "
-                                      "while Ondulix runs; it will try again when it closes.")
-                           .arg(QDir::toNativeSeparators(IniPath), error),
+    m_messages->MsgBox(this, m_store.SaveFailedMessage(error),
                        MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
 }
 
@@ -524,8 +380,8 @@ void frmOndulix::cmdDraw_Click() {
     QCoreApplication::processEvents();
     if (m_unloaded) return;
 
-    const QString birthText = TrioText(*cboBDmonth, *cboBDday, *cboBDyear);
-    const QString displayText = TrioText(*cboDDmonth, *cboDDday, *cboDDyear);
+    const QString birthText = cal::TrioText(Trio(*cboBDday, *cboBDmonth, *cboBDyear));
+    const QString displayText = cal::TrioText(Trio(*cboDDday, *cboDDmonth, *cboDDyear));
     chart::KindSet ticked{};
     for (int k = chart::FirstKind; k <= chart::LastKind; ++k)
         ticked[k] = CheckValue(chkOndulixChart[k]) == 1;
@@ -633,76 +489,41 @@ void frmOndulix::cmdGoToToday_Click() {
 
 void frmOndulix::FillFriendCombo(std::int32_t index) {
     cboFriend->Clear();
-    for (std::int32_t i = 0; i <= FriendCount; ++i)
-        cboFriend->AddItem(FriendName[i]);
-    SelectListItem(*cboFriend, FriendName[index], true);
+    for (const QString& name : Friends.Names())
+        cboFriend->AddItem(name);
+    SelectListItem(*cboFriend, Friends.FriendName[index], true);
     SetCheckedByCode(optBirthday);
 }
 
 void frmOndulix::SaveFriend() {
     const QString name = txtFriend->text();
-    if (!name.isEmpty() && FriendCount >= settings::MaxFriends) {
-        bool listed = false;
-        for (std::int32_t i = 1; i <= FriendCount && !listed; ++i)
-            listed = FriendName[i] == name;
-        if (!listed) {
-            m_messages->MsgBox(this,
-                               QStringLiteral("Ondulix holds at most %1 friends. Remove one before "
-                                              "adding %2.")
-                                   .arg(settings::MaxFriends)
-                                   .arg(name),
-                               MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
-            return;
-        }
+    const auto place = Friends.Place(name);
+    using Outcome = settings::FriendList::SaveOutcome;
+    if (place.outcome == Outcome::Full) {
+        m_messages->MsgBox(
+            this,
+            QStringLiteral("Ondulix holds at most %1 friends. Remove one before adding %2.")
+                .arg(settings::FriendList::MaxFriends)
+                .arg(name),
+            MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
+        return;
     }
-
     SuppressDraw = true;
-    if (txtFriend->text().isEmpty()) {
-        UpdateFriendDate(0);
-    } else if (FriendCount == 0) {
-        InsertFriend(1, FriendCount);
-    } else {
-        bool done = false;
-        for (FriendIndex = 1; FriendIndex <= FriendCount; ++FriendIndex) {
-            const QString text = txtFriend->text();
-            if (FriendName[FriendIndex] == text) {
-                UpdateFriendDate(FriendIndex);
-                done = true;
-                break;
-            }
-            if (text < FriendName[FriendIndex]) { // by character code
-                InsertFriend(FriendIndex, FriendCount);
-                done = true;
-                break;
-            }
-        }
-        if (!done) {
-            FriendIndex = checked::Add(FriendCount, 1);
-            InsertFriend(FriendIndex, FriendCount);
-        }
-    }
+    FriendIndex = place.index;
+    if (place.outcome == Outcome::Inserted)
+        InsertFriend(place.index);
+    else
+        UpdateFriendDate(place.index);
     SavePersonal();
 }
 
-void frmOndulix::InsertFriend(std::int32_t index, std::int32_t& count) {
-    count = checked::Add(count, 1);
-    for (std::int32_t j = count; j >= checked::Add(index, 1); --j) {
-        FriendName[j] = FriendName[j - 1];
-        FriendDay[j] = FriendDay[j - 1];
-        FriendMonth[j] = FriendMonth[j - 1];
-        FriendYear[j] = FriendYear[j - 1];
-    }
-    FriendName[index] = txtFriend->text();
-    FriendDay[index] = cboBDday->Text();
-    FriendMonth[index] = cboBDmonth->Text();
-    FriendYear[index] = cboBDyear->Text();
+void frmOndulix::InsertFriend(std::int32_t index) {
+    Friends.Insert(index, {txtFriend->text(), Trio(*cboBDday, *cboBDmonth, *cboBDyear)});
     FillFriendCombo(index);
 }
 
 void frmOndulix::UpdateFriendDate(std::int32_t index) {
-    FriendDay[index] = cboBDday->Text();
-    FriendMonth[index] = cboBDmonth->Text();
-    FriendYear[index] = cboBDyear->Text();
+    Friends.SetDate(index, Trio(*cboBDday, *cboBDmonth, *cboBDyear));
     FillFriendCombo(index);
 }
 
@@ -710,13 +531,7 @@ void frmOndulix::RemoveFriend() {
     const QString prompt = QStringLiteral("Remove ? \"");
     if (m_messages->MsgBox(this, prompt, MessageBoxes::OkCancel, QString()) != MessageBoxes::Ok)
         return;
-    for (std::int32_t i = cboFriend->ListIndex(); i <= FriendCount - 1; ++i) {
-        FriendName[i] = FriendName[i + 1];
-        FriendDay[i] = FriendDay[i + 1];
-        FriendMonth[i] = FriendMonth[i + 1];
-        FriendYear[i] = FriendYear[i + 1];
-    }
-    FriendCount = checked::Sub(FriendCount, 1);
+    Friends.Remove(cboFriend->ListIndex());
     FillFriendCombo(0);
     SavePersonal();
 }
@@ -725,9 +540,9 @@ void frmOndulix::cboFriend_Click() {
     FriendIndex = cboFriend->ListIndex();
     cmdsave->setVisible(FriendIndex > 0);
     AllowRedraw = false;
-    SelectListItem(*cboBDyear, FriendYear[FriendIndex], true);
-    SelectListItem(*cboBDmonth, FriendMonth[FriendIndex], true);
-    SelectListItem(*cboBDday, FriendDay[FriendIndex], true);
+    SelectListItem(*cboBDyear, Friends.FriendYear[FriendIndex], true);
+    SelectListItem(*cboBDmonth, Friends.FriendMonth[FriendIndex], true);
+    SelectListItem(*cboBDday, Friends.FriendDay[FriendIndex], true);
     AllowRedraw = true;
     if (IsActivated && !SuppressDraw) cmdDraw_Click();
     SuppressDraw = false;
@@ -738,7 +553,7 @@ void frmOndulix::optBirthday_Click() {
     cboBDday->setEnabled(false);
     cboBDyear->setEnabled(false);
     cmdsave->setText(QStringLiteral("Remove "));
-    if (cboFriend->Text() == OwnEntryName) cmdsave->hide();
+    if (cboFriend->Text() == settings::FriendList::OwnEntryName) cmdsave->hide();
     lblEnterFriend->hide();
     txtFriend->hide();
     cboFriend_Click();
@@ -786,7 +601,7 @@ bool frmOndulix::eventFilter(QObject* watched, QEvent* event) {
 // ---- Moon phase ----
 
 void frmOndulix::sldMoonPhase_Change() {
-    const QDate base = cal::ParseDateText(TrioText(*cboDDmonth, *cboDDday, *cboDDyear));
+    const QDate base = cal::ParseDateText(cal::TrioText(Trio(*cboDDday, *cboDDmonth, *cboDDyear)));
     const moon::MoonView view =
         moon::ComputeMoonView(base, sldMoonPhase->value(), CheckValue(chkCenter) == 1);
     lblPhaseDate->setText(view.caption);

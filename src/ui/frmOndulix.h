@@ -2,7 +2,8 @@
 
 #include "chart/CycleModel.h"
 #include "moon/MoonPictures.h"
-#include "settings/PrivateProfile.h"
+#include "settings/FriendList.h"
+#include "settings/SettingsFile.h"
 #include "util/BoundedArray.h"
 
 #include <QMainWindow>
@@ -10,12 +11,6 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <memory>
-#include <vector>
-
-namespace settings {
-class SettingsReader;
-}
 
 class ComboPicker;
 class FormCanvas;
@@ -51,18 +46,13 @@ public:
     ~frmOndulix() override;
 
     // Fields, in declaration order.
-    QString IniPath;
     BoundedArray<double, 1, 4> CycleRate{};
     BoundedArray<Color, 1, 7> CycleColor{};
     bool SuppressDraw = false;
     bool IsActivated = false;
     bool AllowRedraw = false;
     std::int32_t FriendIndex = 0;
-    std::int32_t FriendCount = 0;
-    BoundedArray<QString, 0, 999> FriendName;
-    BoundedArray<QString, 0, 999> FriendDay;
-    BoundedArray<QString, 0, 999> FriendMonth;
-    BoundedArray<QString, 0, 999> FriendYear;
+    settings::FriendList Friends; // FriendName, FriendDay, ... and FriendCount
     QString TodayDay;
     QString TodayMonth;
     QString TodayYear;
@@ -129,7 +119,7 @@ public:
     void FillFriendCombo(std::int32_t index);
     void SaveFriend();
     void RemoveFriend();
-    void InsertFriend(std::int32_t index, std::int32_t& count);
+    void InsertFriend(std::int32_t index);
     void UpdateFriendDate(std::int32_t index);
     // Writes the four cycle options; returns the reason when it fails.
     QString WriteOptions();
@@ -137,6 +127,8 @@ public:
     // Chart runs completed by cmdDraw_Click (the "Belum lahir" refusal included).
     int DrawRuns() const { return m_drawRuns; }
     bool IsUnloaded() const { return m_unloaded; }
+    // The settings file.
+    const QString& IniPath() const { return m_store.Path(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -150,22 +142,23 @@ private:
     // Runs a handler raised by Qt; a run-time error becomes a message instead
     // of ending the program.
     void Guard(const std::function<void()>& handler);
+    using Handler = void (frmOndulix::*)();
+    // The handler as Qt raises it: inside Guard.
+    std::function<void()> Raise(Handler handler);
     void ToggleMenuItem(QAction* item, int index);
+    // The cycle menu items in the options' order: Physical, Emotional, ...
+    std::array<QAction*, settings::OptionCount> CycleMenus() const {
+        return {mnuPhysical, mnuEmotional, mnuIntellectual, mnuIntuitive};
+    }
     void SetCheckValue(QCheckBox* box, int value);
     int CheckValue(const QCheckBox* box) const;
     void SetCheckedByCode(QRadioButton* button);
-    QString ReadPersonal(const QString& key, const QString& fallback) const;
-    bool ReadOption(const QString& key, const QString& fallback) const;
     // Writes section "PERSONAL" now, so no change waits for shut-down.
     void SavePersonal();
-    // The writes of section "PERSONAL" from the friend arrays.
-    std::vector<ProfileWrite> PersonalSection() const;
-    // Writes to the settings file; returns the reason when it fails.
-    QString WriteSettings(const std::vector<ProfileWrite>& writes);
 
     MessageBoxes* m_messages;
-    std::unique_ptr<settings::SettingsReader> m_reader; // during Form_Load only
-    QStringList m_loadProblems;                         // told once the window is up
+    settings::SettingsStore m_store;
+    QStringList m_loadProblems; // told once the window is up
     std::function<QDate()> m_today;
     bool m_unloaded = false;
     bool m_activationPending = false;

@@ -44,12 +44,11 @@ bool IsAscii(QStringView s, bool (*test)(QChar), qsizetype min, qsizetype max) {
 
 } // namespace
 
-std::int32_t DateSerial(QDate date) {
-    return DiffDays(SerialEpoch(), date);
-}
-
-QDate DateFromSerial(std::int32_t serial) {
-    return SerialEpoch().addDays(serial);
+QDate ClampToPickerYears(QDate date) {
+    const int year = std::clamp<int>(date.year(), FirstYear, LastYear);
+    if (year == date.year()) return date;
+    const int days = QDate(year, date.month(), 1).daysInMonth();
+    return QDate(year, date.month(), std::min(date.day(), days));
 }
 
 QDate AddDays(QDate date, std::int32_t days) {
@@ -112,6 +111,18 @@ QDate ParseDateText(const QString& text) {
     const QDate date(year, month, day);
     if (month == 0 || !date.isValid()) Refuse(text);
     return date;
+}
+
+DateTrio TrioOf(QDate date) {
+    return {QString::number(date.day()), MonthName(date.month()), QString::number(date.year())};
+}
+
+QString TrioText(const DateTrio& trio) {
+    return trio.month + u' ' + trio.day + QStringLiteral(", ") + trio.year;
+}
+
+QString StoredDateText(const DateTrio& trio) {
+    return trio.day + u'-' + trio.month.left(3) + u'-' + trio.year;
 }
 
 } // namespace cal

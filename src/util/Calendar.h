@@ -4,18 +4,18 @@
 #include <QString>
 #include <cstdint>
 
-// Calendar services on whole dates (midnight), built on QDate. Day serials count
-// from 30 December 1899 (serial 0); month names are English whatever the
-// system language, since the pickers, the settings file and the chart titles
-// all use the English names.
+// Calendar services on whole dates (midnight), built on QDate. Month names
+// are English whatever the system language, since the pickers, the settings
+// file and the chart titles all use the English names.
 namespace cal {
 
-inline QDate SerialEpoch() {
-    return QDate(1899, 12, 30);
-}
+// The years the date pickers offer.
+inline constexpr std::int32_t FirstYear = 1901;
+inline constexpr std::int32_t LastYear = 2040;
 
-std::int32_t DateSerial(QDate date);
-QDate DateFromSerial(std::int32_t serial);
+// The date in FirstYear..LastYear: the nearest year of the range, with the
+// day stepped down where that month is shorter.
+QDate ClampToPickerYears(QDate date);
 
 QDate AddDays(QDate date, std::int32_t days);
 // Whole days from `from` to `to` (negative when `to` is earlier).
@@ -39,5 +39,20 @@ QString FormatDay(QDate date);
 // "1-Jan-1960" (month names in any letter case). Anything else, and any day
 // that does not exist, throws TypeMismatchError rather than guessing.
 QDate ParseDateText(const QString& text);
+
+// A date as the pickers and the friend entries hold it.
+struct DateTrio {
+    QString day;   // "7"
+    QString month; // "January"
+    QString year;  // "1960"
+    friend bool operator==(const DateTrio&, const DateTrio&) = default;
+};
+
+DateTrio TrioOf(QDate date);
+// "January 7, 1960": the form a trio is read as a date in.
+QString TrioText(const DateTrio& trio);
+// "7-Jan-1960": day, first three letters of the month, year; the settings
+// file's form.
+QString StoredDateText(const DateTrio& trio);
 
 } // namespace cal

@@ -8,15 +8,6 @@ namespace {
 
 constexpr QChar Blank = u' ';
 
-QString TrimBlanks(const QString& text) {
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && text[begin] == Blank)
-        ++begin;
-    while (end > begin && text[end - 1] == Blank)
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 std::int32_t Length(const QString& text) {
     return checked::Narrow(text.size());
 }
@@ -28,6 +19,15 @@ std::int32_t BlankAt(const QString& text, std::int32_t from) {
 }
 
 } // namespace
+
+QString TrimBlanks(const QString& text) {
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && text[begin] == Blank)
+        ++begin;
+    while (end > begin && text[end - 1] == Blank)
+        --end;
+    return text.mid(begin, end - begin);
+}
 
 QString ProperCase(const QString& text, bool eachWord) {
     const QString t = TrimBlanks(text);

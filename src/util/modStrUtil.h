@@ -12,6 +12,9 @@ namespace modStrUtil {
 // by single blanks.
 QString ProperCase(const QString& text, bool eachWord);
 
+// Leading and trailing blanks removed; tabs and other spaces stay.
+QString TrimBlanks(const QString& text);
+
 // Trimmed, each run of blanks reduced to one.
 QString SquashBlanks(const QString& text);
 

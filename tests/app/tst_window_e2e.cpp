@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "chart/CycleModel.h"
 #include "util/Calendar.h"
 
@@ -48,11 +49,6 @@ Placement Place(const QString& window, const QString& display) {
         if (line.startsWith("HEIGHT=")) r.setHeight(value);
     }
     return {r, QPoint(r.left(), r.bottom() + 1 - 463)};
-}
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 bool Near(const QImage& image, QPoint p, QRgb colour, int radius) {
@@ -158,13 +154,9 @@ private slots:
         const QString ini = home.filePath("config/Ondulix.ini");
         QDir().mkpath(home.filePath("config"));
         QFile::remove(ini);
-        {
-            QFile file(ini);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("; prepared by hand\r\n[PERSONAL]\r\nMy Birthdate=7-Jan-1960\r\n"
-                       "No. of Friends=1\r\nName001=Ani\r\nBday001=1-Jan-1970\r\n"
-                       "[Other]\r\nx=1\r\n");
-        }
+        WriteAll(ini, "; prepared by hand\r\n[PERSONAL]\r\nMy Birthdate=7-Jan-1960\r\n"
+                      "No. of Friends=1\r\nName001=Ani\r\nBday001=1-Jan-1970\r\n"
+                      "[Other]\r\nx=1\r\n");
         QProcess program;
         Start(program);
         const QString window = FindWindow();

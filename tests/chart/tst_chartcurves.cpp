@@ -1,5 +1,5 @@
 #include "chart/ChartCurves.h"
-#include "chart/DrawCommand.h"
+#include "chart/DrawChart.h"
 #include "plot/RecordingSurface.h"
 #include "plot/modPlotUtil.h"
 #include "util/RuntimeError.h"

@@ -1,5 +1,5 @@
 #include "chart/ChartFrame.h"
-#include "chart/DrawCommand.h"
+#include "chart/DrawChart.h"
 #include "plot/RecordingSurface.h"
 #include "plot/modPlotUtil.h"
 

@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "settings/PrivateProfile.h"
 
 #include <QDir>
@@ -8,11 +9,6 @@
 #include <map>
 
 namespace {
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // Every (section, key) -> value the document holds, as a reader sees it.
 std::map<QString, QString> Values(const ProfileDocument& d, const QStringList& sections) {

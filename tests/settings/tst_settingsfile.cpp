@@ -14,7 +14,7 @@ SettingsReader Reader(const QByteArray& personal, const QByteArray& options = {}
 QString Names(const StoredPersonal& p) {
     QStringList names;
     for (const Friend& f : p.friends)
-        names << f.name + ' ' + DateText(f.birth);
+        names << f.name + ' ' + cal::StoredDateText(f.birth);
     return names.join(", ");
 }
 
@@ -97,7 +97,7 @@ private slots:
         QFETCH(QString, friends);
         QFETCH(int, problems);
         const StoredPersonal p = Reader(personal).ReadPersonalSection();
-        QCOMPARE(DateText(TrioOf(p.ownBirth)), own);
+        QCOMPARE(cal::StoredDateText(cal::TrioOf(p.ownBirth)), own);
         QCOMPARE(Names(p), friends);
         QCOMPARE(p.problems.size(), problems);
     }
@@ -107,7 +107,7 @@ private slots:
         for (int i = 1; i <= 1001; ++i)
             personal += "Name" + FriendNumber(i).toLatin1() + "=F" + QByteArray::number(i) + "\r\n";
         const StoredPersonal p = Reader(personal).ReadPersonalSection();
-        QCOMPARE(p.friends.size(), std::size_t(MaxFriends));
+        QCOMPARE(p.friends.size(), std::size_t(FriendList::MaxFriends));
         QCOMPARE(p.friends.back().name, "F999");
         QCOMPARE(p.problems.size(), 1);
         QVERIFY(p.problems[0].contains("999"));
@@ -120,36 +120,33 @@ private slots:
         QCOMPARE(FriendNumber(1000), "1000");
     }
 
-    void writesTheExampleFileByteForByte() {
-        ProfileDocument d;
-        for (const ProfileWrite& w :
-             PersonalWrites({{"(Hari Ulang Tahun saya)", {"1", "January", "1960"}},
-                             {"Ani", {"1", "January", "1960"}}}))
-            d.WriteString(w.section, w.key, w.value);
-        QCOMPARE(d.Bytes(), QByteArray("[PERSONAL]\r\nMy Birthdate=1-Jan-1960\r\nNo. of "
-                                       "Friends=1\r\nName001=Ani\r\nBday001=1-Jan-1960\r\n"));
-    }
-
     void readsBackWhatItWrites() {
         ProfileDocument d("; kept\r\n[PERSONAL]\r\nNo. of Friends=3\r\nName003=Old\r\n");
-        const std::vector<Friend> entries{{"(Hari Ulang Tahun saya)", {"5", "September", "1975"}},
-                                          {"  Spaced  ", {"31", "December", "2040"}},
-                                          {"\"Quoted\"", {"1", "January", "1901"}}};
-        for (const ProfileWrite& w : PersonalWrites(entries))
+        FriendList list;
+        list.Load({"5", "September", "1975"}, {{"  Spaced  ", {"31", "December", "2040"}},
+                                               {"\"Quoted\"", {"1", "January", "1901"}}});
+        for (const ProfileWrite& w : list.PersonalWrites())
             d.WriteString(w.section, w.key, w.value);
-        for (const ProfileWrite& w : OptionWrites(true, false, true, true))
+        for (const ProfileWrite& w : OptionWrites({true, false, true, true}))
             d.WriteString(w.section, w.key, w.value);
         QVERIFY(
             d.Bytes().startsWith("; kept\r\n[PERSONAL]\r\nNo. of Friends=2\r\nName003=Old\r\n"));
         QVERIFY(d.Bytes().contains("My Birthdate=5-Sep-1975\r\n"));
+        QVERIFY(d.Bytes().endsWith("[ONDULIX OPTIONS]\r\nPhysical=True\r\nEmotional=False\r\n"
+                                   "Intellectual=True\r\nIntuitive=True\r\n"));
         const SettingsReader r(d);
         const StoredPersonal p = r.ReadPersonalSection();
-        QCOMPARE(DateText(TrioOf(p.ownBirth)), "5-Sep-1975");
+        QCOMPARE(cal::StoredDateText(cal::TrioOf(p.ownBirth)), "5-Sep-1975");
         QCOMPARE(p.friends.size(), std::size_t(2));
         QCOMPARE(p.friends[0].name, "Spaced"); // values are trimmed on reading
         QCOMPARE(p.friends[1].name, "\"Quoted\"");
-        QVERIFY(r.ReadOption("Physical", "False") && !r.ReadOption("Emotional", "True"));
-        QVERIFY(r.ReadOption("Intuitive", "False"));
+        QCOMPARE(r.ReadOptions(), Options({true, false, true, true}));
+    }
+
+    void optionDefaults() {
+        // A file without the section reads as a first start.
+        QCOMPARE(SettingsReader(ProfileDocument()).ReadOptions(),
+                 Options({true, true, true, false}));
     }
 };
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "TestFiles.h"
 #include "ui/Controls.h"
 #include "ui/MessageBoxes.h"
 #include "ui/frmOndulix.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -40,17 +40,6 @@ inline void Pick(ComboPicker* c, const QString& text) {
 
 inline QString Trio(ComboPicker* day, ComboPicker* month, ComboPicker* year) {
     return day->Text() + ' ' + month->Text() + ' ' + year->Text();
-}
-
-inline QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline void WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
 }
 
 // A window on the offscreen platform with its settings file in a folder of

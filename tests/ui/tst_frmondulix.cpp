@@ -13,6 +13,10 @@
 #include <QTimer>
 #include <memory>
 
+// One thing a user does to the window, for data tables.
+using Step = std::function<void(frmOndulix*)>;
+Q_DECLARE_METATYPE(Step)
+
 namespace {
 
 bool HasColour(const QImage& image, QRect r, QRgb colour) {
@@ -105,78 +109,82 @@ private slots:
     }
 
     void eachActionRedrawsOnce_data() {
-        QTest::addColumn<QString>("action");
+        QTest::addColumn<Step>("setUp");
+        QTest::addColumn<Step>("action");
         QTest::addColumn<int>("redraws");
         QTest::addColumn<QString>("display");
-        for (const char* a : {"birth day", "birth month", "birth year"})
-            QTest::newRow(a) << a << 1 << "7 March 2004";
-        QTest::newRow("display day") << "display day" << 1 << "20 March 2004";
-        QTest::newRow("31 January to April") << "31 January to April" << 1 << "30 April 2004";
-        QTest::newRow("year of a March") << "display year" << 1 << "7 March 1999";
-        QTest::newRow("29 Feb 2000 to 1999") << "29 Feb to 1999" << 1 << "28 February 1999";
-        QTest::newRow("back to 2000 keeps 28") << "28 Feb to 2000" << 1 << "28 February 2000";
-        QTest::newRow("tick Intuisi") << "tick 4" << 1 << "7 March 2004";
-        QTest::newRow("tick Passion") << "tick 5" << 1 << "7 March 2004";
-        QTest::newRow("untick Fisik") << "untick 1" << 1 << "7 March 2004";
-        QTest::newRow("centring") << "centre" << 1 << "7 March 2004";
-        QTest::newRow("Set") << "Set" << 1 << "7 March 2004";
-        QTest::newRow("Hari Ini") << "today" << 1 << "7 March 2004";
-        QTest::newRow("menu item agreeing with its box") << "menu" << 1 << "7 March 2004";
-        QTest::newRow("menu after its box was unticked") << "box then menu" << 0 << "7 March 2004";
-        QTest::newRow("own entry picked") << "friend" << 1 << "7 March 2004";
-        QTest::newRow("entry mode") << "entry mode" << 0 << "7 March 2004";
+        const Step none = [](frmOndulix*) {};
+        const Step entryMode = [](frmOndulix* w) { w->optBirthdate->click(); };
+        const Step feb29 = [](frmOndulix* w) {
+            Pick(w->cboDDyear, "2000");
+            Pick(w->cboDDmonth, "February");
+            Pick(w->cboDDday, "29");
+        };
+        auto pick = [](ComboPicker* frmOndulix::*picker, QString text) {
+            return Step([picker, text](frmOndulix* w) { Pick(w->*picker, text); });
+        };
+        auto tick = [](int k) {
+            return Step([k](frmOndulix* w) { w->chkOndulixChart[k]->click(); });
+        };
+
+        QTest::newRow("birth day")
+            << entryMode << pick(&frmOndulix::cboBDday, "9") << 1 << "7 March 2004";
+        QTest::newRow("birth month")
+            << entryMode << pick(&frmOndulix::cboBDmonth, "May") << 1 << "7 March 2004";
+        QTest::newRow("birth year")
+            << entryMode << pick(&frmOndulix::cboBDyear, "1961") << 1 << "7 March 2004";
+        QTest::newRow("display day")
+            << none << pick(&frmOndulix::cboDDday, "20") << 1 << "20 March 2004";
+        QTest::newRow("31 January to April") << Step([](frmOndulix* w) {
+            Pick(w->cboDDmonth, "January");
+            Pick(w->cboDDday, "31");
+        }) << pick(&frmOndulix::cboDDmonth, "April")
+                                             << 1 << "30 April 2004";
+        QTest::newRow("year of a March")
+            << none << pick(&frmOndulix::cboDDyear, "1999") << 1 << "7 March 1999";
+        QTest::newRow("29 Feb 2000 to 1999")
+            << feb29 << pick(&frmOndulix::cboDDyear, "1999") << 1 << "28 February 1999";
+        QTest::newRow("back to 2000 keeps 28") << Step([feb29](frmOndulix* w) {
+            feb29(w);
+            Pick(w->cboDDyear, "1999");
+            QCOMPARE(w->cboDDday->count(), 28);
+        }) << Step([](frmOndulix* w) {
+            Pick(w->cboDDyear, "2000");
+            QCOMPARE(w->cboDDday->count(), 29);
+        }) << 1 << "28 February 2000";
+        QTest::newRow("tick Intuisi") << none << tick(4) << 1 << "7 March 2004";
+        QTest::newRow("tick Passion") << none << tick(5) << 1 << "7 March 2004";
+        QTest::newRow("untick Fisik") << none << tick(1) << 1 << "7 March 2004";
+        QTest::newRow("centring") << none << Step([](frmOndulix* w) { w->chkCenter->click(); }) << 1
+                                  << "7 March 2004";
+        QTest::newRow("Set") << none << Step([](frmOndulix* w) { w->cmdDraw->click(); }) << 1
+                             << "7 March 2004";
+        QTest::newRow("Hari Ini") << pick(&frmOndulix::cboDDyear, "1999")
+                                  << Step([](frmOndulix* w) { w->cmdGoToToday->click(); }) << 1
+                                  << "7 March 2004";
+        QTest::newRow("menu item agreeing with its box") << none << Step([](frmOndulix* w) {
+            w->mnuIntuitive->trigger();
+            QVERIFY(w->mnuIntuitive->isChecked() && w->chkOndulixChart[4]->isChecked());
+        }) << 1 << "7 March 2004";
+        QTest::newRow("menu after its box was unticked") << tick(1) << Step([](frmOndulix* w) {
+            w->mnuPhysical->trigger();
+            QVERIFY(!w->mnuPhysical->isChecked() && !w->chkOndulixChart[1]->isChecked());
+        }) << 0 << "7 March 2004";
+        QTest::newRow("own entry picked")
+            << none << pick(&frmOndulix::cboFriend, "(Hari Ulang Tahun saya)") << 1
+            << "7 March 2004";
+        QTest::newRow("entry mode") << none << entryMode << 0 << "7 March 2004";
     }
     void eachActionRedrawsOnce() {
-        QFETCH(QString, action);
+        QFETCH(Step, setUp);
+        QFETCH(Step, action);
         QFETCH(int, redraws);
         QFETCH(QString, display);
         Open();
-        if (action.startsWith("birth") || action == "entry mode") w->optBirthdate->click();
-        if (action.contains("Feb")) {
-            Pick(w->cboDDyear, "2000");
-            Pick(w->cboDDmonth, "February");
-            Pick(w->cboDDday, action.startsWith("29") ? "29" : "28");
-        }
-        if (action == "31 January to April") {
-            Pick(w->cboDDmonth, "January");
-            Pick(w->cboDDday, "31");
-        }
-        if (action == "today") Pick(w->cboDDyear, "1999");
-        if (action == "box then menu") w->chkOndulixChart[1]->click();
+        setUp(w.get());
         const int before = w->DrawRuns();
-
-        if (action == "birth day") Pick(w->cboBDday, "9");
-        if (action == "birth month") Pick(w->cboBDmonth, "May");
-        if (action == "birth year") Pick(w->cboBDyear, "1961");
-        if (action == "display day") Pick(w->cboDDday, "20");
-        if (action == "31 January to April") Pick(w->cboDDmonth, "April");
-        if (action == "display year") Pick(w->cboDDyear, "1999");
-        if (action == "29 Feb to 1999") Pick(w->cboDDyear, "1999");
-        if (action == "28 Feb to 2000") {
-            Pick(w->cboDDyear, "1999");
-            QCOMPARE(w->cboDDday->count(), 28);
-            const int afterFirst = w->DrawRuns();
-            Pick(w->cboDDyear, "2000");
-            QCOMPARE(w->cboDDday->count(), 29);
-            QCOMPARE(w->DrawRuns() - afterFirst, 1);
-        }
-        if (action.startsWith("tick")) w->chkOndulixChart[action.right(1).toInt()]->click();
-        if (action == "untick 1") w->chkOndulixChart[1]->click();
-        if (action == "centre") w->chkCenter->click();
-        if (action == "Set") w->cmdDraw->click();
-        if (action == "today") w->cmdGoToToday->click();
-        if (action == "menu") {
-            w->mnuIntuitive->trigger();
-            QVERIFY(w->mnuIntuitive->isChecked() && w->chkOndulixChart[4]->isChecked());
-        }
-        if (action == "box then menu") {
-            w->mnuPhysical->trigger();
-            QVERIFY(!w->mnuPhysical->isChecked() && !w->chkOndulixChart[1]->isChecked());
-        }
-        if (action == "friend") Pick(w->cboFriend, "(Hari Ulang Tahun saya)");
-
-        const int expected = action == "28 Feb to 2000" ? 2 : redraws;
-        QCOMPARE(w->DrawRuns() - before, expected);
+        action(w.get());
+        QCOMPARE(w->DrawRuns() - before, redraws);
         QCOMPARE(Trio(w->cboDDday, w->cboDDmonth, w->cboDDyear), display);
     }
 

@@ -22,8 +22,9 @@ private slots:
         QFETCH(QDate, date);
         QFETCH(int, serial);
         QFETCH(int, weekday);
-        QCOMPARE(cal::DateSerial(date), serial);
-        QCOMPARE(cal::DateFromSerial(serial), date);
+        // Day counts from 30 December 1899, the classic serial.
+        QCOMPARE(cal::DiffDays(QDate(1899, 12, 30), date), serial);
+        QCOMPARE(cal::AddDays(QDate(1899, 12, 30), serial), date);
         QCOMPARE(cal::Weekday(date), weekday);
     }
 
@@ -75,6 +76,26 @@ private slots:
                      QStringLiteral("%1 %2, %3")
                          .arg(cal::MonthName(date.month()), day, QString::number(date.year()))),
                  date);
+    }
+
+    void pickerYears_data() {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QDate>("clamped");
+        QTest::newRow("inside") << QDate(1960, 1, 7) << QDate(1960, 1, 7);
+        QTest::newRow("first day") << QDate(1901, 1, 1) << QDate(1901, 1, 1);
+        QTest::newRow("before") << QDate(1850, 3, 3) << QDate(1901, 3, 3);
+        QTest::newRow("after") << QDate(2077, 12, 31) << QDate(2040, 12, 31);
+        QTest::newRow("leap day to a common year") << QDate(1896, 2, 29) << QDate(1901, 2, 28);
+        QTest::newRow("leap day to a leap year") << QDate(2044, 2, 29) << QDate(2040, 2, 29);
+    }
+    void pickerYears() {
+        QFETCH(QDate, date);
+        QFETCH(QDate, clamped);
+        QCOMPARE(cal::ClampToPickerYears(date), clamped);
+        // A trio reads back as the date it came from, in both its forms.
+        const cal::DateTrio trio = cal::TrioOf(clamped);
+        QCOMPARE(cal::ParseDateText(cal::TrioText(trio)), clamped);
+        QCOMPARE(cal::ParseDateText(cal::StoredDateText(trio)), clamped);
     }
 
     void parseAccepts_data() {

@@ -1,4 +1,4 @@
-#include "chart/DrawCommand.h"
+#include "chart/DrawChart.h"
 
 #include "chart/ChartCurves.h"
 #include "chart/ChartFrame.h"
@@ -47,6 +47,15 @@ void DrawChart(Surface& surface, const CycleTables& tables, const ChartSpan& spa
             DrawCycleCurve(surface, tables, kind, span.hours);
         }
     }
+}
+
+bool DrawWholeChart(Surface& surface, const ChartOptions& options) {
+    InitChartPlot(surface);
+    modPlotUtil::PlotClear(surface);
+    const auto span = ChooseChartSpan(options.birth, options.display, options.centre);
+    if (!span) return false;
+    DrawChart(surface, MakeCycleTables(), *span, options.kinds);
+    return true;
 }
 
 } // namespace chart

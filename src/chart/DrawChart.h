@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartGeometry.h"
 #include "chart/CycleModel.h"
 #include "plot/Surface.h"
 
@@ -8,22 +9,12 @@
 #include <cstdint>
 #include <optional>
 
-// What one run of the draw command works out from the two dates, and the
-// drawing it does once the plot window is cleared.
+// Drawing the chart: what one run of the draw command works out from the two
+// dates, and the drawing it does. The window, ondulix-chart and every export
+// draw through here.
 namespace chart {
 
-// The program's one plot window: world 0..1440 x -100..100 on a device area
-// of 9000 x 4000 twips at (1600, 300); the scales truncate to 6 and 20, so
-// the chart covers twips 1600..10240 x 300..4300.
-struct PlotWindowSetup {
-    static constexpr std::int32_t X1 = 0, Y1 = -100, X2 = 1440, Y2 = 100;
-    static constexpr std::int32_t DevWidth = 9000, DevHeight = 4000;
-    static constexpr std::int32_t DevLeft = 1600, DevTop = 300;
-    static constexpr std::int32_t FontSize = 7;
-    static QString FontName() { return QStringLiteral("small fonts"); }
-};
-
-// PlotInit with the values above (clears the surface and the plot window).
+// PlotInit with PlotWindowSetup (clears the surface and the plot window).
 void InitChartPlot(Surface& surface);
 
 struct ChartSpan {
@@ -44,5 +35,18 @@ std::optional<ChartSpan> ChooseChartSpan(QDate birth, QDate display, bool centre
 // Grid, labels and the ticked curves in kind order, on a cleared plot window.
 void DrawChart(Surface& surface, const CycleTables& tables, const ChartSpan& span,
                const KindSet& ticked);
+
+struct ChartOptions {
+    QDate birth;
+    QDate display;
+    bool centre = false;
+    KindSet kinds;               // ticked kinds
+    double devicePixelRatio = 1; // PNG only
+};
+
+// PlotInit with the program's values, a cleared plot window, grid, labels and
+// the ticked curves. Returns false, leaving the plot window empty, when the
+// birth date is after the display date.
+bool DrawWholeChart(Surface& surface, const ChartOptions& options);
 
 } // namespace chart

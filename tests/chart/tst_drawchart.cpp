@@ -1,4 +1,4 @@
-#include "chart/DrawCommand.h"
+#include "chart/DrawChart.h"
 #include "plot/RecordingSurface.h"
 
 #include <QTest>
@@ -6,7 +6,7 @@
 using namespace chart;
 using Op = SurfaceCall::Op;
 
-class TestDrawCommand : public QObject {
+class TestDrawChart : public QObject {
     Q_OBJECT
 private slots:
     void spans_data() {
@@ -89,5 +89,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestDrawCommand)
-#include "tst_drawcommand.moc"
+QTEST_GUILESS_MAIN(TestDrawChart)
+#include "tst_drawchart.moc"

@@ -1,0 +1,101 @@
+#include "settings/FriendList.h"
+
+#include "settings/SettingsKeys.h"
+#include "util/Checked.h"
+
+namespace settings {
+
+FriendList::FriendList() {
+    FriendName[0] = OwnEntryName;
+}
+
+Friend FriendList::Entry(std::int32_t index) const {
+    return {FriendName[index], {FriendDay[index], FriendMonth[index], FriendYear[index]}};
+}
+
+void FriendList::SetDate(std::int32_t index, const cal::DateTrio& birth) {
+    FriendDay[index] = birth.day;
+    FriendMonth[index] = birth.month;
+    FriendYear[index] = birth.year;
+}
+
+QStringList FriendList::Names() const {
+    QStringList names;
+    names.reserve(FriendCount + 1);
+    for (std::int32_t i = 0; i <= FriendCount; ++i)
+        names << FriendName[i];
+    return names;
+}
+
+std::int32_t FriendList::Find(const QString& name) const {
+    for (std::int32_t i = 1; i <= FriendCount; ++i)
+        if (FriendName[i] == name) return i;
+    return -1;
+}
+
+void FriendList::Load(const cal::DateTrio& ownBirth, const std::vector<Friend>& friends) {
+    FriendName[0] = OwnEntryName;
+    SetDate(0, ownBirth);
+    FriendCount = 0;
+    for (const Friend& f : friends) {
+        if (FriendCount == MaxFriends) break;
+        FriendCount = checked::Add(FriendCount, 1);
+        FriendName[FriendCount] = f.name;
+        SetDate(FriendCount, f.birth);
+    }
+}
+
+FriendList::SaveResult FriendList::Place(const QString& name) const {
+    if (name.isEmpty()) return {SaveOutcome::OwnDate, 0};
+    std::int32_t index = 1;
+    for (; index <= FriendCount; ++index) {
+        if (FriendName[index] == name) return {SaveOutcome::Updated, index};
+        if (name < FriendName[index]) break; // by character code
+    }
+    if (FriendCount >= MaxFriends) return {SaveOutcome::Full, -1};
+    return {SaveOutcome::Inserted, index};
+}
+
+FriendList::SaveResult FriendList::Save(const QString& name, const cal::DateTrio& birth) {
+    const SaveResult place = Place(name);
+    if (place.outcome == SaveOutcome::Inserted)
+        Insert(place.index, {name, birth});
+    else if (place.outcome != SaveOutcome::Full)
+        SetDate(place.index, birth);
+    return place;
+}
+
+void FriendList::Insert(std::int32_t index, const Friend& entry) {
+    FriendCount = checked::Add(FriendCount, 1);
+    for (std::int32_t j = FriendCount; j >= checked::Add(index, 1); --j)
+        Copy(j, j - 1);
+    FriendName[index] = entry.name;
+    SetDate(index, entry.birth);
+}
+
+void FriendList::Remove(std::int32_t index) {
+    for (std::int32_t i = index; i <= FriendCount - 1; ++i)
+        Copy(i, i + 1);
+    FriendCount = checked::Sub(FriendCount, 1);
+}
+
+void FriendList::Copy(std::int32_t to, std::int32_t from) {
+    FriendName[to] = FriendName[from];
+    FriendDay[to] = FriendDay[from];
+    FriendMonth[to] = FriendMonth[from];
+    FriendYear[to] = FriendYear[from];
+}
+
+std::vector<ProfileWrite> FriendList::PersonalWrites() const {
+    std::vector<ProfileWrite> writes;
+    writes.reserve(2 * static_cast<std::size_t>(FriendCount) + 2);
+    writes.push_back({PersonalSection, OwnBirthKey, cal::StoredDateText(Entry(0).birth)});
+    writes.push_back({PersonalSection, FriendCountKey, QString::number(FriendCount)});
+    for (std::int32_t i = 1; i <= FriendCount; ++i) {
+        writes.push_back({PersonalSection, NameKey(i), FriendName[i]});
+        writes.push_back({PersonalSection, BdayKey(i), cal::StoredDateText(Entry(i).birth)});
+    }
+    return writes;
+}
+
+} // namespace settings

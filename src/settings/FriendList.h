@@ -1,0 +1,71 @@
+#pragma once
+
+#include "settings/PrivateProfile.h"
+#include "util/BoundedArray.h"
+#include "util/Calendar.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <vector>
+
+namespace settings {
+
+struct Friend {
+    QString name;
+    cal::DateTrio birth;
+};
+
+// The people the program charts: entry 0 is the user's own entry, entries
+// 1..FriendCount the friends. Four parallel arrays, as the window and the
+// settings file have always shared them.
+class FriendList {
+public:
+    static constexpr std::int32_t MaxFriends = 999;
+    static inline const QString OwnEntryName = QStringLiteral("(Hari Ulang Tahun saya)");
+
+    std::int32_t FriendCount = 0;
+    BoundedArray<QString, 0, 999> FriendName;
+    BoundedArray<QString, 0, 999> FriendDay;
+    BoundedArray<QString, 0, 999> FriendMonth;
+    BoundedArray<QString, 0, 999> FriendYear;
+
+    FriendList();
+
+    Friend Entry(std::int32_t index) const;
+    void SetDate(std::int32_t index, const cal::DateTrio& birth);
+    // Names of entries 0..FriendCount, in index order.
+    QStringList Names() const;
+    // Index 1..FriendCount of the friend with exactly this name, or -1.
+    std::int32_t Find(const QString& name) const;
+
+    // The own entry from `ownBirth` and the friends in the stored order,
+    // at most MaxFriends of them.
+    void Load(const cal::DateTrio& ownBirth, const std::vector<Friend>& friends);
+
+    enum class SaveOutcome { OwnDate, Updated, Inserted, Full };
+    struct SaveResult {
+        SaveOutcome outcome;
+        std::int32_t index; // the entry saved; -1 when Full
+    };
+    // Where the save command puts `name`: an empty name re-dates the own
+    // entry, a listed name gets the new date, a new name goes in front of the
+    // first friend whose name sorts after it (by character code). A new name
+    // is refused when MaxFriends are stored.
+    SaveResult Place(const QString& name) const;
+    // Place, then the change; nothing changes when Full.
+    SaveResult Save(const QString& name, const cal::DateTrio& birth);
+    // Moves entries index..FriendCount up by one and writes the new entry at index.
+    void Insert(std::int32_t index, const Friend& entry);
+    // Closes the gap at index (1..FriendCount).
+    void Remove(std::int32_t index);
+
+    // The writes of section "PERSONAL": own birth date, friend count, then
+    // each friend's name and date.
+    std::vector<ProfileWrite> PersonalWrites() const;
+
+private:
+    void Copy(std::int32_t to, std::int32_t from);
+};
+
+} // namespace settings
