@@ -154,7 +154,12 @@ QString ProfileDocument::ReadString(const QString& section, const QString& key,
                                     const QString& fallback, int bufferSize) const {
     const int found = Find(section, key);
     QString value = fallback;
-    if (found >= 0) {
+    if (found < 0) {
+        qsizetype end = value.size();
+        while (end > 0 && value[end - 1] == u' ')
+            --end;
+        value.truncate(end);
+    } else {
         const Entry& e = m_entries[found];
         value = Decode(QByteArrayView(m_bytes).sliced(e.valueBegin, e.valueEnd - e.valueBegin));
         if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
@@ -268,6 +273,14 @@ void ProfileDocument::WriteString(const QString& section, const QString& key,
     }
 }
 
+void ProfileDocument::DeleteKey(const QString& section, const QString& key) {
+    for (int found = Find(section, key); found >= 0; found = Find(section, key)) {
+        const Line& line = m_lines[m_entries[found].line];
+        m_bytes.remove(line.begin, line.next - line.begin);
+        Parse();
+    }
+}
+
 void ProfileDocument::Shift(int fromLine, qsizetype delta) {
     for (std::size_t i = fromLine; i < m_lines.size(); ++i) {
         m_lines[i].begin += delta;
@@ -303,11 +316,16 @@ QString WriteProfile(const QString& path, const std::vector<ProfileWrite>& write
     ProfileDocument document;
     QString error;
     if (!LoadProfile(path, &document, &error)) return error;
-    try {
-        for (const ProfileWrite& w : writes)
-            document.WriteString(w.section, w.key, w.value);
-    } catch (const std::invalid_argument& e) {
-        return QString::fromLatin1(e.what());
+    QStringList refused;
+    for (const ProfileWrite& w : writes) {
+        try {
+            if (w.remove)
+                document.DeleteKey(w.section, w.key);
+            else
+                document.WriteString(w.section, w.key, w.value);
+        } catch (const std::invalid_argument& e) {
+            refused << QStringLiteral("%1 not saved: %2").arg(w.key, QString::fromLatin1(e.what()));
+        }
     }
 
     const QFileInfo info(path);
@@ -317,15 +335,28 @@ QString WriteProfile(const QString& path, const std::vector<ProfileWrite>& write
     if (!info.dir().exists())
         return QStringLiteral("the folder %1 does not exist").arg(info.dir().path());
 
+    // QSaveFile writes the target of a symbolic link, so a link stays a link.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    const QByteArray& bytes = document.Bytes();
-    // commit() alone can report success after a short write.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
+    if (const QString reason = WriteWhole(file, document.Bytes()); !reason.isEmpty()) {
         file.cancelWriting();
-        return reason.isEmpty() ? QStringLiteral("the disk did not take the whole file") : reason;
+        return reason;
     }
     if (!file.commit()) return file.errorString();
-    return QString();
+    return refused.join(QStringLiteral("; "));
+}
+
+QString WriteWhole(QFileDevice& file, QByteArrayView bytes) {
+    // A nearly full disk takes part of a write without an error; the next
+    // write of the rest is the one that says why.
+    while (!bytes.isEmpty()) {
+        const qint64 written = file.write(bytes.data(), bytes.size());
+        if (written <= 0) break;
+        bytes = bytes.sliced(written);
+    }
+    if (bytes.isEmpty() && file.flush()) return QString();
+    const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : QString();
+    return reason.isEmpty() || reason == QLatin1String("Unknown error")
+               ? QStringLiteral("the disk did not take the whole file")
+               : reason;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -25,8 +26,9 @@ public:
 
     const QByteArray& Bytes() const { return m_bytes; }
 
-    // The key's value cut to bufferSize - 1 characters, or `fallback` when the
-    // section or the key is missing. An empty value reads as empty.
+    // The key's value cut to bufferSize - 1 characters, or `fallback` less
+    // its trailing blanks when the section or the key is missing. An empty
+    // value reads as empty.
     QString ReadString(const QString& section, const QString& key, const QString& fallback,
                        int bufferSize) const;
 
@@ -37,6 +39,9 @@ public:
     // Sets the key's value. Throws std::invalid_argument for a section or key
     // the format cannot hold, or a value with a line break or NUL.
     void WriteString(const QString& section, const QString& key, const QString& value);
+    // Removes every line of the key in sections of that name; every other
+    // byte stays.
+    void DeleteKey(const QString& section, const QString& key);
 
 private:
     struct Line {
@@ -71,6 +76,7 @@ struct ProfileWrite {
     QString section;
     QString key;
     QString value;
+    bool remove = false; // delete the key instead
 };
 
 // The file's document; an empty one when the file does not exist. Returns
@@ -78,6 +84,11 @@ struct ProfileWrite {
 bool LoadProfile(const QString& path, ProfileDocument* document, QString* error);
 
 // Applies the writes to the file as it is now on disk and replaces it in one
-// step: a crash or a full disk midway leaves the old file. Returns an empty
+// step: a crash or a full disk midway leaves the old file. A write the format
+// cannot hold is left out alone and the others still land. Returns an empty
 // string on success, else the reason in a few words.
 QString WriteProfile(const QString& path, const std::vector<ProfileWrite>& writes);
+
+// Writes all of `bytes` and flushes them; returns an empty string, or the
+// real reason the device gave.
+QString WriteWhole(QFileDevice& file, QByteArrayView bytes);

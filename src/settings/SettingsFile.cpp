@@ -5,9 +5,11 @@
 #include "util/modStrUtil.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <cmath>
+#include <algorithm>
+#include <climits>
 
 namespace settings {
 
@@ -59,6 +61,29 @@ Options SettingsReader::ReadOptions() const {
     return options;
 }
 
+namespace {
+
+// "0".."999999": a count as this program writes it; -1 for anything else.
+std::int32_t StoredCount(const QString& text) {
+    if (text.isEmpty() || text.size() > 6) return -1;
+    for (const QChar c : text)
+        if (c < u'0' || c > u'9') return -1;
+    return text.toInt();
+}
+
+// The number of a "NameNNN" or "BDayNNN" key, 0 for any other key.
+std::int64_t FriendKeyNumber(const QString& key) {
+    const qsizetype digits = key.startsWith(QLatin1String("name"), Qt::CaseInsensitive)   ? 4
+                             : key.startsWith(QLatin1String("bday"), Qt::CaseInsensitive) ? 4
+                                                                                          : 0;
+    if (digits == 0) return 0;
+    bool ok = false;
+    const std::int64_t n = key.mid(digits).toLongLong(&ok);
+    return ok && n > 0 ? n : 0;
+}
+
+} // namespace
+
 StoredPersonal SettingsReader::ReadPersonalSection() const {
     StoredPersonal stored;
     const QString own = ReadPersonal(OwnBirthKey, DefaultDateText);
@@ -68,26 +93,29 @@ StoredPersonal SettingsReader::ReadPersonalSection() const {
         stored.problems << QStringLiteral("Your own birth date \"%1\" was read as %2.")
                                .arg(own, cal::FormatShortDate(stored.ownBirth));
 
-    // A count that is not a number: read names until the first missing one.
+    // A count that is damaged (missing while friends are there, negative, not
+    // a whole number, absurdly large): read names until the first missing one.
+    const bool hasCount = m_document.HasKey(PersonalSection, FriendCountKey);
     const QString countText = ReadPersonal(FriendCountKey, QStringLiteral("0"));
-    bool numeric = false;
-    const double count = countText.toDouble(&numeric);
-    const bool scan = !numeric || !std::isfinite(count);
+    const std::int32_t count = StoredCount(countText);
+    const bool scan = hasCount ? count < 0 : m_document.HasKey(PersonalSection, NameKey(1));
     // No name key lies beyond the highest number any key carries.
-    std::int64_t highest = 0;
+    std::int64_t highestName = 0;
+    std::vector<std::int64_t> numbers;
     for (const QString& key : m_document.Keys(PersonalSection)) {
-        if (!key.startsWith(QLatin1String("name"), Qt::CaseInsensitive)) continue;
-        bool ok = false;
-        const std::int64_t n = key.mid(4).toLongLong(&ok);
-        if (ok && n > highest) highest = n;
+        const std::int64_t n = FriendKeyNumber(key);
+        if (n == 0) continue;
+        numbers.push_back(n);
+        if (key.startsWith(QLatin1String("name"), Qt::CaseInsensitive))
+            highestName = std::max(highestName, n);
     }
-    const std::int64_t last =
-        scan ? highest : std::min<std::int64_t>(std::nearbyint(std::max(count, 0.0)), highest);
+    const std::int64_t last = scan ? std::min<std::int64_t>(highestName, MaxStoredCount)
+                                   : std::min<std::int64_t>(count, highestName);
 
-    for (std::int64_t i = 1; i <= last; ++i) {
-        const auto number = static_cast<std::int32_t>(i);
-        if (scan && !m_document.HasKey(PersonalSection, NameKey(number))) break;
-        const QString name = ReadPersonal(NameKey(number), QString());
+    std::int32_t i = 1;
+    for (; i <= last; ++i) {
+        if (scan && !m_document.HasKey(PersonalSection, NameKey(i))) break;
+        const QString name = ReadPersonal(NameKey(i), QString());
         if (name.isEmpty()) continue;
         if (stored.friends.size() == FriendList::MaxFriends) {
             stored.problems << QStringLiteral(
@@ -96,7 +124,7 @@ StoredPersonal SettingsReader::ReadPersonalSection() const {
                                    .arg(FriendList::MaxFriends);
             break;
         }
-        const QString dateText = ReadPersonal(BDayReadKey(number), DefaultDateText);
+        const QString dateText = ReadPersonal(BDayReadKey(i), DefaultDateText);
         bool dateRepaired = false;
         const QDate birth = ReadStoredDate(dateText, &dateRepaired);
         if (dateRepaired)
@@ -104,11 +132,27 @@ StoredPersonal SettingsReader::ReadPersonalSection() const {
                                    .arg(dateText, name, cal::FormatShortDate(birth));
         stored.friends.push_back({name, cal::TrioOf(birth)});
     }
-    if (scan && !countText.isEmpty())
-        stored.problems << QStringLiteral("\"No. of Friends\" is \"%1\", not a number; %2 friends "
-                                          "were found by name.")
-                               .arg(countText)
-                               .arg(stored.friends.size());
+    stored.examinedThrough = i - 1;
+    if (scan && (!countText.isEmpty() || !stored.friends.empty())) {
+        // What lies past the first missing name was not read; keep it safe.
+        std::int64_t unloaded = 0;
+        for (const std::int64_t n : numbers)
+            if (n > stored.examinedThrough && (unloaded == 0 || n < unloaded)) unloaded = n;
+        stored.unloadedFrom =
+            static_cast<std::int32_t>(std::min<std::int64_t>(unloaded, INT32_MAX));
+        const QString what = hasCount ? QStringLiteral("is \"%1\", not a whole number from 0 to %2")
+                                            .arg(countText)
+                                            .arg(MaxStoredCount)
+                                      : QStringLiteral("is missing");
+        stored.problems << QStringLiteral("\"No. of Friends\" %1; %2 friends were found by name%3.")
+                               .arg(what)
+                               .arg(stored.friends.size())
+                               .arg(stored.unloadedFrom > 0
+                                        ? QStringLiteral(", and the entries from number %1 on "
+                                                         "are left as they are")
+                                              .arg(stored.unloadedFrom)
+                                        : QString());
+    }
     return stored;
 }
 
@@ -120,32 +164,91 @@ std::vector<ProfileWrite> OptionWrites(const Options& options) {
     return writes;
 }
 
-StoredSettings SettingsStore::Load() const {
+SettingsStore::SettingsStore(QString path, QDateTime started)
+    : m_path(std::move(path)), m_started(std::move(started)) {}
+
+StoredSettings SettingsStore::Load() {
+    RemoveStaleTemporaries();
     ProfileDocument document;
     QString readError;
     StoredSettings stored;
-    if (!::LoadProfile(m_path, &document, &readError))
+    if (!::LoadProfile(m_path, &document, &readError)) {
+        m_blocked = QStringLiteral("it could not be read when Ondulix started (%1), so Ondulix "
+                                   "does not overwrite it")
+                        .arg(readError);
         stored.problems << QStringLiteral("The settings file %1 could not be read (%2); Ondulix "
                                           "starts with its defaults and will not overwrite it.")
                                .arg(QDir::toNativeSeparators(m_path), readError);
+    }
     const SettingsReader reader(std::move(document));
     stored.personal = reader.ReadPersonalSection();
     stored.options = reader.ReadOptions();
     stored.problems << stored.personal.problems;
+    m_unloadedFrom = stored.personal.unloadedFrom;
+    m_knownThrough = stored.personal.examinedThrough;
     return stored;
 }
 
-QString SettingsStore::Write(const std::vector<ProfileWrite>& writes) const {
+QString SettingsStore::Write(const std::vector<ProfileWrite>& writes) {
+    if (!m_blocked.isEmpty()) return m_blocked;
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     return ::WriteProfile(m_path, writes);
 }
 
-QString SettingsStore::SavePersonal(const FriendList& friends) const {
-    return Write(friends.PersonalWrites());
+std::vector<ProfileWrite> SettingsStore::PersonalSectionWrites(const FriendList& friends) const {
+    std::vector<ProfileWrite> writes = friends.PersonalWrites();
+    // Friends past the new count that this program had in the file: a
+    // removed friend leaves nothing behind.
+    for (std::int32_t i = friends.FriendCount + 1; i <= m_knownThrough; ++i) {
+        writes.push_back({PersonalSection, NameKey(i), QString(), true});
+        writes.push_back({PersonalSection, BdayKey(i), QString(), true});
+    }
+    return writes;
 }
 
-QString SettingsStore::SaveOptions(const Options& options) const {
+QString SettingsStore::SavePersonal(const FriendList& friends) {
+    if (m_unloadedFrom > 0 && friends.FriendCount >= m_unloadedFrom)
+        return QStringLiteral("saving %1 friends would write over entry %2 and later ones, which "
+                              "Ondulix could not read; repair \"No. of Friends\" in the file "
+                              "first")
+            .arg(friends.FriendCount)
+            .arg(m_unloadedFrom);
+    const QString error = Write(PersonalSectionWrites(friends));
+    if (error.isEmpty()) m_knownThrough = friends.FriendCount;
+    return error;
+}
+
+QString SettingsStore::SaveOptions(const Options& options) {
     return Write(OptionWrites(options));
+}
+
+QString SettingsStore::SaveAllTo(const QString& path, const FriendList& friends,
+                                 const Options& options) {
+    std::vector<ProfileWrite> writes = friends.PersonalWrites();
+    const std::vector<ProfileWrite> more = OptionWrites(options);
+    writes.insert(writes.end(), more.begin(), more.end());
+    if (QFileInfo(path).canonicalFilePath() == QFileInfo(m_path).canonicalFilePath() &&
+        !m_blocked.isEmpty())
+        return m_blocked;
+    return ::WriteProfile(path, writes);
+}
+
+void SettingsStore::RemoveStaleTemporaries() const {
+    // An interrupted save leaves "Ondulix.ini.XXXXXX" beside the file it was
+    // replacing (beside a link's target).
+    const QFileInfo info(QFileInfo(m_path).isSymLink() ? QFileInfo(m_path).symLinkTarget()
+                                                       : m_path);
+    const QString prefix = info.fileName() + u'.';
+    const QDir folder = info.absoluteDir();
+    for (const QFileInfo& candidate :
+         folder.entryInfoList({prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden)) {
+        const QString suffix = candidate.fileName().mid(prefix.size());
+        const bool ours = std::all_of(suffix.begin(), suffix.end(), [](QChar c) {
+            return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+        });
+        if (ours && !candidate.isSymLink() && candidate.lastModified() < m_started)
+            QFile::remove(candidate.absoluteFilePath());
+    }
 }
 
 QString SettingsStore::SaveFailedMessage(const QString& reason) const {

@@ -5,6 +5,7 @@
 #include "settings/SettingsKeys.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -27,6 +28,11 @@ struct StoredPersonal {
     QDate ownBirth;
     std::vector<Friend> friends; // at most FriendList::MaxFriends
     QStringList problems;        // what had to be repaired or left out, for the user
+    // Friend numbers 1..examinedThrough were read (or were empty); from
+    // unloadedFrom on (0: none) are entries a damaged count hid, which no
+    // save may write over.
+    std::int32_t examinedThrough = 0;
+    std::int32_t unloadedFrom = 0;
 };
 
 // Reads values the way the classic private-profile calls hand them over.
@@ -59,19 +65,29 @@ struct StoredSettings {
 
 // The settings file at one path: loaded once at start-up, saved a section at
 // a time. Every failure comes back as a sentence for the user.
+//
+// It keeps what it knows of the file: a file it could not read is never
+// written; entries a damaged count hid are never written over; and friend
+// keys it had in the file and no longer needs are deleted.
 class SettingsStore {
 public:
-    explicit SettingsStore(QString path) : m_path(std::move(path)) {}
+    // `started`: when this copy of the program started; temporary files of
+    // an interrupted save older than that are removed at loading.
+    explicit SettingsStore(QString path, QDateTime started = QDateTime::currentDateTime());
 
     const QString& Path() const { return m_path; }
 
     // A missing file gives the defaults; an unreadable one gives the defaults
-    // and a problem.
-    StoredSettings Load() const;
+    // and a problem, and is not written afterwards.
+    StoredSettings Load();
 
     // Each returns an empty string on success, else the reason.
-    QString SavePersonal(const FriendList& friends) const;
-    QString SaveOptions(const Options& options) const;
+    QString SavePersonal(const FriendList& friends);
+    QString SaveOptions(const Options& options);
+    // Both sections into another file, for a file that cannot be written.
+    QString SaveAllTo(const QString& path, const FriendList& friends, const Options& options);
+    // Why this file is not written in this session; empty when it is.
+    const QString& Blocked() const { return m_blocked; }
 
     // What the user is told when a save fails while the program runs, and
     // when it fails at closing.
@@ -80,9 +96,15 @@ public:
 
 private:
     // Creates the configuration folder the first time.
-    QString Write(const std::vector<ProfileWrite>& writes) const;
+    QString Write(const std::vector<ProfileWrite>& writes);
+    std::vector<ProfileWrite> PersonalSectionWrites(const FriendList& friends) const;
+    void RemoveStaleTemporaries() const;
 
     QString m_path;
+    QDateTime m_started;
+    QString m_blocked;
+    std::int32_t m_unloadedFrom = 0;
+    std::int32_t m_knownThrough = 0; // friend numbers this program has had in the file
 };
 
 } // namespace settings

@@ -13,6 +13,8 @@ inline const QString OptionsSection = QStringLiteral("ONDULIX OPTIONS");
 inline const QString OwnBirthKey = QStringLiteral("My Birthdate");
 inline const QString FriendCountKey = QStringLiteral("No. of Friends");
 inline const QString DefaultDateText = QStringLiteral("1-Jan-1960");
+// A "No. of Friends" is a whole number up to this; anything else is damage.
+inline constexpr std::int32_t MaxStoredCount = 999999;
 
 // Friend number i as the keys write it: at least three digits ("001").
 inline QString FriendNumber(std::int32_t i) {
@@ -31,7 +33,17 @@ inline QString BdayKey(std::int32_t i) {
 
 // The options of "ONDULIX OPTIONS", in the order they are written, each
 // "True" or "False".
-enum Option : int { Physical, Emotional, Intellectual, Intuitive, OptionCount };
+enum Option : int {
+    Physical,
+    Emotional,
+    Intellectual,
+    Intuitive,
+    Passion,
+    Wisdom,
+    Mastery,
+    Center,
+    OptionCount
+};
 struct OptionKey {
     const char* key;
     const char* fallback; // read when the key is missing
@@ -41,7 +53,13 @@ inline constexpr std::array<OptionKey, OptionCount> OptionKeys{{
     {"Emotional", "True"},
     {"Intellectual", "True"},
     {"Intuitive", "False"},
+    {"Passion", "False"},
+    {"Wisdom", "False"},
+    {"Mastery", "False"},
+    {"Center", "False"},
 }};
+// The options that are the cycle menu's ticks; the others are boxes only.
+inline constexpr int MenuOptionCount = Intuitive + 1;
 using Options = std::array<bool, OptionCount>;
 
 } // namespace settings

@@ -1,6 +1,7 @@
 #include "ui/Controls.h"
 
 #include <QSignalBlocker>
+#include <QValidator>
 #include <algorithm>
 
 ComboPicker::ComboPicker(QWidget* parent) : QComboBox(parent) {
@@ -31,8 +32,36 @@ void ComboPicker::AddItem(const QString& text) {
     if (noneSelected) setCurrentIndex(-1);
 }
 
+namespace {
+
+// A name is one line: pasted or typed control characters never get in. A
+// line break or tab becomes a blank, anything else of the kind goes.
+class OneLineText final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        for (qsizetype i = 0; i < input.size();) {
+            const QChar c = input[i];
+            const bool breaks = c == u'\n' || c == u'\r' || c == u'\t' ||
+                                c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+            if (breaks) {
+                input[i++] = u' ';
+            } else if (c.category() == QChar::Other_Control) {
+                input.remove(i, 1);
+                if (pos > i) --pos;
+            } else {
+                ++i;
+            }
+        }
+        return Acceptable;
+    }
+};
+
+} // namespace
+
 NameBox::NameBox(QWidget* parent, int maxLength) : QLineEdit(parent), m_maxLength(maxLength) {
     setMaxLength(maxLength > 0 ? maxLength : 32767);
+    setValidator(new OneLineText(this));
 }
 
 void NameBox::SetSelStart(int start) {

@@ -1,6 +1,7 @@
 #include "ui/MessageBoxes.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -22,6 +23,13 @@ int QtMessageBoxes::MsgBox(QWidget* parent, const QString& prompt, int flags,
         box.setDefaultButton(QMessageBox::Retry);
         box.setEscapeButton(QMessageBox::Cancel);
         break;
+    case SaveElsewhereCloseCancel:
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box.button(QMessageBox::Save)->setText(QStringLiteral("Save Elsewhere..."));
+        box.button(QMessageBox::Discard)->setText(QStringLiteral("Close without saving"));
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
     default:
         box.setStandardButtons(QMessageBox::Ok);
         break;
@@ -33,7 +41,15 @@ int QtMessageBoxes::MsgBox(QWidget* parent, const QString& prompt, int flags,
         return No;
     case QMessageBox::Retry:
         return Retry;
+    case QMessageBox::Save:
+        return SaveElsewhere;
     default:
         return Cancel;
     }
+}
+
+QString QtMessageBoxes::AskSavePath(QWidget* parent, const QString& title,
+                                    const QString& proposal) {
+    return QFileDialog::getSaveFileName(parent, title, proposal,
+                                        QStringLiteral("Settings (*.ini);;All files (*)"));
 }

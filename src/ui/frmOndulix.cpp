@@ -8,6 +8,7 @@
 #include "ui/FormCanvas.h"
 #include "ui/FormLayout.h"
 #include "ui/MessageBoxes.h"
+#include "ui/SteadyButton.h"
 #include "util/Calendar.h"
 #include "util/modListUtil.h"
 #include "util/modStrUtil.h"
@@ -25,6 +26,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
+#include <utility>
 
 using modListUtil::SelectListItem;
 using namespace FormLayout;
@@ -200,6 +202,7 @@ void frmOndulix::WireEvents() {
     pressed(cmdDraw, &frmOndulix::cmdDraw_Click);
     pressed(cmdExit, &frmOndulix::cmdExit_Click);
     pressed(cmdsave, &frmOndulix::cmdsave_Click);
+    m_saveClicks = new SteadyButton(cmdsave);
 
     connect(optBirthday, &QRadioButton::toggled, this, [this](bool on) {
         if (on) Guard([this] { optBirthday_Click(); });
@@ -260,21 +263,18 @@ void frmOndulix::Form_Load() {
     const QDate birth = stored.personal.ownBirth;
     Friends.Load(cal::TrioOf(birth), stored.personal.friends);
 
-    // The menu ticks first, then the boxes 1..4 from them.
-    for (int i = 0; i < settings::OptionCount; ++i)
+    // The menu ticks first, then the boxes 1..4 from them; then the rest of
+    // the view.
+    for (int i = 0; i < settings::MenuOptionCount; ++i)
         CycleMenus()[i]->setChecked(stored.options[i]);
-    for (int i = 0; i < settings::OptionCount; ++i)
+    for (int i = 0; i < settings::MenuOptionCount; ++i)
         SetCheckValue(chkOndulixChart[i + 1], CycleMenus()[i]->isChecked() ? 1 : 0);
+    for (int k = settings::Passion; k <= settings::Mastery; ++k)
+        SetCheckValue(chkOndulixChart[k + 1], stored.options[k] ? 1 : 0);
+    SetCheckValue(chkCenter, stored.options[settings::Center] ? 1 : 0);
 
-    // Today as the pickers can show it: years 1901..2040.
-    const QDate today = cal::ClampToPickerYears(m_today());
-    const QDate display = birth > today ? birth : today;
-
+    SetTodayFields(birth);
     const cal::DateTrio birthTrio = cal::TrioOf(birth);
-    const cal::DateTrio todayTrio = cal::TrioOf(display);
-    TodayDay = todayTrio.day;
-    TodayMonth = todayTrio.month;
-    TodayYear = todayTrio.year;
 
     DatePickers::FillYearCombo(*cboBDyear);
     SelectListItem(*cboBDyear, birthTrio.year, false);
@@ -293,10 +293,21 @@ void frmOndulix::Form_Load() {
     CycleColor = tables.CycleColor;
 
     FillFriendCombo(0);
+    m_optionsLive = true;
+}
+
+void frmOndulix::SetTodayFields(QDate ownBirth) {
+    // Today as the pickers can show it: years 1901..2040.
+    const QDate today = cal::ClampToPickerYears(m_today());
+    const cal::DateTrio display = cal::TrioOf(ownBirth > today ? ownBirth : today);
+    TodayDay = display.day;
+    TodayMonth = display.month;
+    TodayYear = display.year;
 }
 
 void frmOndulix::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    m_saveClicks->Watch(windowHandle());
     if (IsActivated || m_activationPending) return;
     // The first showing activates the window. It is queued so the window is
     // on screen first, and needs no window manager to happen.
@@ -342,20 +353,60 @@ void frmOndulix::Form_Unload(bool& cancel) {
         QString error = m_store.SavePersonal(Friends);
         if (error.isEmpty()) error = WriteOptions();
         if (error.isEmpty()) return;
+        if (m_sessionEnding) { // nobody is there to answer a question
+            qWarning("Ondulix: %s", qPrintable(m_store.CloseFailedMessage(error)));
+            return;
+        }
+        const bool blocked = !m_store.Blocked().isEmpty();
         const int answer = m_messages->MsgBox(
             this, m_store.CloseFailedMessage(error),
-            MessageBoxes::RetryCloseCancel | MessageBoxes::Exclamation, AppTitle);
+            (blocked ? MessageBoxes::SaveElsewhereCloseCancel : MessageBoxes::RetryCloseCancel) |
+                MessageBoxes::Exclamation,
+            AppTitle);
+        if (answer == MessageBoxes::SaveElsewhere) {
+            const QString path = m_messages->AskSavePath(this, AppTitle, m_store.Path());
+            if (!path.isEmpty() && m_store.SaveAllTo(path, Friends, CurrentOptions()).isEmpty())
+                return;
+            continue; // cancelled or failed: ask again
+        }
         if (answer == MessageBoxes::Retry) continue;
         if (answer == MessageBoxes::Cancel) cancel = true;
         return;
     }
 }
 
-QString frmOndulix::WriteOptions() {
+void frmOndulix::CloseForSessionEnd() {
+    m_sessionEnding = true;
+    if (!m_unloaded) close();
+    // Out of any message box or menu that is open, and out of the program.
+    QCoreApplication::quit();
+}
+
+void frmOndulix::SaveForSessionEnd() {
+    const bool ending = std::exchange(m_sessionEnding, true);
+    bool cancel = false;
+    Form_Unload(cancel);
+    m_sessionEnding = ending;
+}
+
+void frmOndulix::BringToFront() {
+    if (isMinimized()) showNormal();
+    raise();
+    activateWindow();
+}
+
+settings::Options frmOndulix::CurrentOptions() const {
     settings::Options options{};
-    for (int i = 0; i < settings::OptionCount; ++i)
+    for (int i = 0; i < settings::MenuOptionCount; ++i)
         options[i] = CycleMenus()[i]->isChecked();
-    return m_store.SaveOptions(options);
+    for (int k = settings::Passion; k <= settings::Mastery; ++k)
+        options[k] = CheckValue(chkOndulixChart[k + 1]) == 1;
+    options[settings::Center] = CheckValue(chkCenter) == 1;
+    return options;
+}
+
+QString frmOndulix::WriteOptions() {
+    return m_store.SaveOptions(CurrentOptions());
 }
 
 void frmOndulix::SavePersonal() {
@@ -366,10 +417,13 @@ void frmOndulix::SavePersonal() {
 }
 
 void frmOndulix::cmdsave_Click() {
+    if (!m_saveClicks->ClickMeant()) return; // the user sees the new caption now
+    const QString caption = cmdsave->text();
     if (optBirthdate->isChecked())
         SaveFriend();
     else
         RemoveFriend();
+    m_saveClicks->ClickDone(caption);
 }
 
 // ---- Draw command and chart toggles ----
@@ -414,12 +468,26 @@ void frmOndulix::cmdDraw_Click() {
     canvas->Paint([](Surface& surface) { modPlotUtil::PlotClear(surface); });
 }
 
-void frmOndulix::chkOndulixChart_Click(int /*index*/) {
+void frmOndulix::chkOndulixChart_Click(int index) {
+    // The menu shows what the box shows; setting a tick raises no menu handler.
+    if (index <= settings::MenuOptionCount)
+        CycleMenus()[index - 1]->setChecked(CheckValue(chkOndulixChart[index]) == 1);
+    OptionsChanged();
     if (AllowRedraw) cmdDraw_Click();
 }
 
 void frmOndulix::chkCenter_Click() {
+    OptionsChanged();
     if (AllowRedraw) cmdDraw_Click();
+}
+
+void frmOndulix::OptionsChanged() {
+    if (!m_optionsLive) return; // start-up sets the boxes from the file itself
+    const QString error = WriteOptions();
+    if (error.isEmpty() || m_toldOptionsFailure) return;
+    m_toldOptionsFailure = true;
+    m_messages->MsgBox(this, m_store.SaveFailedMessage(error),
+                       MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
 }
 
 void frmOndulix::ToggleMenuItem(QAction* item, int index) {
@@ -476,6 +544,8 @@ void frmOndulix::cboDDyear_Click() {
 }
 
 void frmOndulix::cmdGoToToday_Click() {
+    // The day may have changed since start-up.
+    SetTodayFields(cal::ParseDateText(cal::TrioText(Friends.Entry(0).birth)));
     AllowRedraw = false;
     SelectListItem(*cboDDyear, TodayYear, false);
     SelectListItem(*cboDDmonth, TodayMonth, false);
@@ -528,7 +598,8 @@ void frmOndulix::UpdateFriendDate(std::int32_t index) {
 }
 
 void frmOndulix::RemoveFriend() {
-    const QString prompt = QStringLiteral("Remove ? \"");
+    const QString prompt =
+        QStringLiteral("Remove ? \"%1\"").arg(Friends.FriendName[cboFriend->ListIndex()]);
     if (m_messages->MsgBox(this, prompt, MessageBoxes::OkCancel, QString()) != MessageBoxes::Ok)
         return;
     Friends.Remove(cboFriend->ListIndex());

@@ -22,6 +22,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QSlider;
+class SteadyButton;
 class Surface;
 
 // The program's one window. It owns the controls, the fields the handlers
@@ -85,6 +86,10 @@ public:
     QAction* mnuIntellectual = nullptr;
     QAction* mnuIntuitive = nullptr;
     QAction* mnuExit = nullptr;
+    // The cycle menu items in the options' order: Physical, Emotional, ...
+    std::array<QAction*, settings::MenuOptionCount> CycleMenus() const {
+        return {mnuPhysical, mnuEmotional, mnuIntellectual, mnuIntuitive};
+    }
     FormCanvas* canvas = nullptr;
 
     // Handlers.
@@ -121,8 +126,18 @@ public:
     void RemoveFriend();
     void InsertFriend(std::int32_t index);
     void UpdateFriendDate(std::int32_t index);
-    // Writes the four cycle options; returns the reason when it fails.
+    // Writes the options; returns the reason when it fails.
     QString WriteOptions();
+    // The view as the options hold it: the cycle menu's ticks, boxes 5..7
+    // and the centring box.
+    settings::Options CurrentOptions() const;
+    // A close that asks nothing: the session is ending or a signal came.
+    // Saves what it can, then quits.
+    void CloseForSessionEnd();
+    // Saves both sections now without a word; the session manager asks.
+    void SaveForSessionEnd();
+    // Another start of the program asked for this window.
+    void BringToFront();
 
     // Chart runs completed by cmdDraw_Click (the "Belum lahir" refusal included).
     int DrawRuns() const { return m_drawRuns; }
@@ -146,13 +161,14 @@ private:
     // The handler as Qt raises it: inside Guard.
     std::function<void()> Raise(Handler handler);
     void ToggleMenuItem(QAction* item, int index);
-    // The cycle menu items in the options' order: Physical, Emotional, ...
-    std::array<QAction*, settings::OptionCount> CycleMenus() const {
-        return {mnuPhysical, mnuEmotional, mnuIntellectual, mnuIntuitive};
-    }
     void SetCheckValue(QCheckBox* box, int value);
     int CheckValue(const QCheckBox* box) const;
     void SetCheckedByCode(QRadioButton* button);
+    // Saves the options after a change; says once per session when it cannot.
+    void OptionsChanged();
+    // TodayDay, TodayMonth, TodayYear: today, or the own birth date when
+    // that lies after today.
+    void SetTodayFields(QDate ownBirth);
     // Writes section "PERSONAL" now, so no change waits for shut-down.
     void SavePersonal();
 
@@ -161,6 +177,10 @@ private:
     QStringList m_loadProblems; // told once the window is up
     std::function<QDate()> m_today;
     bool m_unloaded = false;
+    bool m_optionsLive = false; // Form_Load is over: option changes are the user's
+    bool m_toldOptionsFailure = false;
+    bool m_sessionEnding = false;
+    SteadyButton* m_saveClicks = nullptr;
     bool m_activationPending = false;
     int m_drawRuns = 0;
 };

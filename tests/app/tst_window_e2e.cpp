@@ -177,7 +177,8 @@ private slots:
                             "No. of Friends=2\r\nName001=Ani\r\nBday001=1-Jan-1970\r\n"
                             "Name002=Budi\r\nBday002=7-Jan-1960\r\n[Other]\r\nx=1\r\n"
                             "[ONDULIX OPTIONS]\r\nPhysical=True\r\nEmotional=True\r\n"
-                            "Intellectual=True\r\nIntuitive=False\r\n"));
+                            "Intellectual=True\r\nIntuitive=False\r\nPassion=False\r\n"
+                            "Wisdom=False\r\nMastery=False\r\nCenter=False\r\n"));
     }
 };
 

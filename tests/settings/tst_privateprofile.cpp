@@ -3,10 +3,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <map>
+#include <unistd.h>
 
 namespace {
 
@@ -90,6 +93,56 @@ private slots:
         QFETCH(int, buffer);
         QFETCH(QString, value);
         QCOMPARE(ProfileDocument(file).ReadString(section, key, "dflt", buffer), value);
+    }
+
+    // A missing key's default loses its trailing blanks, as the Windows call
+    // does; leading and inner blanks stay.
+    void defaultsLoseTrailingBlanks_data() {
+        QTest::addColumn<QString>("fallback");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("trailing") << "x  "
+                                  << "x";
+        QTest::newRow("inner stay") << "one two  "
+                                    << "one two";
+        QTest::newRow("leading stay") << "  x   "
+                                      << "  x";
+        QTest::newRow("only blanks") << "   "
+                                     << "";
+        QTest::newRow("none") << "1-Jan-1960"
+                              << "1-Jan-1960";
+    }
+    void defaultsLoseTrailingBlanks() {
+        QFETCH(QString, fallback);
+        QFETCH(QString, value);
+        const ProfileDocument d("[S]\nk= kept  \n");
+        QCOMPARE(d.ReadString("S", "missing", fallback, 81), value);
+        QCOMPARE(d.ReadString("T", "k", fallback, 81), value);
+        QCOMPARE(d.ReadString("S", "k", fallback, 81), "kept"); // a found value is not a default
+    }
+
+    void deletes_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("its line only") << QByteArray("; c\r\n[S]\r\nk=1\r\nName003=X\r\nj=2\r\n")
+                                       << "name003" << QByteArray("; c\r\n[S]\r\nk=1\r\nj=2\r\n");
+        QTest::newRow("last line without an end")
+            << QByteArray("[S]\nk=1\nj=2") << "j" << QByteArray("[S]\nk=1\n");
+        QTest::newRow("every duplicate") << QByteArray("[S]\nk=1\nk=2\n[T]\nk=3\n[S]\nk=4\n") << "k"
+                                         << QByteArray("[S]\n[T]\nk=3\n[S]\n");
+        QTest::newRow("missing: nothing changes")
+            << QByteArray("[S]\nk=1\n") << "j" << QByteArray("[S]\nk=1\n");
+    }
+    void deletes() {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, key);
+        QFETCH(QByteArray, after);
+        ProfileDocument d(before);
+        d.DeleteKey("S", key);
+        QCOMPARE(d.Bytes(), after);
+        QVERIFY(!d.HasKey("S", key));
+        d.WriteString("S", "new", "v"); // the document stays consistent
+        QCOMPARE(ProfileDocument(d.Bytes()).ReadString("S", "new", "", 81), "v");
     }
 
     void writes_data() {
@@ -178,8 +231,45 @@ private slots:
         QVERIFY(WriteProfile(noFolder, {{"S", "k", "1"}}).contains("does not exist"));
         QVERIFY(!QFile::exists(noFolder));
 
-        QCOMPARE(WriteProfile(path, {{"S", "k", "bad\r\nvalue"}}), "value with a line break");
-        QCOMPARE(ReadAll(path), QByteArray("[S]\r\nk=1\r\nj=2\r\n"));
+        // A value the file cannot hold is refused alone; the rest lands.
+        const QString refused =
+            WriteProfile(path, {{"S", "k", "bad\r\nvalue"}, {"S", "j", "3"}, {"S", "k", "", true}});
+        QVERIFY(refused.contains("k not saved") && refused.contains("line break"));
+        QCOMPARE(ReadAll(path), QByteArray("[S]\r\nj=3\r\n"));
+    }
+
+    // A link into another folder stays a link; its target gets the change.
+    void aLinkStaysALink() {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath("elsewhere");
+        const QString target = dir.filePath("elsewhere/real.ini");
+        const QString link = dir.filePath("Ondulix.ini");
+        WriteAll(target, "[S]\r\nk=1\r\n");
+        QVERIFY(QFile::link(target, link));
+        QCOMPARE(WriteProfile(link, {{"S", "k", "2"}}), QString());
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(ReadAll(target), QByteArray("[S]\r\nk=2\r\n"));
+        QCOMPARE(QDir(dir.filePath("elsewhere")).entryList(QDir::Files), QStringList{"real.ini"});
+    }
+
+    // A disk that takes part of the file says why, and the old file stays.
+    void aNearlyFullDisk() {
+        if (geteuid() != 0) QSKIP("needs root to mount a small tmpfs");
+        QTemporaryDir dir;
+        const QString mountPoint = dir.filePath("small");
+        QDir().mkpath(mountPoint);
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", mountPoint}) != 0)
+            QSKIP("this machine does not let us mount a tmpfs");
+        const QString path = mountPoint + "/Ondulix.ini";
+        WriteAll(path, "[S]\r\nk=1\r\n");
+        const QString big(100000, 'x'); // more than the disk has left
+        const QString error = WriteProfile(path, {{"S", "k", big}});
+        const QByteArray after = ReadAll(path);
+        const QStringList left = QDir(mountPoint).entryList(QDir::Files);
+        QProcess::execute("umount", {mountPoint});
+        QCOMPARE(error, "No space left on device");
+        QCOMPARE(after, QByteArray("[S]\r\nk=1\r\n"));
+        QCOMPARE(left, QStringList{"Ondulix.ini"});
     }
 
     // Random files from the characters that matter to the format, random

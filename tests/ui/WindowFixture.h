@@ -26,6 +26,12 @@ struct Answers final : MessageBoxes {
         if (onAsk) onAsk();
         return script.isEmpty() ? answer : script.takeFirst();
     }
+    QStringList paths; // answers to AskSavePath in turn; then a cancel
+    QStringList proposals;
+    QString AskSavePath(QWidget*, const QString&, const QString& proposal) override {
+        proposals << proposal;
+        return paths.isEmpty() ? QString() : paths.takeFirst();
+    }
 };
 
 inline const QDate StartDay(2004, 3, 7);

@@ -99,13 +99,51 @@ private slots:
     }
 
     void birthDateAfterTodayIsTheStartUpDisplayDate() {
-        int calls = 0;
-        Open([&calls] { return ++calls == 1 ? QDate(1959, 6, 1) : QDate(2001, 1, 1); });
+        Open([] { return QDate(1959, 6, 1); });
         QCOMPARE(Trio(w->cboDDday, w->cboDDmonth, w->cboDDyear), "1 January 1960");
         QCOMPARE(w->TodayYear, "1960");
         Pick(w->cboDDyear, "1999");
-        w->cmdGoToToday->click();
+        w->cmdGoToToday->click(); // still before the birth date: the birth date
         QCOMPARE(Trio(w->cboDDday, w->cboDDmonth, w->cboDDyear), "1 January 1960");
+    }
+
+    // "Hari Ini" goes to the day it is clicked, not the day the program started.
+    void todayAfterMidnight() {
+        QDate today = StartDay;
+        Open([&today] { return today; });
+        Pick(w->cboDDyear, "1999");
+        today = StartDay.addDays(1);
+        const int before = w->DrawRuns();
+        w->cmdGoToToday->click();
+        QCOMPARE(Trio(w->cboDDday, w->cboDDmonth, w->cboDDyear), "8 March 2004");
+        QCOMPARE(w->DrawRuns() - before, 1);
+    }
+
+    // The menu tick follows its box, and what is saved is what is seen.
+    void theMenuFollowsTheBoxes() {
+        Open();
+        for (int k = 1; k <= 4; ++k) {
+            const int before = w->DrawRuns();
+            w->chkOndulixChart[k]->click();
+            QCOMPARE(w->DrawRuns() - before, 1);
+            QCOMPARE(w->CycleMenus()[k - 1]->isChecked(), w->chkOndulixChart[k]->isChecked());
+        }
+        w->mnuPhysical->trigger(); // one click of the menu undoes the box's change
+        QVERIFY(w->mnuPhysical->isChecked() && w->chkOndulixChart[1]->isChecked());
+        w->chkOndulixChart[6]->click();
+        w->chkCenter->click();
+        const QByteArray file = ReadAll(f.ini); // saved at each change, not at closing
+        QVERIFY(file.contains("Physical=True\r\nEmotional=False\r\nIntellectual=False\r\n"
+                              "Intuitive=True\r\nPassion=False\r\nWisdom=True\r\nMastery=False\r\n"
+                              "Center=True\r\n"));
+        QVERIFY(!file.contains("[PERSONAL]"));
+
+        w.reset(); // the next start shows the same view
+        f.Create();
+        QVERIFY(w->chkOndulixChart[1]->isChecked() && !w->chkOndulixChart[2]->isChecked());
+        QVERIFY(w->mnuIntuitive->isChecked() && w->chkOndulixChart[4]->isChecked());
+        QVERIFY(w->chkOndulixChart[6]->isChecked() && !w->chkOndulixChart[5]->isChecked());
+        QVERIFY(w->chkCenter->isChecked());
     }
 
     void eachActionRedrawsOnce_data() {
@@ -168,8 +206,8 @@ private slots:
         }) << 1 << "7 March 2004";
         QTest::newRow("menu after its box was unticked") << tick(1) << Step([](frmOndulix* w) {
             w->mnuPhysical->trigger();
-            QVERIFY(!w->mnuPhysical->isChecked() && !w->chkOndulixChart[1]->isChecked());
-        }) << 0 << "7 March 2004";
+            QVERIFY(w->mnuPhysical->isChecked() && w->chkOndulixChart[1]->isChecked());
+        }) << 1 << "7 March 2004";
         QTest::newRow("own entry picked")
             << none << pick(&frmOndulix::cboFriend, "(Hari Ulang Tahun saya)") << 1
             << "7 March 2004";
