@@ -34,6 +34,6 @@ private:
     QPushButton* m_button;
     QPointer<QWindow> m_window;
     QString m_captionAtPress;
-    bool m_mousePress = false;  // the next `pressed` comes from a watched mouse press
+    bool m_mousePress = false;      // the next `pressed` comes from a watched mouse press
     QElapsedTimer m_changedByClick; // since a click changed the caption
 };
