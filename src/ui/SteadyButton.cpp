@@ -35,10 +35,13 @@ bool SteadyButton::eventFilter(QObject* watched, QEvent* event) {
 
 bool SteadyButton::ClickMeant() const {
     if (m_button->text() != m_captionAtPress) return false;
-    return !m_changedByClick.isValid() ||
+    // The second half of a double-click finds the caption the first half left.
+    return !m_changedByClick.isValid() || m_button->text() != m_captionAfterClick ||
            m_changedByClick.elapsed() >= QApplication::doubleClickInterval();
 }
 
 void SteadyButton::ClickDone(const QString& captionBefore) {
-    if (m_button->text() != captionBefore) m_changedByClick.start();
+    if (m_button->text() == captionBefore) return;
+    m_captionAfterClick = m_button->text();
+    m_changedByClick.start();
 }

@@ -36,4 +36,5 @@ private:
     QString m_captionAtPress;
     bool m_mousePress = false;      // the next `pressed` comes from a watched mouse press
     QElapsedTimer m_changedByClick; // since a click changed the caption
+    QString m_captionAfterClick;    // to this
 };

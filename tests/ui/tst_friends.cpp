@@ -1,7 +1,10 @@
 #include "WindowFixture.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,6 +44,21 @@ class TestFriends : public QObject {
         Pick(f.w->cboBDmonth, month);
         Pick(f.w->cboBDday, day);
         f.w->cmdsave->click();
+    }
+
+    void ActivateAndEnter() {
+        f.w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.w.get()));
+        f.w->optBirthdate->click();
+    }
+
+    QPoint SaveButtonCentre() const {
+        return f.w->cmdsave->mapTo(f.w.get(), f.w->cmdsave->rect().center());
+    }
+
+    // A real mouse click, through the window as the platform delivers it.
+    void ClickSave() {
+        QTest::mouseClick(f.w->windowHandle(), Qt::LeftButton, {}, SaveButtonCentre());
     }
 
 private slots:
@@ -183,9 +201,92 @@ private slots:
         QCOMPARE(Listed(f.w->cboFriend), after);
         if (answer == MessageBoxes::Ok) {
             QCOMPARE(f.w->cboFriend->ListIndex(), 0);
-            QVERIFY(ReadAll(f.ini).contains("No. of Friends=2\r\nName001=Ani\r\nBday001=1-Jan-"
-                                            "1970\r\nName002=Citra\r\n"));
+            const QByteArray file = ReadAll(f.ini);
+            QVERIFY(file.contains("No. of Friends=2\r\nName001=Ani\r\nBday001=1-Jan-"
+                                  "1970\r\nName002=Citra\r\n"));
+            QVERIFY(!file.contains("003")); // nothing of the removed entry is left
         }
+    }
+
+    // Through real focus changes: the press on the button takes the focus
+    // from the name box, whose leaving turns three blanks into nothing.
+    void aClickWhoseMeaningChangedOnTheWayDoesNothing() {
+        f.Open();
+        ActivateAndEnter();
+        Pick(f.w->cboBDyear, "1999");
+        f.w->txtFriend->setFocus();
+        QTest::keyClicks(f.w->txtFriend, "   ");
+        QCOMPARE(f.w->cmdsave->text(), "Data");
+        ClickSave();
+        QCOMPARE(f.w->cmdsave->text(), "Save "); // what the user now sees
+        QCOMPARE(f.w->Friends.FriendYear[0], "1960");
+        QVERIFY(f.w->optBirthdate->isChecked());
+        QVERIFY(!QFile::exists(f.ini));
+        ClickSave(); // a click on "Save " does what it says
+        QCOMPARE(f.w->Friends.FriendYear[0], "1999");
+    }
+
+    void aDoubleClickOnDataSavesOnce() {
+        f.Open();
+        ActivateAndEnter();
+        f.w->txtFriend->setFocus();
+        QTest::keyClicks(f.w->txtFriend, "budi");
+        QTest::mouseDClick(f.w->windowHandle(), Qt::LeftButton, {}, SaveButtonCentre());
+        QCOMPARE(f.w->Friends.FriendCount, 1);
+        QCOMPARE(f.w->cmdsave->text(), "Remove ");
+        QCOMPARE(f.answers.asked.size(), 0); // no offer to remove the friend just added
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        f.answers.answer = MessageBoxes::Cancel;
+        ClickSave(); // a click of its own is a removal again
+        QCOMPARE(f.answers.asked.size(), 1);
+        QCOMPARE(f.answers.asked[0].prompt, "Remove ? \"Budi\"");
+    }
+
+    void pastedNamesStayOnOneLine() {
+        f.Open();
+        f.w->optBirthdate->click();
+        QGuiApplication::clipboard()->setText("ani\nbudi\t\x01x\r\n");
+        f.w->txtFriend->paste();
+        QCOMPARE(f.w->txtFriend->text(), "ani budi x  ");
+        f.w->txtFriend->setText("line\nbreak");
+        QCOMPARE(f.w->txtFriend->text(), "line break");
+        f.w->cmdsave->click();
+        Save("Zed", "2", "March", "1980"); // later saves are not blocked
+        QVERIFY(ReadAll(f.ini).contains("Name001=Zed\r\nBday001=2-Mar-1980\r\nName002=line "
+                                        "break\r\n"));
+        QCOMPARE(f.answers.asked.size(), 0);
+    }
+
+    // A settings file that could not be read is never written: saving says
+    // why, and closing offers another file.
+    void aFileThatWasNotReadIsNeverWritten_data() {
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<bool>("savedElsewhere");
+        QTest::newRow("save elsewhere") << QList<int>{MessageBoxes::SaveElsewhere} << true;
+        QTest::newRow("a cancelled file dialog asks again")
+            << QList<int>{MessageBoxes::SaveElsewhere, MessageBoxes::No} << false;
+        QTest::newRow("close without saving") << QList<int>{MessageBoxes::No} << false;
+    }
+    void aFileThatWasNotReadIsNeverWritten() {
+        QFETCH(QList<int>, answers);
+        QFETCH(bool, savedElsewhere);
+        QVERIFY(QDir().mkpath(f.ini)); // a folder where the file should be
+        f.Open();
+        QCOMPARE(f.answers.asked.size(), 1);
+        QVERIFY(f.answers.asked[0].prompt.contains("could not be read"));
+        Save("Budi", "7", "January", "1960");
+        QCOMPARE(f.answers.asked.size(), 2);
+        QVERIFY(f.answers.asked[1].prompt.contains("does not overwrite"));
+        f.answers = Answers();
+        f.answers.script = answers;
+        const QString elsewhere = f.dir->filePath("elsewhere.ini");
+        if (savedElsewhere) f.answers.paths = {elsewhere};
+        f.w->close();
+        QVERIFY(f.w->IsUnloaded());
+        QCOMPARE(f.answers.asked.size(), answers.size());
+        QCOMPARE(f.answers.asked[0].flags & 7, int(MessageBoxes::SaveElsewhereCloseCancel));
+        QVERIFY(QFileInfo(f.ini).isDir());
+        QCOMPARE(ReadAll(elsewhere).contains("Name001=Budi\r\n"), savedElsewhere);
     }
 
     void aFullListRefusesANewName() {
