@@ -1,11 +1,16 @@
 #include "ui/App.h"
 
+#include "settings/SettingsFile.h"
 #include "ui/MessageBoxes.h"
+#include "ui/QuitSignals.h"
+#include "ui/SingleInstance.h"
 #include "ui/frmOndulix.h"
 
 #include <QApplication>
 #include <QProxyStyle>
+#include <QSessionManager>
 #include <QStyleFactory>
+#include <cstdio>
 
 namespace ondulix {
 
@@ -33,8 +38,41 @@ int RunOndulix(int argc, char** argv, const std::function<void(frmOndulix&)>& st
     // One look on every desktop, so the designed layout holds everywhere.
     QApplication::setStyle(new OndulixStyle);
 
+    // From the start: a signal that comes early is read once the event loop runs.
+    frmOndulix* running = nullptr;
+    const QuitSignals quitSignals([&running](int) {
+        if (running)
+            running->CloseForSessionEnd();
+        else
+            QCoreApplication::quit();
+    });
+
     QtMessageBoxes messages;
-    frmOndulix window(frmOndulix::Environment{&messages, {}, {}});
+    const QString settingsPath = settings::DefaultIniPath();
+    SingleInstance instance(settingsPath);
+    switch (instance.Start()) {
+    case SingleInstance::Claim::First:
+        break;
+    case SingleInstance::Claim::Forwarded: // the running copy has come to the front
+        return 0;
+    case SingleInstance::Claim::Unreachable: // leave the settings file alone
+        std::fprintf(stderr, "ondulix: %s\n", qPrintable(instance.Problem()));
+        messages.MsgBox(nullptr, instance.Problem(),
+                        MessageBoxes::OkOnly | MessageBoxes::Exclamation,
+                        QStringLiteral("Ondulix"));
+        return 1;
+    }
+
+    frmOndulix window(frmOndulix::Environment{&messages, {}, settingsPath});
+    instance.Raise = [&window] { window.BringToFront(); };
+    // A logout, a kill or Ctrl+C closes as the Close button does, without
+    // asking; so does any other way out of the event loop.
+    running = &window;
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.SaveForSessionEnd(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] {
+        if (!window.IsUnloaded()) window.CloseForSessionEnd();
+    });
     window.show();
     if (started) started(window);
     return QApplication::exec();

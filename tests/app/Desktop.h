@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QRect>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The real program on a private X server with no window manager, with a home
+// folder of its own; and the tools that look at it and drive it.
+struct Desktop {
+    static constexpr int TimeoutMs = 20000;
+
+    QProcess xvfb;
+    QString display;
+    QTemporaryDir home;
+
+    QString Ini() const { return home.filePath("config/Ondulix.ini"); }
+
+    // -displayfd picks a free display and reports it once it accepts clients.
+    void StartX() {
+        for (const char* tool : {"Xvfb", "xdotool", "import"})
+            QVERIFY2(!QStandardPaths::findExecutable(tool).isEmpty(), tool);
+        QVERIFY(home.isValid());
+        xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        QVERIFY(xvfb.waitForStarted(TimeoutMs));
+        QTRY_VERIFY_WITH_TIMEOUT(xvfb.canReadLine(), TimeoutMs);
+        display = ':' + QString::fromLatin1(xvfb.readLine().trimmed());
+        QVERIFY(display.size() > 1);
+    }
+
+    void StopX() {
+        xvfb.terminate();
+        xvfb.waitForFinished(TimeoutMs);
+    }
+
+    // The program, on the X server or (offscreen) with no display at all.
+    void Start(QProcess& program, bool onScreen = true) const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display);
+        env.insert("QT_QPA_PLATFORM", onScreen ? "xcb" : "offscreen");
+        env.insert("HOME", home.path());
+        env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        program.setProcessEnvironment(env);
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program.start(qEnvironmentVariable("ONDULIX_BIN"), {});
+        QVERIFY(program.waitForStarted(TimeoutMs));
+    }
+
+    // Runs a helper program to its end and returns its standard output.
+    QByteArray Run(const QString& program, const QStringList& args) const {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display);
+        p.setProcessEnvironment(env);
+        p.start(program, args);
+        if (!p.waitForFinished(TimeoutMs) || p.exitCode() != 0) return {};
+        return p.readAllStandardOutput();
+    }
+
+    QImage Screenshot() const {
+        return QImage::fromData(Run("import", {"-window", "root", "png:-"}), "PNG");
+    }
+
+    QString FindWindow(const QString& name = "^Ondulix$") const {
+        return QString::fromLatin1(
+            Run("xdotool", {"search", "--sync", "--onlyvisible", "--name", name})
+                .split('\n')
+                .first());
+    }
+
+    // The window on screen, and its client area: below the menu bar, whose
+    // height is whatever the window's height exceeds the 463-pixel client area by.
+    struct Placement {
+        QRect window;
+        QPoint client;
+    };
+    Placement Place(const QString& window) const {
+        const QByteArray shell = Run("xdotool", {"getwindowgeometry", "--shell", window});
+        QRect r;
+        for (const QByteArray& line : shell.split('\n')) {
+            const int value = line.mid(line.indexOf('=') + 1).toInt();
+            if (line.startsWith("X=")) r.moveLeft(value);
+            if (line.startsWith("Y=")) r.moveTop(value);
+            if (line.startsWith("WIDTH=")) r.setWidth(value);
+            if (line.startsWith("HEIGHT=")) r.setHeight(value);
+        }
+        return {r, QPoint(r.left(), r.bottom() + 1 - 463)};
+    }
+
+    // A click at a point of the client area.
+    void Click(const QString& window, QPoint client) const {
+        const QPoint p = Place(window).client + client;
+        Run("xdotool", {"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
+    }
+};
