@@ -15,8 +15,9 @@ namespace {
 constexpr int TimeoutMs = Desktop::TimeoutMs;
 
 QByteArray Personal(int friends) {
-    QByteArray bytes = "[PERSONAL]\r\nMy Birthdate=7-Jan-1960\r\nNo. of Friends=" +
-                       QByteArray::number(friends) + "\r\n";
+    QByteArray bytes =
+        "[PERSONAL]\r\nMy Birthdate=7-Jan-1960\r\nNo. of Friends=" + QByteArray::number(friends) +
+        "\r\n";
     for (int i = 1; i <= friends; ++i) {
         const QByteArray n = QByteArray::number(i).rightJustified(3, '0');
         bytes += "Name" + n + "=Friend " + n + "\r\nBday" + n + "=28-Feb-1999\r\n";
@@ -106,7 +107,7 @@ private slots:
         QProcess next;
         d.Start(next, false);
         QVERIFY(!next.waitForFinished(1500)); // it runs, not hands over
-        QProcess third; // and it answers
+        QProcess third;                       // and it answers
         d.Start(third, false);
         QVERIFY(third.waitForFinished(TimeoutMs));
         QCOMPARE(third.exitCode(), 0);
@@ -152,7 +153,7 @@ private slots:
             file = now;
         }
         QVERIFY(sawNew > 0); // the saves did happen
-        QProcess last; // starts from it, and clears what the kills left behind
+        QProcess last;       // starts from it, and clears what the kills left behind
         StartFirst(last);
         const QStringList left =
             QDir(d.home.filePath("config")).entryList({"Ondulix.ini*"}, QDir::Files);
