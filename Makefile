@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets. Every target first installs any
 # missing Debian packages (scripts/install-deps.sh).
-.PHONY: all deps build run test test-fast asan bench format check-format clean
+.PHONY: all deps build run test test-fast asan bench fuzz format check-format clean
 
 all: build
 
@@ -31,6 +31,11 @@ bench: build
 	./build/bench/bench_settings --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	python3 bench/startup.py build/bench/startup_probe 40
 
+# The settings fuzzer for FUZZ_SECONDS (clang, libFuzzer; in build-fuzz/).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	bash tests/fuzz/run-fuzz.sh --seconds $(FUZZ_SECONDS)
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
@@ -38,4 +43,4 @@ check-format:
 	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz

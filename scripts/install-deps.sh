@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ make pkg-config clang-format
+    cmake ninja-build g++ make pkg-config clang-format clang libclang-rt-dev
     qt6-base-dev qt6-svg-dev libgl-dev
     libbenchmark-dev
     fonts-liberation fonts-dejavu-core

@@ -32,7 +32,10 @@ QString FromWindows1252(QByteArrayView bytes) {
 
 // One line's text: UTF-8 when it is valid UTF-8, else Windows-1252.
 QString Decode(QByteArrayView bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // Only the file's first bytes can be its byte-order mark; a U+FEFF that
+    // begins a name or value is part of it.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError()) return text;
     return FromWindows1252(bytes);

@@ -82,6 +82,9 @@ private slots:
         QTest::newRow("Windows-1252")
             << QByteArray("[S]\nk=Andr\xE9 \x80\x9C\n") << "S"
             << "k" << 81 << QString::fromUtf8("Andr\xC3\xA9 \xE2\x82\xAC\xC5\x93");
+        QTest::newRow("a value that begins with U+FEFF keeps it")
+            << QByteArray("\xEF\xBB\xBF[S]\nk=\xEF\xBB\xBFx\n") << "S"
+            << "k" << 81 << QString(QChar(0xFEFF)) + "x";
         QTest::newRow("a bad line does not spoil the next")
             << QByteArray("[S]\nj=\xE9\nk=\xC3\xA9\n") << "S"
             << "k" << 81 << QString::fromUtf8("\xC3\xA9");
