@@ -25,6 +25,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QThread>
 #include <QTimer>
 #include <utility>
 
@@ -379,7 +380,7 @@ void frmOndulix::CloseForSessionEnd() {
     m_sessionEnding = true;
     if (!m_unloaded) close();
     // Out of any message box or menu that is open, and out of the program.
-    QCoreApplication::quit();
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::quit();
 }
 
 void frmOndulix::SaveForSessionEnd() {

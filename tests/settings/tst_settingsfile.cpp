@@ -278,6 +278,33 @@ private slots:
         QVERIFY(QFileInfo(ini).isDir());
     }
 
+    // A damaged file of every kind at once, and 50 MB of it: what can be
+    // read is read, what cannot is said once, and a save changes only its keys.
+    void aHugeDamagedFile() {
+        QByteArray bytes = "\xEF\xBB\xBF[PERSONAL]\r\nNo. of Friends=3\r\nName001=Ani";
+        bytes += '\0';
+        bytes += "\r\nName002=" + QByteArray(100000, 'B') +
+                 "\r\nBday002=31-Feb-1970\r\nName003=\xFF\xFE\r\n";
+        bytes.append("[Junk]\r\n");
+        const QByteArray junk = "key = a line of junk ; \"not\" a comment [ ] \t\x01\r\n";
+        while (bytes.size() < 50 * 1024 * 1024)
+            bytes.append(junk);
+        WriteAll(ini, bytes);
+        SettingsStore store(ini);
+        const StoredSettings stored = store.Load();
+        QCOMPARE(stored.personal.friends.size(), std::size_t(3));
+        QCOMPARE(stored.personal.friends[0].name, "Ani");
+        QCOMPARE(stored.personal.friends[1].name, QString(80, 'B'));
+        QCOMPARE(stored.personal.friends[2].name, QString::fromUtf8("\xC3\xBF\xC3\xBE"));
+        QCOMPARE(stored.problems.size(), 1); // the impossible date
+        FriendList list = Loaded(stored);
+        list.Remove(3);
+        QCOMPARE(store.SavePersonal(list), QString());
+        const QByteArray after = ReadAll(ini);
+        QCOMPARE(after.mid(after.indexOf("[Junk]")), bytes.mid(bytes.indexOf("[Junk]")));
+        QVERIFY(!after.contains("Name003"));
+    }
+
     void staleTemporariesAreRemoved() {
         const QDateTime started = QDateTime::currentDateTime();
         const QString name = QFileInfo(ini).fileName();

@@ -315,6 +315,21 @@ private slots:
         QVERIFY(f.answers.asked[0].prompt.contains("blocker"));
     }
 
+    // When the session ends, or a signal comes, nobody is there to answer.
+    void theSessionsEndAsksNothing() {
+        const QByteArray original = FriendsFile({"Ani"});
+        WriteAll(f.ini, original);
+        QFile::setPermissions(f.ini, QFileDevice::ReadOwner);
+        f.Open();
+        f.w->SaveForSessionEnd();
+        QVERIFY(!f.w->IsUnloaded());
+        f.w->CloseForSessionEnd();
+        QVERIFY(f.w->IsUnloaded());
+        QCOMPARE(f.answers.asked.size(), 0);
+        QCOMPARE(ReadAll(f.ini), original);
+        QFile::setPermissions(f.ini, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+
     void closingWhenTheFileCannotBeWritten_data() {
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("closed");
