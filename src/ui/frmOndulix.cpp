@@ -8,6 +8,7 @@
 #include "ui/FormCanvas.h"
 #include "ui/FormLayout.h"
 #include "ui/MessageBoxes.h"
+#include "ui/SettingsSaves.h"
 #include "ui/SteadyButton.h"
 #include "util/Calendar.h"
 #include "util/modListUtil.h"
@@ -44,7 +45,8 @@ cal::DateTrio Trio(const ListControl& day, const ListControl& month, const ListC
 
 frmOndulix::frmOndulix(const Environment& environment)
     : m_messages(environment.messages),
-      m_store(environment.iniPath.isEmpty() ? settings::DefaultIniPath() : environment.iniPath),
+      m_settings(environment.iniPath.isEmpty() ? settings::DefaultIniPath() : environment.iniPath,
+                 environment.messages, this),
       m_today(environment.today) {
     if (!m_today) m_today = [] { return QDate::currentDate(); };
     setWindowTitle(AppTitle);
@@ -253,7 +255,7 @@ void frmOndulix::Form_Load() {
     lblEnterFriend->hide();
 
     // The settings file is read here, once.
-    const settings::StoredSettings stored = m_store.Load();
+    const settings::StoredSettings stored = m_settings.Store().Load();
     m_loadProblems << stored.problems;
     SuppressDraw = false;
     IsActivated = false;
@@ -350,30 +352,7 @@ void frmOndulix::closeEvent(QCloseEvent* event) {
 }
 
 void frmOndulix::Form_Unload(bool& cancel) {
-    for (;;) {
-        QString error = m_store.SavePersonal(Friends);
-        if (error.isEmpty()) error = WriteOptions();
-        if (error.isEmpty()) return;
-        if (m_sessionEnding) { // nobody is there to answer a question
-            qWarning("Ondulix: %s", qPrintable(m_store.CloseFailedMessage(error)));
-            return;
-        }
-        const bool blocked = !m_store.Blocked().isEmpty();
-        const int answer = m_messages->MsgBox(
-            this, m_store.CloseFailedMessage(error),
-            (blocked ? MessageBoxes::SaveElsewhereCloseCancel : MessageBoxes::RetryCloseCancel) |
-                MessageBoxes::Exclamation,
-            AppTitle);
-        if (answer == MessageBoxes::SaveElsewhere) {
-            const QString path = m_messages->AskSavePath(this, AppTitle, m_store.Path());
-            if (!path.isEmpty() && m_store.SaveAllTo(path, Friends, CurrentOptions()).isEmpty())
-                return;
-            continue; // cancelled or failed: ask again
-        }
-        if (answer == MessageBoxes::Retry) continue;
-        if (answer == MessageBoxes::Cancel) cancel = true;
-        return;
-    }
+    cancel = !m_settings.SaveOnClosing(Friends, CurrentOptions(), m_sessionEnding);
 }
 
 void frmOndulix::CloseForSessionEnd() {
@@ -404,17 +383,6 @@ settings::Options frmOndulix::CurrentOptions() const {
         options[k] = CheckValue(chkOndulixChart[k + 1]) == 1;
     options[settings::Center] = CheckValue(chkCenter) == 1;
     return options;
-}
-
-QString frmOndulix::WriteOptions() {
-    return m_store.SaveOptions(CurrentOptions());
-}
-
-void frmOndulix::SavePersonal() {
-    const QString error = m_store.SavePersonal(Friends);
-    if (error.isEmpty()) return;
-    m_messages->MsgBox(this, m_store.SaveFailedMessage(error),
-                       MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
 }
 
 void frmOndulix::cmdsave_Click() {
@@ -483,12 +451,8 @@ void frmOndulix::chkCenter_Click() {
 }
 
 void frmOndulix::OptionsChanged() {
-    if (!m_optionsLive) return; // start-up sets the boxes from the file itself
-    const QString error = WriteOptions();
-    if (error.isEmpty() || m_toldOptionsFailure) return;
-    m_toldOptionsFailure = true;
-    m_messages->MsgBox(this, m_store.SaveFailedMessage(error),
-                       MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
+    // Start-up sets the boxes from the file itself.
+    if (m_optionsLive) m_settings.SaveOptions(CurrentOptions());
 }
 
 void frmOndulix::ToggleMenuItem(QAction* item, int index) {
@@ -585,7 +549,7 @@ void frmOndulix::SaveFriend() {
         InsertFriend(place.index);
     else
         UpdateFriendDate(place.index);
-    SavePersonal();
+    m_settings.SavePersonal(Friends);
 }
 
 void frmOndulix::InsertFriend(std::int32_t index) {
@@ -605,7 +569,7 @@ void frmOndulix::RemoveFriend() {
         return;
     Friends.Remove(cboFriend->ListIndex());
     FillFriendCombo(0);
-    SavePersonal();
+    m_settings.SavePersonal(Friends);
 }
 
 void frmOndulix::cboFriend_Click() {

@@ -4,6 +4,7 @@
 #include "moon/MoonPictures.h"
 #include "settings/FriendList.h"
 #include "settings/SettingsFile.h"
+#include "ui/SettingsSaves.h"
 #include "util/BoundedArray.h"
 
 #include <QMainWindow>
@@ -126,8 +127,6 @@ public:
     void RemoveFriend();
     void InsertFriend(std::int32_t index);
     void UpdateFriendDate(std::int32_t index);
-    // Writes the options; returns the reason when it fails.
-    QString WriteOptions();
     // The view as the options hold it: the cycle menu's ticks, boxes 5..7
     // and the centring box.
     settings::Options CurrentOptions() const;
@@ -143,7 +142,7 @@ public:
     int DrawRuns() const { return m_drawRuns; }
     bool IsUnloaded() const { return m_unloaded; }
     // The settings file.
-    const QString& IniPath() const { return m_store.Path(); }
+    const QString& IniPath() { return m_settings.Store().Path(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -164,21 +163,18 @@ private:
     void SetCheckValue(QCheckBox* box, int value);
     int CheckValue(const QCheckBox* box) const;
     void SetCheckedByCode(QRadioButton* button);
-    // Saves the options after a change; says once per session when it cannot.
+    // Saves the options after a change.
     void OptionsChanged();
     // TodayDay, TodayMonth, TodayYear: today, or the own birth date when
     // that lies after today.
     void SetTodayFields(QDate ownBirth);
-    // Writes section "PERSONAL" now, so no change waits for shut-down.
-    void SavePersonal();
 
     MessageBoxes* m_messages;
-    settings::SettingsStore m_store;
+    SettingsSaves m_settings;
     QStringList m_loadProblems; // told once the window is up
     std::function<QDate()> m_today;
     bool m_unloaded = false;
     bool m_optionsLive = false; // Form_Load is over: option changes are the user's
-    bool m_toldOptionsFailure = false;
     bool m_sessionEnding = false;
     SteadyButton* m_saveClicks = nullptr;
     bool m_activationPending = false;

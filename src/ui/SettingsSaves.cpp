@@ -1,0 +1,54 @@
+#include "ui/SettingsSaves.h"
+
+#include "ui/MessageBoxes.h"
+
+#include <QtGlobal>
+
+namespace {
+
+const QString AppTitle = QStringLiteral("Ondulix");
+
+} // namespace
+
+void SettingsSaves::Tell(const QString& reason) {
+    m_messages->MsgBox(m_parent, m_store.SaveFailedMessage(reason),
+                       MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
+}
+
+void SettingsSaves::SavePersonal(const settings::FriendList& friends) {
+    if (const QString error = m_store.SavePersonal(friends); !error.isEmpty()) Tell(error);
+}
+
+void SettingsSaves::SaveOptions(const settings::Options& options) {
+    const QString error = m_store.SaveOptions(options);
+    if (error.isEmpty() || m_toldOptionsFailure) return;
+    m_toldOptionsFailure = true;
+    Tell(error);
+}
+
+bool SettingsSaves::SaveOnClosing(const settings::FriendList& friends,
+                                  const settings::Options& options, bool quietly) {
+    for (;;) {
+        QString error = m_store.SavePersonal(friends);
+        if (error.isEmpty()) error = m_store.SaveOptions(options);
+        if (error.isEmpty()) return true;
+        if (quietly) {
+            qWarning("Ondulix: %s", qPrintable(m_store.CloseFailedMessage(error)));
+            return true;
+        }
+        const bool blocked = !m_store.Blocked().isEmpty();
+        const int answer = m_messages->MsgBox(
+            m_parent, m_store.CloseFailedMessage(error),
+            (blocked ? MessageBoxes::SaveElsewhereCloseCancel : MessageBoxes::RetryCloseCancel) |
+                MessageBoxes::Exclamation,
+            AppTitle);
+        if (answer == MessageBoxes::SaveElsewhere) {
+            const QString path = m_messages->AskSavePath(m_parent, AppTitle, m_store.Path());
+            if (!path.isEmpty() && m_store.SaveAllTo(path, friends, options).isEmpty())
+                return true;
+            continue; // cancelled or failed: ask again
+        }
+        if (answer == MessageBoxes::Retry) continue;
+        return answer != MessageBoxes::Cancel;
+    }
+}
