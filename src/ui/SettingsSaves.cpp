@@ -44,8 +44,7 @@ bool SettingsSaves::SaveOnClosing(const settings::FriendList& friends,
             AppTitle);
         if (answer == MessageBoxes::SaveElsewhere) {
             const QString path = m_messages->AskSavePath(m_parent, AppTitle, m_store.Path());
-            if (!path.isEmpty() && m_store.SaveAllTo(path, friends, options).isEmpty())
-                return true;
+            if (!path.isEmpty() && m_store.SaveAllTo(path, friends, options).isEmpty()) return true;
             continue; // cancelled or failed: ask again
         }
         if (answer == MessageBoxes::Retry) continue;
