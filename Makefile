@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets. Every target first installs any
 # missing Debian packages (scripts/install-deps.sh).
-.PHONY: all deps build run test test-fast asan bench fuzz format check-format clean
+.PHONY: all deps build run install uninstall package test test-fast asan bench fuzz format check-format clean
 
 all: build
 
@@ -13,6 +13,24 @@ build: deps
 
 run: build
 	./build/bin/ondulix
+
+# Both programs, the menu entry, the icons and the man pages under PREFIX
+# (staged under DESTDIR when set).
+PREFIX ?= /usr/local
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install build --prefix "$(PREFIX)"
+
+# Removes what the last `make install` put in place; your settings file stays.
+uninstall:
+	@test -f build/install_manifest.txt || { echo "nothing to uninstall: no build/install_manifest.txt" >&2; exit 1; }
+	xargs -r -d '\n' rm -f -- < build/install_manifest.txt
+
+# The Debian package: build/package/ondulix_VERSION_ARCH.deb
+package: build
+	@command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null || \
+		{ echo "make package needs dpkg-deb and dpkg-shlibdeps: sudo apt-get install dpkg-dev" >&2; exit 1; }
+	cd build && cpack -B package
+	@ls build/package/*.deb
 
 # The whole suite, in the optimised build and again under the address and
 # undefined-behaviour sanitizers.

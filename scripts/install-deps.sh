@@ -8,6 +8,7 @@ packages=(
     libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth xdotool imagemagick python3
+    dpkg-dev lintian desktop-file-utils appstream
 )
 
 missing=()

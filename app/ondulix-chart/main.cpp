@@ -13,6 +13,7 @@ int main(int argc, char* argv[]) {
     const chart::ChartCommand command = chart::ParseChartCommand(arguments);
     switch (command.action) {
     case chart::ChartCommand::Action::Help:
+    case chart::ChartCommand::Action::Version:
         std::fputs(qPrintable(command.message), stdout);
         return 0;
     case chart::ChartCommand::Action::Refuse:

@@ -60,6 +60,8 @@ ChartCommand ParseChartCommand(const QStringList& arguments) {
         "Cycles: 1 Fisik, 2 Emosi, 3 Intelektual, 4 Intuisi, 5 Passion, 6 Wisdom, 7 Mastery."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help."));
+    const QCommandLineOption version(QStringLiteral("version"),
+                                     QStringLiteral("Show the version."));
     const QCommandLineOption birth(QStringLiteral("birth"), QStringLiteral("Birth date."),
                                    QStringLiteral("YYYY-MM-DD"));
     const QCommandLineOption date(QStringLiteral("date"), QStringLiteral("Display date."),
@@ -75,7 +77,7 @@ ChartCommand ParseChartCommand(const QStringList& arguments) {
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("Output file, .png or .svg."),
                                     QStringLiteral("file"));
-    parser.addOptions({help, birth, date, centre, cycles, scale, output});
+    parser.addOptions({help, version, birth, date, centre, cycles, scale, output});
 
     if (!parser.parse(arguments)) return Refuse(parser.errorText());
     if (parser.isSet(help)) {
@@ -84,6 +86,12 @@ ChartCommand ParseChartCommand(const QStringList& arguments) {
         // Parsed before any QCoreApplication exists, Qt cannot name the program itself.
         c.message = parser.helpText().replace(QStringLiteral("<executable_name>"),
                                               QStringLiteral("ondulix-chart"));
+        return c;
+    }
+    if (parser.isSet(version)) {
+        ChartCommand c;
+        c.action = ChartCommand::Action::Version;
+        c.message = QStringLiteral("ondulix-chart " ONDULIX_VERSION "\n");
         return c;
     }
     if (!parser.positionalArguments().isEmpty())

@@ -10,11 +10,11 @@
 namespace chart {
 
 struct ChartCommand {
-    enum class Action { Render, Help, Refuse };
+    enum class Action { Render, Help, Version, Refuse };
     Action action = Action::Refuse;
     ChartOptions options;
     QString output;
-    QString message; // Help: the usage text; Refuse: a one-line reason
+    QString message; // Help: the usage text; Version: its line; Refuse: a one-line reason
 };
 
 // `arguments` includes the program name first, as QCoreApplication::arguments() does.

@@ -35,6 +35,9 @@ public:
 int RunOndulix(int argc, char** argv, const std::function<void(frmOndulix&)>& started) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ondulix"));
+    QApplication::setApplicationVersion(QStringLiteral(ONDULIX_VERSION));
+    // The desktop entry's name: docks group the window under its menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.ondulix.Ondulix"));
     // One look on every desktop, so the designed layout holds everywhere.
     QApplication::setStyle(new OndulixStyle);
 

@@ -37,6 +37,15 @@ namespace {
 
 const QString AppTitle = QStringLiteral("Ondulix");
 
+// The program's icon at each size it is built in.
+QIcon AppIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/org.ondulix.Ondulix.png").arg(size),
+                     QSize(size, size));
+    return icon;
+}
+
 cal::DateTrio Trio(const ListControl& day, const ListControl& month, const ListControl& year) {
     return {day.Text(), month.Text(), year.Text()};
 }
@@ -50,7 +59,7 @@ frmOndulix::frmOndulix(const Environment& environment)
       m_today(environment.today) {
     if (!m_today) m_today = [] { return QDate::currentDate(); };
     setWindowTitle(AppTitle);
-    setWindowIcon(QIcon(QPixmap::fromImage(moon::DrawMoonPicture(13, 1))));
+    setWindowIcon(AppIcon());
     CreateControls();
     CreateMenu();
     WireEvents();

@@ -100,6 +100,9 @@ private slots:
         QByteArray help;
         QCOMPARE(Run({"--help"}, nullptr, &help), 0);
         QVERIFY(help.contains("Usage: ondulix-chart") && help.contains("--birth"));
+        QByteArray version;
+        QCOMPARE(Run({"--version"}, nullptr, &version), 0);
+        QCOMPARE(version, QByteArray("ondulix-chart " ONDULIX_VERSION "\n"));
     }
 
     void binaryRefusesWithOneLineAndNoFile_data() {
