@@ -74,10 +74,15 @@ ChartCommand ParseChartCommand(const QStringList& arguments) {
     const QCommandLineOption scale(
         QStringLiteral("scale"), QStringLiteral("Device pixel ratio of a PNG, 1 to 4 (default 1)."),
         QStringLiteral("ratio"), QStringLiteral("1"));
-    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("Output file, .png or .svg."),
-                                    QStringLiteral("file"));
-    parser.addOptions({help, version, birth, date, centre, cycles, scale, output});
+    const QCommandLineOption format(
+        QStringLiteral("format"),
+        QStringLiteral("png, svg, pdf or csv (default: by the output file's extension)."),
+        QStringLiteral("type"));
+    const QCommandLineOption output(
+        {QStringLiteral("o"), QStringLiteral("output")},
+        QStringLiteral("Output file: .png, .svg, .pdf (one A4 page) or .csv (the day values)."),
+        QStringLiteral("file"));
+    parser.addOptions({help, version, birth, date, centre, cycles, scale, format, output});
 
     if (!parser.parse(arguments)) return Refuse(parser.errorText());
     if (parser.isSet(help)) {
@@ -123,6 +128,17 @@ ChartCommand ParseChartCommand(const QStringList& arguments) {
     c.options.centre = parser.isSet(centre);
     c.output = parser.value(output);
     if (c.output.isEmpty()) return Refuse(QStringLiteral("--output: the file name is empty"));
+    const auto chosen = parser.isSet(format)
+                            ? FormatOfName(QStringLiteral("x.") + parser.value(format))
+                            : FormatOfName(c.output);
+    if (!chosen)
+        return Refuse(
+            parser.isSet(format)
+                ? QStringLiteral("--format %1: one of png, svg, pdf, csv").arg(parser.value(format))
+                : QStringLiteral("output %1: the name must end in .png, .svg, .pdf or "
+                                 ".csv, or --format must say which")
+                      .arg(c.output));
+    c.format = *chosen;
     c.action = ChartCommand::Action::Render;
     return c;
 }

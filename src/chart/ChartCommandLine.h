@@ -6,7 +6,8 @@
 #include <QStringList>
 
 // The arguments of ondulix-chart:
-//   --birth YYYY-MM-DD --date YYYY-MM-DD [--center] [--cycles 1,2,3,5] [--scale 2] -o FILE
+//   --birth YYYY-MM-DD --date YYYY-MM-DD [--center] [--cycles 1,2,3,5] [--scale 2]
+//   [--format png|svg|pdf|csv] -o FILE
 namespace chart {
 
 struct ChartCommand {
@@ -14,6 +15,7 @@ struct ChartCommand {
     Action action = Action::Refuse;
     ChartOptions options;
     QString output;
+    ExportFormat format = ExportFormat::Png;
     QString message; // Help: the usage text; Version: its line; Refuse: a one-line reason
 };
 

@@ -1,11 +1,16 @@
 #include "chart/ChartExport.h"
 
+#include "chart/ChartValues.h"
 #include "plot/PainterSurface.h"
 #include "plot/Twips.h"
+#include "util/SaveWhole.h"
 
+#include <QBuffer>
 #include <QFileInfo>
+#include <QLocale>
+#include <QPageLayout>
 #include <QPainter>
-#include <QSaveFile>
+#include <QPdfWriter>
 #include <QSvgGenerator>
 #include <cmath>
 
@@ -15,25 +20,112 @@ namespace {
 
 constexpr int TwipsPerInch = 1440;
 
-QString DescribeWriteError(const QString& path, const QString& reason) {
-    return QStringLiteral("cannot write %1: %2").arg(path, reason);
+QString LongDate(QDate date) {
+    return QLocale(QLocale::English).toString(date, QStringLiteral("d MMMM yyyy"));
 }
 
-bool WriteSvg(const ChartOptions& options, QSaveFile& file) {
+QByteArray Svg(const ChartOptions& options) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setResolution(TwipsPerInch); // one user unit per twip
+    svg.setOutputDevice(&buffer);
+    svg.setResolution(TwipsPerInch); // one user unit per twip; width and height in mm
     svg.setSize(ChartArea.size());
     svg.setViewBox(ChartArea);
-    svg.setTitle(QStringLiteral("Ondulix chart"));
+    svg.setTitle(ChartTitle(options));
+    svg.setDescription(QStringLiteral("Drawn by Ondulix " ONDULIX_VERSION));
     QPainter painter(&svg);
-    PainterSurface surface(painter, PainterSurface::Identity(ChartArea), WindowBackColor);
-    DrawWholeChart(surface, options);
-    surface.Flush();
-    return painter.end();
+    {
+        PainterSurface surface(painter, PainterSurface::Identity(ChartArea), WindowBackColor);
+        DrawWholeChart(surface, options);
+    }
+    painter.end();
+    return buffer.data();
+}
+
+QByteArray Pdf(const ChartOptions& options) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setResolution(TwipsPerInch);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                  QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    pdf.setTitle(ChartTitle(options));
+    pdf.setCreator(QStringLiteral("Ondulix " ONDULIX_VERSION));
+    QPainter painter(&pdf);
+    PaintChartOnPage(painter, QRectF(0, 0, pdf.width(), pdf.height()), options);
+    painter.end();
+    return buffer.data();
+}
+
+QByteArray Png(const ChartOptions& options) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    // Quality 100: the least compression, which is the fastest and still small
+    // for a chart of flat colours.
+    RenderChartImage(options).save(&buffer, "PNG", 100);
+    return buffer.data();
+}
+
+QString CsvField(const QString& text) {
+    static const QString special = QStringLiteral(",\"\r\n");
+    if (std::none_of(text.begin(), text.end(), [](QChar c) { return special.contains(c); }))
+        return text;
+    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+QByteArray Csv(const ChartOptions& options) {
+    QStringList header{QStringLiteral("Date"), QStringLiteral("Day since birth")};
+    for (std::int32_t kind = FirstKind; kind <= LastKind; ++kind)
+        if (options.kinds[kind]) header << CycleCaption(kind);
+    QString text;
+    auto row = [&text](const QStringList& fields) {
+        QStringList quoted;
+        for (const QString& f : fields)
+            quoted << CsvField(f);
+        text += quoted.join(u',') + QStringLiteral("\r\n");
+    };
+    row(header);
+    for (const DayValues& day : ChartDays(options)) {
+        QStringList fields{day.date.toString(Qt::ISODate), QString::number(day.dayNumber)};
+        for (const KindValue& v : day.values)
+            fields << PercentText(v.percent);
+        row(fields);
+    }
+    return text.toUtf8();
 }
 
 } // namespace
+
+std::optional<ExportFormat> FormatOfName(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (const ExportFormat f :
+         {ExportFormat::Png, ExportFormat::Svg, ExportFormat::Pdf, ExportFormat::Csv})
+        if (suffix == FormatSuffix(f)) return f;
+    return std::nullopt;
+}
+
+QString FormatSuffix(ExportFormat format) {
+    switch (format) {
+    case ExportFormat::Png:
+        return QStringLiteral("png");
+    case ExportFormat::Svg:
+        return QStringLiteral("svg");
+    case ExportFormat::Pdf:
+        return QStringLiteral("pdf");
+    case ExportFormat::Csv:
+        break;
+    }
+    return QStringLiteral("csv");
+}
+
+QString ChartTitle(const ChartOptions& options) {
+    const auto span = ChooseChartSpan(options.birth, options.display, options.centre);
+    const QString who =
+        options.person.isEmpty() ? QString() : options.person + QStringLiteral(", ");
+    return QStringLiteral("Ondulix: %1born %2, 60 days from %3")
+        .arg(who, LongDate(options.birth), LongDate(span ? span->start : options.display));
+}
 
 QImage RenderChartImage(const ChartOptions& options) {
     const double dpr = options.devicePixelRatio;
@@ -54,26 +146,50 @@ QImage RenderChartImage(const ChartOptions& options) {
     return image;
 }
 
-QString WriteChartFile(const ChartOptions& options, const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix != QLatin1String("png") && suffix != QLatin1String("svg"))
-        return QStringLiteral("output %1: the name must end in .png or .svg").arg(path);
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return DescribeWriteError(path, file.errorString());
-
-    const bool drawn = suffix == QLatin1String("svg")
-                           ? WriteSvg(options, file)
-                           : RenderChartImage(options).save(&file, "PNG");
-    if (!drawn || file.error() != QFileDevice::NoError) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QStringLiteral("encoding failed");
-        file.cancelWriting();
-        return DescribeWriteError(path, reason);
+void PaintChartOnPage(QPainter& painter, const QRectF& page, const ChartOptions& options) {
+    const double scale =
+        std::min(page.width() / PaperArea.width(), page.height() / PaperArea.height());
+    painter.save();
+    painter.translate(page.center());
+    painter.scale(scale, scale);
+    painter.translate(-QRectF(PaperArea).center());
+    {
+        PainterSurface surface(painter, PainterSurface::Identity(PaperArea), WindowBackColor);
+        DrawWholeChart(surface, options);
     }
-    if (!file.flush() || !file.commit()) return DescribeWriteError(path, file.errorString());
+    painter.restore();
+}
+
+QByteArray ChartBytes(const ChartOptions& options, ExportFormat format) {
+    switch (format) {
+    case ExportFormat::Png:
+        return Png(options);
+    case ExportFormat::Svg:
+        return Svg(options);
+    case ExportFormat::Pdf:
+        return Pdf(options);
+    case ExportFormat::Csv:
+        break;
+    }
+    return Csv(options);
+}
+
+QString WriteChartFile(const ChartOptions& options, const QString& path, ExportFormat format) {
+    if (!ChooseChartSpan(options.birth, options.display, options.centre))
+        return QStringLiteral("cannot write %1: the birth date is after the display date")
+            .arg(path);
+    const QByteArray bytes = ChartBytes(options, format);
+    if (bytes.isEmpty()) return QStringLiteral("cannot write %1: encoding failed").arg(path);
+    if (const QString reason = SaveWhole(path, bytes); !reason.isEmpty())
+        return QStringLiteral("cannot write %1: %2").arg(path, reason);
     return QString();
+}
+
+QString WriteChartFile(const ChartOptions& options, const QString& path) {
+    const auto format = FormatOfName(path);
+    if (!format)
+        return QStringLiteral("output %1: the name must end in .png, .svg, .pdf or .csv").arg(path);
+    return WriteChartFile(options, path, *format);
 }
 
 } // namespace chart

@@ -2,20 +2,53 @@
 
 #include "chart/DrawChart.h"
 
-#include <QDate>
+#include <QByteArray>
 #include <QImage>
-#include <QRect>
+#include <QRectF>
 #include <QString>
+#include <optional>
 
-// The whole chart, drawn as the window draws it, as an image or a file.
+class QPainter;
+
+// The whole chart, drawn as the window draws it, out of the window: an image,
+// SVG, PDF, a printed page, or its values as CSV. Every output draws through
+// DrawWholeChart on a PainterSurface; none has a drawing of its own.
 namespace chart {
+
+enum class ExportFormat { Png, Svg, Pdf, Csv };
+
+// By the name's extension (any letter case); nothing for another one.
+std::optional<ExportFormat> FormatOfName(const QString& path);
+// "png", "svg", "pdf", "csv".
+QString FormatSuffix(ExportFormat format);
+
+// "Ondulix: Ani, born 1 January 1960, 60 days from 7 December 2026" (no name:
+// the user's own chart).
+QString ChartTitle(const ChartOptions& options);
+
+// On paper the window's black margin goes: the plot window and its frame.
+inline constexpr QRect PaperArea{1600 - 15, 300 - 15, 8640 + 30, 4000 + 30};
 
 // The chart as an image of ChartArea at the options' device pixel ratio.
 QImage RenderChartImage(const ChartOptions& options);
 
-// Writes the chart to `path` as PNG or SVG (by the name's extension). SVG user
-// units are twips. The file appears whole or not at all. Returns an empty
-// string on success, else a one-line reason.
+// The chart fitted into `page` (painter units) keeping its aspect, centred.
+// Lines stay cosmetic: one device pixel or printer dot wide.
+void PaintChartOnPage(QPainter& painter, const QRectF& page, const ChartOptions& options);
+
+// The file's bytes: PNG at the options' ratio; SVG in twips with a title and
+// a size in millimetres; PDF, one A4 landscape page with the title and the
+// fonts embedded; CSV, one row a day (RFC 4180, UTF-8).
+QByteArray ChartBytes(const ChartOptions& options, ExportFormat format);
+
+// Writes the chart to `path`, whole or not at all: the old file stays when
+// anything fails. Returns an empty string on success, else a one-line reason
+// naming the file.
+QString WriteChartFile(const ChartOptions& options, const QString& path, ExportFormat format);
+// The format by the name's extension.
 QString WriteChartFile(const ChartOptions& options, const QString& path);
+
+// The message of the draw command for a birth date after the display date.
+inline const QString UnbornMessage = QStringLiteral("Belum lahir !!!");
 
 } // namespace chart

@@ -40,6 +40,7 @@ struct ChartOptions {
     QDate birth;
     QDate display;
     bool centre = false;
+    QString person;              // whose chart; empty for the user's own
     KindSet kinds;               // ticked kinds
     double devicePixelRatio = 1; // PNG only
 };

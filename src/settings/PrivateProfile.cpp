@@ -1,9 +1,8 @@
 #include "settings/PrivateProfile.h"
 
-#include <QDir>
+#include "util/SaveWhole.h"
+
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <array>
 #include <stdexcept>
@@ -331,35 +330,6 @@ QString WriteProfile(const QString& path, const std::vector<ProfileWrite>& write
         }
     }
 
-    const QFileInfo info(path);
-    // A file its owner may not write is read-only by intent, even for root.
-    if (info.exists() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner)))
-        return QStringLiteral("the file is read-only");
-    if (!info.dir().exists())
-        return QStringLiteral("the folder %1 does not exist").arg(info.dir().path());
-
-    // QSaveFile writes the target of a symbolic link, so a link stays a link.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    if (const QString reason = WriteWhole(file, document.Bytes()); !reason.isEmpty()) {
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit()) return file.errorString();
+    if (const QString reason = SaveWhole(path, document.Bytes()); !reason.isEmpty()) return reason;
     return refused.join(QStringLiteral("; "));
-}
-
-QString WriteWhole(QFileDevice& file, QByteArrayView bytes) {
-    // A nearly full disk takes part of a write without an error; the next
-    // write of the rest is the one that says why.
-    while (!bytes.isEmpty()) {
-        const qint64 written = file.write(bytes.data(), bytes.size());
-        if (written <= 0) break;
-        bytes = bytes.sliced(written);
-    }
-    if (bytes.isEmpty() && file.flush()) return QString();
-    const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : QString();
-    return reason.isEmpty() || reason == QLatin1String("Unknown error")
-               ? QStringLiteral("the disk did not take the whole file")
-               : reason;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QFileDevice>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -88,7 +87,3 @@ bool LoadProfile(const QString& path, ProfileDocument* document, QString* error)
 // cannot hold is left out alone and the others still land. Returns an empty
 // string on success, else the reason in a few words.
 QString WriteProfile(const QString& path, const std::vector<ProfileWrite>& writes);
-
-// Writes all of `bytes` and flushes them; returns an empty string, or the
-// real reason the device gave.
-QString WriteWhole(QFileDevice& file, QByteArrayView bytes);

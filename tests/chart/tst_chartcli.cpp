@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "chart/ChartCommandLine.h"
 
 #include <QDir>
@@ -80,6 +81,10 @@ private slots:
             << QStringList{"--date", "2000-01-01"} + out << "missing --birth";
         QTest::newRow("unknown option")
             << Dates + QStringList{"--colour"} + out << "Unknown option";
+        QTest::newRow("unknown extension")
+            << Dates + QStringList{"-o", "c.jpg"} << "or --format must say which";
+        QTest::newRow("unknown format")
+            << Dates + QStringList{"--format", "jpg"} + out << "one of png, svg, pdf, csv";
         QTest::newRow("stray argument")
             << Dates + out + QStringList{"extra"} << "unexpected argument";
     }
@@ -91,10 +96,28 @@ private slots:
         QVERIFY2(c.message.contains(message), qPrintable(c.message));
     }
 
-    void binaryWritesPngAndSvg() {
+    void formats_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("format");
+        QTest::newRow("by extension") << QStringList{"-o", "c.PDF"} << int(ExportFormat::Pdf);
+        QTest::newRow("csv") << QStringList{"-o", "c.csv"} << int(ExportFormat::Csv);
+        QTest::newRow("--format wins")
+            << QStringList{"--format", "svg", "-o", "chart"} << int(ExportFormat::Svg);
+    }
+    void formats() {
+        QFETCH(QStringList, args);
+        QFETCH(int, format);
+        const ChartCommand c = ParseChartCommand(QStringList{"ondulix-chart"} + Dates + args);
+        QVERIFY2(c.action == Action::Render, qPrintable(c.message));
+        QCOMPARE(int(c.format), format);
+    }
+
+    void binaryWritesEveryFormat() {
         QTemporaryDir dir;
-        for (const char* name : {"chart.png", "chart.svg"})
+        for (const char* name : {"chart.png", "chart.svg", "chart.pdf", "chart.csv"})
             QCOMPARE(Run(Dates + QStringList{"--center", "-o", dir.filePath(name)}), 0);
+        QVERIFY(ReadAll(dir.filePath("chart.pdf")).startsWith("%PDF-"));
+        QVERIFY(ReadAll(dir.filePath("chart.csv")).startsWith("Date,Day since birth,Fisik,"));
         QCOMPARE(QImage(dir.filePath("chart.png")).size(), QSize(616, 307));
         QVERIFY(QFile::exists(dir.filePath("chart.svg")));
         QByteArray help;

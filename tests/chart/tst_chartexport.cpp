@@ -1,8 +1,14 @@
+#include "TestFiles.h"
 #include "chart/ChartExport.h"
+#include "chart/ChartValues.h"
+#include "util/Calendar.h"
+#include "util/Checked.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -98,11 +104,11 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("reason");
         QTest::newRow("missing folder") << "no/such/folder/chart.png"
-                                        << "cannot write";
+                                        << "does not exist";
         QTest::newRow("unknown format") << "chart.jpg"
-                                        << ".png or .svg";
+                                        << ".png, .svg, .pdf or .csv";
         QTest::newRow("folder in the way") << "."
-                                           << ".png or .svg";
+                                           << ".png, .svg, .pdf or .csv";
     }
     void refusesUnwritablePaths() {
         QFETCH(QString, name);
@@ -110,6 +116,122 @@ private slots:
         QTemporaryDir dir;
         const QString error = WriteChartFile(PhysicalFromBirth(), dir.filePath(name));
         QVERIFY2(error.contains(reason) && !error.contains('\n'), qPrintable(error));
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    // Each output, checked as what it claims to be.
+    void formats_data() {
+        QTest::addColumn<int>("format");
+        QTest::newRow("PNG") << int(ExportFormat::Png);
+        QTest::newRow("SVG") << int(ExportFormat::Svg);
+        QTest::newRow("PDF") << int(ExportFormat::Pdf);
+        QTest::newRow("CSV") << int(ExportFormat::Csv);
+    }
+    void formats() {
+        QFETCH(int, format);
+        const auto f = ExportFormat(format);
+        ChartOptions o = PhysicalFromBirth();
+        o.birth = QDate(1960, 1, 1);
+        o.kinds[5] = true;
+        o.person = "Ani, \"A\"";
+        QTemporaryDir dir;
+        const QString path = dir.filePath("chart." + FormatSuffix(f));
+        QCOMPARE(FormatOfName(path.toUpper()), f);
+        QCOMPARE(WriteChartFile(o, path), QString());
+        const QByteArray bytes = ReadAll(path);
+        QCOMPARE(bytes, ChartBytes(o, f)); // the same bytes every time
+        const QString title =
+            "Ondulix: Ani, \"A\", born 1 January 1960, 60 days from 1 January 2000";
+        QCOMPARE(ChartTitle(o), title);
+        switch (f) {
+        case ExportFormat::Png:
+            QCOMPARE(QImage::fromData(bytes, "PNG").convertToFormat(QImage::Format_RGB32),
+                     RenderChartImage(o).convertToFormat(QImage::Format_RGB32));
+            break;
+        case ExportFormat::Svg: {
+            QSvgRenderer svg(bytes);
+            QVERIFY(svg.isValid());
+            QCOMPARE(svg.viewBox(), ChartArea);
+            QVERIFY(bytes.contains("<title>Ondulix: Ani, "));
+            QVERIFY(bytes.contains(", born 1 January 1960, 60 days from 1 January 2000</title>"));
+            QVERIFY(bytes.contains("width=\"162.983mm\" height=\"81.2271mm\""));
+            break;
+        }
+        case ExportFormat::Pdf:
+            QVERIFY(bytes.startsWith("%PDF-"));
+            QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
+                         bytes.count("/Type /Page "),
+                     1);
+            QVERIFY(bytes.contains("/FontFile2")); // the chart's face, embedded
+            QVERIFY(bytes.contains("/Title"));
+            break;
+        case ExportFormat::Csv: {
+            const QList<QByteArray> lines = bytes.split('\n');
+            QCOMPARE(lines.size(), 62); // header, 60 days, and the last line end
+            QCOMPARE(lines[0], QByteArray("Date,Day since birth,Fisik,Passion\r"));
+            QCOMPARE(lines[1], QByteArray("2000-01-01,14610,97.9,0.2\r"));
+            QCOMPARE(lines[60].left(17), QByteArray("2000-02-29,14669,"));
+            break;
+        }
+        }
+    }
+
+    // The values are the curves' own: 98 chart units are 100 percent.
+    void csvValuesAreTheModels() {
+        ChartOptions o;
+        o.birth = QDate(1971, 5, 9);
+        o.display = QDate(2004, 3, 7);
+        o.centre = true;
+        for (int k = 1; k <= 7; ++k)
+            o.kinds[k] = true;
+        const auto days = ChartDays(o);
+        QCOMPARE(days.size(), std::size_t(60));
+        QCOMPARE(days[0].date, QDate(2004, 2, 6));
+        QCOMPARE(days[30].date, o.display);
+        const CycleTables tables = MakeCycleTables();
+        const double H = cal::DiffHours(o.birth, days[0].date);
+        for (int d = 0; d < 60; ++d) {
+            QCOMPARE(days[d].dayNumber, cal::DiffDays(o.birth, days[d].date));
+            QCOMPARE(days[d].values.size(), std::size_t(7));
+            for (const KindValue& v : days[d].values) {
+                const Components c = v.kind > 4 ? CombinedComponents(v.kind) : Components{};
+                const int drawn = v.kind <= 4 ? PrimaryValue(tables, v.kind, H, 24.0 * d)
+                                              : CombinedValue(tables, c.p, c.q, H, 24.0 * d);
+                QVERIFY(std::abs(v.percent) <= 100);
+                QCOMPARE(checked::Round(0.98 * v.percent), drawn);
+            }
+        }
+        QCOMPARE(PercentText(-0.04), "0.0");
+        QCOMPARE(PercentText(-12.05), "-12.1");
+    }
+
+    // A failed write leaves the old file as it was, and says why.
+    void failedWritesKeepTheOldFile_data() { formats_data(); }
+    void failedWritesKeepTheOldFile() {
+        QFETCH(int, format);
+        const auto f = ExportFormat(format);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("old." + FormatSuffix(f));
+        WriteAll(path, "the old file");
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const QString error = WriteChartFile(PhysicalFromBirth(), path, f);
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner);
+        QVERIFY2(error.contains(path) && error.contains("read-only"), qPrintable(error));
+        QCOMPARE(ReadAll(path), QByteArray("the old file"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"old." + FormatSuffix(f)});
+
+        if (!QFileInfo::exists("/dev/full")) QSKIP("no /dev/full here");
+        const QString full = WriteChartFile(PhysicalFromBirth(), "/dev/full", f);
+        QVERIFY2(full.contains("No space left on device"), qPrintable(full));
+        QVERIFY(!QFileInfo("/dev/full").isFile()); // still the device
+    }
+
+    void unbornExportsNothing() {
+        ChartOptions o = PhysicalFromBirth();
+        o.birth = QDate(2000, 1, 2);
+        QTemporaryDir dir;
+        QVERIFY(WriteChartFile(o, dir.filePath("chart.pdf")).contains("after the display date"));
         QVERIFY(QDir(dir.path()).isEmpty());
     }
 };

@@ -1,0 +1,41 @@
+#include "chart/ChartValues.h"
+
+#include "plot/modMathUtil.h"
+#include "util/Calendar.h"
+
+namespace chart {
+
+double CycleLevel(const CycleTables& tables, std::int32_t kind, double hours) {
+    using modMathUtil::SinDeg;
+    if (kind <= LastPrimaryKind) return SinDeg(hours * tables.CycleRate[kind]);
+    const Components c = CombinedComponents(kind);
+    return (SinDeg(hours * tables.CycleRate[c.q]) + SinDeg(hours * tables.CycleRate[c.p])) / 2;
+}
+
+std::vector<DayValues> ChartDays(const ChartOptions& options) {
+    std::vector<DayValues> days;
+    const auto span = ChooseChartSpan(options.birth, options.display, options.centre);
+    if (!span) return days;
+    const CycleTables tables = MakeCycleTables();
+    constexpr std::int32_t ChartDayCount = 60;
+    days.reserve(ChartDayCount);
+    for (std::int32_t d = 0; d < ChartDayCount; ++d) {
+        DayValues day;
+        day.date = cal::AddDays(span->start, d);
+        day.dayNumber = cal::DiffDays(options.birth, day.date);
+        for (std::int32_t kind = FirstKind; kind <= LastKind; ++kind)
+            if (options.kinds[kind])
+                day.values.push_back(
+                    {kind, 100 * CycleLevel(tables, kind, span->hours + 24.0 * d)});
+        days.push_back(std::move(day));
+    }
+    return days;
+}
+
+QString PercentText(double percent) {
+    QString text = QString::number(percent, 'f', 1);
+    if (text == QLatin1String("-0.0")) text.remove(0, 1);
+    return text;
+}
+
+} // namespace chart
