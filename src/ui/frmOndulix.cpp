@@ -3,6 +3,7 @@
 #include "chart/DrawChart.h"
 #include "moon/MoonPhase.h"
 #include "plot/modPlotUtil.h"
+#include "ui/ChartExportMenu.h"
 #include "ui/Controls.h"
 #include "ui/DatePickers.h"
 #include "ui/FormCanvas.h"
@@ -56,8 +57,12 @@ frmOndulix::frmOndulix(const Environment& environment)
     : m_messages(environment.messages),
       m_settings(environment.iniPath.isEmpty() ? settings::DefaultIniPath() : environment.iniPath,
                  environment.messages, this),
-      m_today(environment.today) {
+      m_today(environment.today), m_dialogs(environment.dialogs) {
     if (!m_today) m_today = [] { return QDate::currentDate(); };
+    if (!m_dialogs) {
+        m_ownDialogs = std::make_unique<QtChartDialogs>();
+        m_dialogs = m_ownDialogs.get();
+    }
     setWindowTitle(AppTitle);
     setWindowIcon(AppIcon());
     CreateControls();
@@ -177,6 +182,10 @@ void frmOndulix::CreateMenu() {
     mnuIntuitive = item("Intuisi");
     mnuProgram->addSeparator();
     mnuExit = mnuProgram->addAction(ExitBitmap(), QStringLiteral("&Exit"));
+
+    Export = new ChartExportMenu(
+        this, m_messages, m_dialogs, [this] { return std::optional(CurrentChart()); },
+        [this](const std::function<void()>& command) { Guard(command); });
 }
 
 void frmOndulix::WireEvents() {
@@ -412,11 +421,6 @@ void frmOndulix::cmdDraw_Click() {
     QCoreApplication::processEvents();
     if (m_unloaded) return;
 
-    const QString birthText = cal::TrioText(Trio(*cboBDday, *cboBDmonth, *cboBDyear));
-    const QString displayText = cal::TrioText(Trio(*cboDDday, *cboDDmonth, *cboDDyear));
-    chart::KindSet ticked{};
-    for (int k = chart::FirstKind; k <= chart::LastKind; ++k)
-        ticked[k] = CheckValue(chkOndulixChart[k]) == 1;
     chart::CycleTables tables;
     tables.CycleRate = CycleRate;
     tables.CycleColor = CycleColor;
@@ -425,9 +429,8 @@ void frmOndulix::cmdDraw_Click() {
     ++m_drawRuns;
     canvas->Paint([&](Surface& surface) {
         modPlotUtil::PlotClear(surface);
-        const QDate birth = cal::ParseDateText(birthText);
-        const QDate display = cal::ParseDateText(displayText);
-        const auto span = chart::ChooseChartSpan(birth, display, CheckValue(chkCenter) == 1);
+        const chart::ChartOptions chart = CurrentChart();
+        const auto span = chart::ChooseChartSpan(chart.birth, chart.display, chart.centre);
         if (!span) {
             unborn = true;
             return;
@@ -437,13 +440,30 @@ void frmOndulix::cmdDraw_Click() {
             sldMoonPhase->setValue(span->slider);
         }
         sldMoonPhase_Change();
-        chart::DrawChart(surface, tables, *span, ticked);
+        chart::DrawChart(surface, tables, *span, chart.kinds);
     });
     if (!unborn) return;
 
-    m_messages->MsgBox(this, QStringLiteral("Belum lahir !!!"), MessageBoxes::OkOnly, AppTitle);
+    m_messages->MsgBox(this, chart::UnbornMessage, MessageBoxes::OkOnly, AppTitle);
     if (m_unloaded) return;
     canvas->Paint([](Surface& surface) { modPlotUtil::PlotClear(surface); });
+}
+
+chart::ChartOptions frmOndulix::CurrentChart() const {
+    chart::ChartOptions chart;
+    chart.birth = cal::ParseDateText(cal::TrioText(Trio(*cboBDday, *cboBDmonth, *cboBDyear)));
+    chart.display = cal::ParseDateText(cal::TrioText(Trio(*cboDDday, *cboDDmonth, *cboDDyear)));
+    chart.centre = CheckValue(chkCenter) == 1;
+    for (int k = chart::FirstKind; k <= chart::LastKind; ++k)
+        chart.kinds[k] = CheckValue(chkOndulixChart[k]) == 1;
+    chart.devicePixelRatio = devicePixelRatioF();
+    // Whose dates the birth pickers hold: the name being entered, or the
+    // friend picked; nobody's name for the user's own.
+    if (optBirthdate->isChecked())
+        chart.person = txtFriend->text().trimmed();
+    else if (cboFriend->ListIndex() > 0)
+        chart.person = Friends.FriendName[cboFriend->ListIndex()];
+    return chart;
 }
 
 void frmOndulix::chkOndulixChart_Click(int index) {

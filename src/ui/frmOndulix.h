@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/CycleModel.h"
+#include "chart/DrawChart.h"
 #include "moon/MoonPictures.h"
 #include "settings/FriendList.h"
 #include "settings/SettingsFile.h"
@@ -12,8 +13,11 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class ComboPicker;
+class ChartDialogs;
+class ChartExportMenu;
 class FormCanvas;
 class MessageBoxes;
 class NameBox;
@@ -42,6 +46,7 @@ public:
         MessageBoxes* messages = nullptr; // required
         std::function<QDate()> today;     // the system date when empty
         QString iniPath;                  // the user's settings file when empty
+        ChartDialogs* dialogs = nullptr;  // the real file and print dialogs when null
     };
 
     explicit frmOndulix(const Environment& environment);
@@ -92,6 +97,7 @@ public:
         return {mnuPhysical, mnuEmotional, mnuIntellectual, mnuIntuitive};
     }
     FormCanvas* canvas = nullptr;
+    ChartExportMenu* Export = nullptr; // the "Berkas" menu
 
     // Handlers.
     void Form_Load();
@@ -138,6 +144,8 @@ public:
     // Another start of the program asked for this window.
     void BringToFront();
 
+    // What the draw command would draw now, from the controls.
+    chart::ChartOptions CurrentChart() const;
     // Chart runs completed by cmdDraw_Click (the "Belum lahir" refusal included).
     int DrawRuns() const { return m_drawRuns; }
     bool IsUnloaded() const { return m_unloaded; }
@@ -173,6 +181,8 @@ private:
     SettingsSaves m_settings;
     QStringList m_loadProblems; // told once the window is up
     std::function<QDate()> m_today;
+    ChartDialogs* m_dialogs;
+    std::unique_ptr<ChartDialogs> m_ownDialogs;
     bool m_unloaded = false;
     bool m_optionsLive = false; // Form_Load is over: option changes are the user's
     bool m_sessionEnding = false;

@@ -1,0 +1,199 @@
+#include "ui/ChartExportMenu.h"
+
+#include "ui/MessageBoxes.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+
+using chart::ExportFormat;
+
+namespace {
+
+const QString AppTitle = QStringLiteral("Ondulix");
+
+struct Filter {
+    const char* text;
+    ExportFormat format;
+    double ratio; // PNG: device pixel ratio; 0 for the screen's own
+};
+constexpr Filter ChartFilters[] = {
+    {"PNG image (*.png)", ExportFormat::Png, 0},
+    {"PNG image, double size (*.png)", ExportFormat::Png, 2},
+    {"SVG drawing (*.svg)", ExportFormat::Svg, 0},
+    {"PDF document (*.pdf)", ExportFormat::Pdf, 0},
+};
+
+// A printer set for the chart: the paper's long side across.
+void PreparePrinter(QPrinter& printer, const chart::ChartOptions& options) {
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(chart::ChartTitle(options));
+    printer.setCreator(QStringLiteral("Ondulix " ONDULIX_VERSION));
+}
+
+bool PaintPages(QPrinter& printer, const chart::ChartOptions& options) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    chart::PaintChartOnPage(painter, QRectF(0, 0, printer.width(), printer.height()), options);
+    return painter.end();
+}
+
+} // namespace
+
+QString QtChartDialogs::AskSaveFile(QWidget* parent, const QString& title, const QString& proposal,
+                                    const QStringList& filters, int* filter) {
+    QString selected = filters.value(*filter);
+    const QString path = QFileDialog::getSaveFileName(
+        parent, title, proposal, filters.join(QStringLiteral(";;")), &selected);
+    *filter = std::max<int>(0, filters.indexOf(selected));
+    return path;
+}
+
+bool QtChartDialogs::AskPrint(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtChartDialogs::PreviewPrint(QWidget* parent, QPrinter& printer,
+                                  const std::function<void(QPrinter*)>& paint) {
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
+    dialog.exec();
+}
+
+ChartExportMenu::ChartExportMenu(QMainWindow* window, MessageBoxes* messages, ChartDialogs* dialogs,
+                                 std::function<std::optional<chart::ChartOptions>()> current,
+                                 std::function<void(const std::function<void()>&)> guard)
+    : QObject(window), m_window(window), m_messages(messages), m_dialogs(dialogs),
+      m_current(std::move(current)) {
+    QMenu* menu = window->menuBar()->addMenu(QStringLiteral("&Berkas"));
+    auto item = [&](const char* caption, QKeySequence keys, void (ChartExportMenu::*command)()) {
+        QAction* a = menu->addAction(QString::fromUtf8(caption));
+        a->setShortcut(keys);
+        connect(a, &QAction::triggered, this,
+                [this, guard, command] { guard([this, command] { (this->*command)(); }); });
+        return a;
+    };
+    mnuSaveChart = item("Simpan Grafik...", QKeySequence::Save, &ChartExportMenu::SaveChart);
+    mnuCopyChart = item("Salin Grafik", QKeySequence::Copy, &ChartExportMenu::CopyChart);
+    menu->addSeparator();
+    mnuPrint = item("Cetak...", QKeySequence::Print, &ChartExportMenu::Print);
+    mnuPrintPreview = item("Pratinjau Cetak...", {}, &ChartExportMenu::PrintPreview);
+    menu->addSeparator();
+    mnuExportValues = item("Ekspor Nilai (CSV)...", {}, &ChartExportMenu::ExportValues);
+    m_folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (m_folder.isEmpty() || !QDir(m_folder).exists()) m_folder = QDir::homePath();
+}
+
+QString ChartExportMenu::ProposedName(const chart::ChartOptions& options, const QString& suffix) {
+    // A name with nothing a file system may refuse or a shell may trip on.
+    QString name;
+    for (const QChar c : options.person.simplified())
+        name += c.isLetterOrNumber() ? c : QChar(u'-');
+    const QString date = options.display.toString(Qt::ISODate);
+    return (name.isEmpty() ? QStringLiteral("Ondulix-%1.%2").arg(date, suffix)
+                           : QStringLiteral("Ondulix-%1-%2.%3").arg(name, date, suffix));
+}
+
+void ChartExportMenu::Tell(const QString& text, bool warning) {
+    m_messages->MsgBox(m_window, text,
+                       warning ? MessageBoxes::OkOnly | MessageBoxes::Exclamation
+                               : int(MessageBoxes::OkOnly),
+                       AppTitle);
+}
+
+std::optional<chart::ChartOptions> ChartExportMenu::Chart() {
+    std::optional<chart::ChartOptions> options = m_current();
+    if (!options) return std::nullopt;
+    if (!chart::ChooseChartSpan(options->birth, options->display, options->centre)) {
+        Tell(chart::UnbornMessage, false); // as the draw command says it
+        return std::nullopt;
+    }
+    return options;
+}
+
+void ChartExportMenu::Write(const chart::ChartOptions& options, const QString& path,
+                            ExportFormat format) {
+    m_folder = QFileInfo(path).absolutePath();
+    const QString error = chart::WriteChartFile(options, path, format);
+    if (!error.isEmpty()) Tell(QStringLiteral("Ondulix could not save the chart: %1.").arg(error));
+}
+
+void ChartExportMenu::SaveChart() {
+    auto options = Chart();
+    if (!options) return;
+    QStringList filters;
+    for (const Filter& f : ChartFilters)
+        filters << QString::fromLatin1(f.text);
+    int filter = 0;
+    QString path = m_dialogs->AskSaveFile(m_window, QStringLiteral("Simpan Grafik"),
+                                          QDir(m_folder).filePath(ProposedName(*options, "png")),
+                                          filters, &filter);
+    if (path.isEmpty()) return;
+    const Filter& chosen = ChartFilters[std::clamp(filter, 0, int(std::size(ChartFilters)) - 1)];
+    // A name that says its type wins over the filter; one that does not gets it.
+    auto format = chart::FormatOfName(path);
+    if (!format || format == ExportFormat::Csv) {
+        format = chosen.format;
+        path += u'.' + chart::FormatSuffix(*format);
+    }
+    if (*format == ExportFormat::Png)
+        options->devicePixelRatio = chosen.format == ExportFormat::Png && chosen.ratio > 0
+                                        ? chosen.ratio
+                                        : options->devicePixelRatio;
+    Write(*options, path, *format);
+}
+
+void ChartExportMenu::CopyChart() {
+    const auto options = Chart();
+    if (!options) return;
+    auto* data = new QMimeData;
+    data->setImageData(chart::RenderChartImage(*options));
+    data->setData(QStringLiteral("image/svg+xml"), chart::ChartBytes(*options, ExportFormat::Svg));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void ChartExportMenu::Print() {
+    const auto options = Chart();
+    if (!options) return;
+    QPrinter printer(QPrinter::HighResolution);
+    PreparePrinter(printer, *options);
+    if (!m_dialogs->AskPrint(m_window, printer)) return;
+    if (!PaintPages(printer, *options))
+        Tell(QStringLiteral("Ondulix could not print the chart to %1.")
+                 .arg(printer.outputFileName().isEmpty() ? printer.printerName()
+                                                         : printer.outputFileName()));
+}
+
+void ChartExportMenu::PrintPreview() {
+    const auto options = Chart();
+    if (!options) return;
+    QPrinter printer(QPrinter::HighResolution);
+    PreparePrinter(printer, *options);
+    m_dialogs->PreviewPrint(m_window, printer,
+                            [&options](QPrinter* p) { PaintPages(*p, *options); });
+}
+
+void ChartExportMenu::ExportValues() {
+    const auto options = Chart();
+    if (!options) return;
+    int filter = 0;
+    QString path =
+        m_dialogs->AskSaveFile(m_window, QStringLiteral("Ekspor Nilai"),
+                               QDir(m_folder).filePath(ProposedName(*options, "csv")),
+                               {QStringLiteral("CSV, comma-separated values (*.csv)")}, &filter);
+    if (path.isEmpty()) return;
+    if (chart::FormatOfName(path) != ExportFormat::Csv) path += QStringLiteral(".csv");
+    Write(*options, path, ExportFormat::Csv);
+}
