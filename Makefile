@@ -47,6 +47,7 @@ asan: deps
 bench: build
 	./build/bench/bench_chart --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 	./build/bench/bench_settings --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	./build/bench/bench_export --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 	python3 bench/startup.py build/bench/startup_probe 40
 
 # The settings fuzzer for FUZZ_SECONDS (clang, libFuzzer; in build-fuzz/).
