@@ -26,4 +26,24 @@ MoonView ComputeMoonView(QDate base, std::int32_t position, bool centreTicked) {
     return view;
 }
 
+std::int32_t PhaseOfPicture(std::int32_t picture) {
+    // Picture 1 is dark, 7 half lit on the right, 13 and 14 full, 20 half lit
+    // on the left: three pictures a phase, four for the full moon, two for the
+    // last crescent.
+    static constexpr std::int32_t Phases[PictureCount] = {0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4,
+                                                          4, 4, 4, 5, 5, 5, 6, 6, 6, 7, 7, 0};
+    return Phases[(picture - 1 + PictureCount) % PictureCount];
+}
+
+QString PhaseName(std::int32_t phase) {
+    static const char* const Names[] = {"bulan baru",    "sabit awal", "kuartal awal",
+                                        "cembung awal",  "purnama",    "cembung akhir",
+                                        "kuartal akhir", "sabit akhir"};
+    return QString::fromLatin1(Names[((phase % 8) + 8) % 8]);
+}
+
+QString PhaseNameOfDay(QDate day) {
+    return PhaseName(PhaseOfPicture(PictureIndex(cal::DiffDays(Epoch(), day))));
+}
+
 } // namespace moon

@@ -33,4 +33,11 @@ struct MoonView {
 // is ticked.
 MoonView ComputeMoonView(QDate base, std::int32_t position, bool centreTicked);
 
+// The usual phase (0 new moon .. 7 waning crescent) of picture 1..24, and its
+// Indonesian name ("purnama" for the full moon).
+std::int32_t PhaseOfPicture(std::int32_t picture);
+QString PhaseName(std::int32_t phase);
+// The phase name of a day.
+QString PhaseNameOfDay(QDate day);
+
 } // namespace moon

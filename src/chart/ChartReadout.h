@@ -1,0 +1,39 @@
+#pragma once
+
+#include "chart/DrawChart.h"
+
+#include <QDate>
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// One day of the chart read out: its date, its day number since birth, each
+// ticked cycle's value with its direction and a mark where a primary cycle
+// crosses zero that day (a "critical" day), and the moon's phase.
+namespace chart {
+
+inline constexpr std::int32_t ChartDayCount = 60;
+
+struct DayReadout {
+    struct Item {
+        std::int32_t kind;
+        double percent; // at the start of the day, as the chart and the CSV give it
+        bool rising;    // higher at the start of the next day
+        bool critical;  // a primary cycle that crosses zero during the day
+    };
+    QDate date;
+    std::int32_t dayNumber = 0;
+    std::vector<Item> items;
+    QString moonPhase;
+};
+
+// Chart day 0..59 of the chart `options` describe; nothing outside the 60
+// days or when the birth date is after the display date.
+std::optional<DayReadout> ReadDay(const ChartOptions& options, std::int32_t chartDay);
+
+// "Senin 14-03-2005 · hari ke-16.512 · Fisik +87.3% ↑ · Emosi -12.0% ↓ ·
+// Intelektual 0.0% kritis · Bulan: purnama"
+QString ReadoutText(const DayReadout& day);
+
+} // namespace chart
