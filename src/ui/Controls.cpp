@@ -2,6 +2,7 @@
 
 #include <QSignalBlocker>
 #include <QValidator>
+#include <QWheelEvent>
 #include <algorithm>
 
 ComboPicker::ComboPicker(QWidget* parent) : QComboBox(parent) {
@@ -16,6 +17,14 @@ void ComboPicker::SetListIndex(int index) {
         setCurrentIndex(index);
     }
     if (Click) Click();
+}
+
+void ComboPicker::wheelEvent(QWheelEvent* event) {
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
 }
 
 void ComboPicker::Clear() {

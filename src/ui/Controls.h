@@ -25,6 +25,10 @@ public:
     void SetListIndex(int index) override;
     void Clear() override;
     void AddItem(const QString& text) override;
+
+protected:
+    // The wheel turns a picker only while the user works in it.
+    void wheelEvent(QWheelEvent* event) override;
 };
 
 // A one-line text box whose selection can be set as SelectAllText needs.

@@ -1,13 +1,16 @@
 #include "ui/frmOndulix.h"
 
+#include "chart/ChartReadout.h"
 #include "chart/DrawChart.h"
 #include "moon/MoonPhase.h"
 #include "plot/modPlotUtil.h"
 #include "ui/ChartExportMenu.h"
 #include "ui/Controls.h"
 #include "ui/DatePickers.h"
+#include "ui/DayCursor.h"
 #include "ui/FormCanvas.h"
 #include "ui/FormLayout.h"
+#include "ui/KeyboardAccess.h"
 #include "ui/MessageBoxes.h"
 #include "ui/SettingsSaves.h"
 #include "ui/SteadyButton.h"
@@ -68,6 +71,7 @@ frmOndulix::frmOndulix(const Environment& environment)
     CreateControls();
     CreateMenu();
     WireEvents();
+    m_keys = new KeyboardAccess(*this, [this](const std::function<void()>& f) { Guard(f); });
     // The window is created and loaded before it is first shown.
     Guard([this] { Form_Load(); });
 }
@@ -130,6 +134,17 @@ void frmOndulix::CreateControls() {
     PlaceTwips(sldMoonPhase, 1440, 4320, 9000, 255);
 
     lblPhaseDate = AddLabel(canvas, "", Qt::AlignHCenter, 240, 4320, 975);
+    lblReadout = AddLabel(canvas, "", Qt::AlignLeft, 1440, 4605, 9000, black, white);
+
+    cursor = new DayCursor(canvas, [this]() -> std::optional<chart::ChartOptions> {
+        try {
+            return CurrentChart();
+        } catch (const std::exception&) { // a picker that cannot be read: no chart
+            return std::nullopt;
+        }
+    });
+    PlaceTwips(cursor, chart::PlotWindowSetup::DevLeft, chart::PlotWindowSetup::DevTop,
+               chart::PlotWindowSetup::DevWidth - 360, chart::PlotWindowSetup::DevHeight);
     lblDispDate = AddLabel(canvas, "Set Tanggal", Qt::AlignRight, 6120, 4920, 1215, black, white);
 
     cboDDmonth = AddPicker(canvas, 7440, 4920, 1335);
@@ -234,6 +249,18 @@ void frmOndulix::WireEvents() {
     connect(txtFriend, &QLineEdit::textChanged, this, Raise(&frmOndulix::txtFriend_Change));
     txtFriend->installEventFilter(this);
     connect(sldMoonPhase, &QSlider::valueChanged, this, Raise(&frmOndulix::sldMoonPhase_Change));
+    cursor->ReadoutChanged = [this](const QString& text) {
+        lblReadout->setText(
+            lblReadout->fontMetrics().elidedText(text, Qt::ElideRight, lblReadout->width()));
+        lblReadout->setToolTip(text);
+        lblReadout->setAccessibleDescription(text);
+    };
+    cursor->DayChosen = [this](QDate day) {
+        Guard([this, day] { // as Set would, for that day
+            SelectDisplayDate(cal::TrioOf(day));
+            cmdDraw_Click();
+        });
+    };
 }
 
 void frmOndulix::Guard(const std::function<void()>& handler) {
@@ -435,18 +462,19 @@ void frmOndulix::cmdDraw_Click() {
             unborn = true;
             return;
         }
-        {
+        { // the thumb at the display date's day of the chart
             const QSignalBlocker quiet(sldMoonPhase);
-            sldMoonPhase->setValue(span->slider);
+            sldMoonPhase->setValue(cal::DiffDays(span->start, chart.display));
         }
         sldMoonPhase_Change();
         chart::DrawChart(surface, tables, *span, chart.kinds);
     });
-    if (!unborn) return;
-
-    m_messages->MsgBox(this, chart::UnbornMessage, MessageBoxes::OkOnly, AppTitle);
-    if (m_unloaded) return;
-    canvas->Paint([](Surface& surface) { modPlotUtil::PlotClear(surface); });
+    if (unborn) {
+        m_messages->MsgBox(this, chart::UnbornMessage, MessageBoxes::OkOnly, AppTitle);
+        if (m_unloaded) return;
+        canvas->Paint([](Surface& surface) { modPlotUtil::PlotClear(surface); });
+    }
+    cursor->ChartRedrawn();
 }
 
 chart::ChartOptions frmOndulix::CurrentChart() const {
@@ -540,13 +568,17 @@ void frmOndulix::cboDDyear_Click() {
 void frmOndulix::cmdGoToToday_Click() {
     // The day may have changed since start-up.
     SetTodayFields(cal::ParseDateText(cal::TrioText(Friends.Entry(0).birth)));
-    AllowRedraw = false;
-    SelectListItem(*cboDDyear, TodayYear, false);
-    SelectListItem(*cboDDmonth, TodayMonth, false);
-    DatePickers::FillDayCombo(*cboDDday, cboDDmonth->Text(), cboDDyear->Text());
-    SelectListItem(*cboDDday, TodayDay, false);
-    AllowRedraw = true;
+    SelectDisplayDate({TodayDay, TodayMonth, TodayYear});
     cmdDraw_Click();
+}
+
+void frmOndulix::SelectDisplayDate(const cal::DateTrio& date) {
+    AllowRedraw = false;
+    SelectListItem(*cboDDyear, date.year, false);
+    SelectListItem(*cboDDmonth, date.month, false);
+    DatePickers::FillDayCombo(*cboDDday, cboDDmonth->Text(), cboDDyear->Text());
+    SelectListItem(*cboDDday, date.day, false);
+    AllowRedraw = true;
 }
 
 // ---- Friends list: selection and modes ----
@@ -666,9 +698,15 @@ bool frmOndulix::eventFilter(QObject* watched, QEvent* event) {
 // ---- Moon phase ----
 
 void frmOndulix::sldMoonPhase_Change() {
-    const QDate base = cal::ParseDateText(cal::TrioText(Trio(*cboDDday, *cboDDmonth, *cboDDyear)));
+    // Position p shows the chart's day p; with no chart, the display date's.
+    const chart::ChartOptions chart = CurrentChart();
+    const auto span = chart::ChooseChartSpan(chart.birth, chart.display, chart.centre);
     const moon::MoonView view =
-        moon::ComputeMoonView(base, sldMoonPhase->value(), CheckValue(chkCenter) == 1);
+        moon::ComputeMoonView(span ? span->start : chart.display, sldMoonPhase->value(), false);
     lblPhaseDate->setText(view.caption);
     picMoon->setPixmap(QPixmap::fromImage(imgMoon.Picture(view.picture, devicePixelRatioF())));
+    const auto read = chart::ReadDay(chart, sldMoonPhase->value());
+    picMoon->setToolTip(read ? chart::ReadoutText(*read) : view.caption);
+    picMoon->setAccessibleDescription(view.caption + QStringLiteral(", ") +
+                                      moon::PhaseName(moon::PhaseOfPicture(view.picture)));
 }

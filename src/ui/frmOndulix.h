@@ -18,7 +18,9 @@
 class ComboPicker;
 class ChartDialogs;
 class ChartExportMenu;
+class DayCursor;
 class FormCanvas;
+class KeyboardAccess;
 class MessageBoxes;
 class NameBox;
 class QAction;
@@ -97,6 +99,8 @@ public:
         return {mnuPhysical, mnuEmotional, mnuIntellectual, mnuIntuitive};
     }
     FormCanvas* canvas = nullptr;
+    DayCursor* cursor = nullptr;  // the day cursor over the chart, and the chart for screen readers
+    QLabel* lblReadout = nullptr; // the cursor's day, under the chart
     ChartExportMenu* Export = nullptr; // the "Berkas" menu
 
     // Handlers.
@@ -173,6 +177,8 @@ private:
     void SetCheckedByCode(QRadioButton* button);
     // Saves the options after a change.
     void OptionsChanged();
+    // The display-date pickers on a date, raising no redraw.
+    void SelectDisplayDate(const cal::DateTrio& date);
     // TodayDay, TodayMonth, TodayYear: today, or the own birth date when
     // that lies after today.
     void SetTodayFields(QDate ownBirth);
@@ -187,6 +193,7 @@ private:
     bool m_optionsLive = false; // Form_Load is over: option changes are the user's
     bool m_sessionEnding = false;
     SteadyButton* m_saveClicks = nullptr;
+    KeyboardAccess* m_keys = nullptr;
     bool m_activationPending = false;
     int m_drawRuns = 0;
 };

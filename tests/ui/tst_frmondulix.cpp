@@ -268,9 +268,9 @@ private slots:
         QTest::addColumn<int>("markerX"); // device x of the black day line, -1 for none
         QTest::addColumn<int>("slider");
         QTest::addColumn<QString>("label");
-        QTest::newRow("10 days old") << "26" << true << 1600 + 240 * 6 << 30 << "Mar 7, 2004";
+        QTest::newRow("10 days old") << "26" << true << 1600 + 240 * 6 << 10 << "Mar 7, 2004";
         QTest::newRow("1000 days old") << "" << true << 1600 + 720 * 6 << 30 << "Mar 7, 2004";
-        QTest::newRow("born that day") << "7" << true << -1 << 0 << "Feb 6, 2004";
+        QTest::newRow("born that day") << "7" << true << -1 << 0 << "Mar 7, 2004";
         QTest::newRow("not centred") << "" << false << -1 << 0 << "Mar 7, 2004";
     }
     void centringPlacesTheMarkerAndTheSlider() {

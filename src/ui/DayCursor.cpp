@@ -1,0 +1,176 @@
+#include "ui/DayCursor.h"
+
+#include "chart/ChartExport.h"
+#include "plot/Twips.h"
+#include "util/Calendar.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace {
+
+using chart::PlotWindowSetup;
+
+// Twips of the plot window per chart day and per chart unit of value.
+constexpr double TwipsPerDay = 24.0 * (PlotWindowSetup::DevWidth / PlotWindowSetup::X2);
+constexpr double TwipsPerUnit =
+    PlotWindowSetup::DevHeight / (PlotWindowSetup::Y2 - PlotWindowSetup::Y1);
+constexpr double UnitsPerPercent = 0.98; // the curves reach 98 units
+
+class DayCursorAccessible final : public QAccessibleWidget {
+public:
+    explicit DayCursorAccessible(DayCursor* cursor)
+        : QAccessibleWidget(cursor, QAccessible::Graphic, QStringLiteral("Grafik siklus")) {}
+    QString text(QAccessible::Text t) const override {
+        const auto* cursor = static_cast<const DayCursor*>(widget());
+        switch (t) {
+        case QAccessible::Value:
+            return cursor->Readout();
+        case QAccessible::Description:
+            return cursor->Summary();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+};
+
+QAccessibleInterface* Accessible(const QString&, QObject* object) {
+    if (auto* cursor = dynamic_cast<DayCursor*>(object)) return new DayCursorAccessible(cursor);
+    return nullptr;
+}
+
+} // namespace
+
+DayCursor::DayCursor(QWidget* parent, std::function<std::optional<chart::ChartOptions>()> chart)
+    : QWidget(parent), m_chart(std::move(chart)) {
+    static const bool installed = (QAccessible::installFactory(Accessible), true);
+    (void)installed;
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAccessibleName(QStringLiteral("Grafik siklus"));
+}
+
+double DayCursor::XOfDay(int day) const {
+    return day * TwipsPerDay / TwipsPerPixel;
+}
+
+int DayCursor::DayAt(double x) const {
+    return std::clamp(static_cast<int>(x * TwipsPerPixel / TwipsPerDay), 0,
+                      chart::ChartDayCount - 1);
+}
+
+void DayCursor::SetDay(std::optional<int> day) {
+    std::optional<chart::ChartOptions> options;
+    if (day) options = m_chart();
+    m_read = options ? chart::ReadDay(*options, *day) : std::nullopt;
+    m_day = m_read ? day : std::nullopt;
+    m_date = m_read ? m_read->date : QDate();
+    const QString readout = m_read ? chart::ReadoutText(*m_read) : QString();
+    update();
+    if (readout == m_readout) return;
+    m_readout = readout;
+    if (ReadoutChanged) ReadoutChanged(m_readout);
+    QAccessibleValueChangeEvent changed(this, m_readout);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void DayCursor::ChartRedrawn() {
+    if (!m_date.isValid()) return SetDay(std::nullopt);
+    const auto options = m_chart();
+    const auto span =
+        options ? chart::ChooseChartSpan(options->birth, options->display, options->centre)
+                : std::nullopt;
+    const int day = span ? cal::DiffDays(span->start, m_date) : -1;
+    SetDay(day >= 0 && day < chart::ChartDayCount ? std::optional(day) : std::nullopt);
+}
+
+QString DayCursor::Summary() const {
+    const auto options = m_chart();
+    if (!options || !chart::ChooseChartSpan(options->birth, options->display, options->centre))
+        return QStringLiteral("Tidak ada grafik");
+    QStringList cycles;
+    for (int k = chart::FirstKind; k <= chart::LastKind; ++k)
+        if (options->kinds[k]) cycles << chart::CycleCaption(k);
+    return chart::ChartTitle(*options) + QStringLiteral(". Siklus: ") +
+           (cycles.isEmpty() ? QStringLiteral("tidak ada") : cycles.join(QStringLiteral(", ")));
+}
+
+void DayCursor::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (hasFocus()) { // a focus mark that shows on the chart's white
+        p.setPen(QPen(QColor(0, 0, 160), 2, Qt::DashLine));
+        p.drawRect(QRectF(rect()).adjusted(2, 2, -2, -2));
+    }
+    if (!m_read) return;
+    const double x = XOfDay(*m_day);
+    p.setPen(QPen(QColor(40, 40, 40), 1));
+    p.drawLine(QPointF(x, 0), QPointF(x, height()));
+    p.setRenderHint(QPainter::Antialiasing);
+    const chart::CycleTables tables = chart::MakeCycleTables();
+    for (const chart::DayReadout::Item& item : m_read->items) {
+        const double units = 100 - UnitsPerPercent * item.percent; // from the top
+        const QPointF at(x, units * TwipsPerUnit / TwipsPerPixel);
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(ToQColor(tables.CycleColor[item.kind]));
+        p.drawEllipse(at, 3.5, 3.5);
+    }
+}
+
+void DayCursor::mouseMoveEvent(QMouseEvent* event) {
+    SetDay(DayAt(event->position().x()));
+    if (!m_readout.isEmpty())
+        QToolTip::showText(event->globalPosition().toPoint() + QPoint(12, 12), m_readout, this);
+}
+
+void DayCursor::leaveEvent(QEvent*) {
+    if (hasFocus()) return; // the keyboard is using it
+    QToolTip::hideText();
+    SetDay(std::nullopt);
+}
+
+void DayCursor::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (!m_day) { // start where the display date is
+        const auto options = m_chart();
+        const auto span =
+            options ? chart::ChooseChartSpan(options->birth, options->display, options->centre)
+                    : std::nullopt;
+        SetDay(span ? std::optional(cal::DiffDays(span->start, options->display)) : std::nullopt);
+    }
+    update();
+}
+
+void DayCursor::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    if (!underMouse()) SetDay(std::nullopt);
+    update();
+}
+
+void DayCursor::keyPressEvent(QKeyEvent* event) {
+    const int last = chart::ChartDayCount - 1;
+    const int day = m_day.value_or(0);
+    switch (event->key()) {
+    case Qt::Key_Left:
+        return SetDay(std::max(day - 1, 0));
+    case Qt::Key_Right:
+        return SetDay(std::min(day + 1, last));
+    case Qt::Key_Home:
+        return SetDay(0);
+    case Qt::Key_End:
+        return SetDay(last);
+    case Qt::Key_PageUp:
+        return SetDay(std::max(day - 7, 0));
+    case Qt::Key_PageDown:
+        return SetDay(std::min(day + 7, last));
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (m_read && DayChosen) DayChosen(m_read->date);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "chart/ChartReadout.h"
+
+#include <QDate>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+// The day cursor: a thin line at a day of the chart and a dot on each ticked
+// curve, with that day's readout. It is a widget of its own over the plot
+// window, so the chart's image (and every export of it) never holds it.
+//
+// The pointer moves it and leaving the chart hides it. With the focus (Tab or
+// a click), Left and Right move it a day, Home and End to the first and last
+// day, Page Up and Page Down a week; Enter makes its day the display date.
+//
+// It is also the chart for screen readers: an image named and described by
+// the chart it shows, whose value is the cursor's readout.
+class DayCursor final : public QWidget {
+public:
+    // `chart`: what the window draws now; nothing when no chart is drawn.
+    DayCursor(QWidget* parent, std::function<std::optional<chart::ChartOptions>()> chart);
+
+    // The chart day shown, nothing when hidden.
+    std::optional<int> Day() const { return m_day; }
+    void SetDay(std::optional<int> day);
+    // The shown day's readout; empty when hidden.
+    QString Readout() const { return m_readout; }
+    // What the chart shows, for screen readers: person, 60-day range, cycles.
+    QString Summary() const;
+
+    // The chart was drawn again: the cursor keeps its date, or hides when the
+    // date is no longer on the chart.
+    void ChartRedrawn();
+
+    std::function<void(const QString&)> ReadoutChanged;
+    std::function<void(QDate)> DayChosen; // Enter
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    // Chart day under widget x.
+    int DayAt(double x) const;
+    double XOfDay(int day) const;
+
+    std::function<std::optional<chart::ChartOptions>()> m_chart;
+    std::optional<int> m_day;
+    std::optional<chart::DayReadout> m_read;
+    QDate m_date; // the day shown, kept across redraws
+    QString m_readout;
+};

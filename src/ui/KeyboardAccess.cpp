@@ -1,0 +1,144 @@
+#include "ui/KeyboardAccess.h"
+
+#include "ui/Controls.h"
+#include "ui/DayCursor.h"
+#include "ui/frmOndulix.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QSlider>
+#include <QTimer>
+
+KeyboardAccess::KeyboardAccess(frmOndulix& window,
+                               std::function<void(const std::function<void()>&)> guard)
+    : QObject(&window), w(window), m_guard(std::move(guard)) {
+    NameControls();
+    OrderTabs();
+    GiveMnemonics();
+    for (QPushButton* b : {w.cmdsave, w.cmdGoToToday, w.cmdDraw, w.cmdExit})
+        b->installEventFilter(this);
+    w.txtFriend->installEventFilter(this);
+    // Enter in the name box is the save button, once the name is as leaving
+    // the box would leave it; a name that changed the button's meaning on the
+    // way saves nothing, as a click would not.
+    connect(w.txtFriend, &QLineEdit::returnPressed, this, [this] {
+        m_guard([this] {
+            const QString caption = w.cmdsave->text();
+            w.txtFriend_LostFocus();
+            if (w.cmdsave->text() == caption) w.cmdsave->click();
+        });
+    });
+    Covered();
+}
+
+void KeyboardAccess::NameControls() {
+    const std::pair<QWidget*, const char*> names[] = {
+        {w.optBirthday, "Lihat teman"},       {w.cboBDmonth, "Tanggal lahir: bulan"},
+        {w.cboBDday, "Tanggal lahir: hari"},  {w.cboBDyear, "Tanggal lahir: tahun"},
+        {w.cboFriend, "Daftar teman"},        {w.txtFriend, "Nama teman"},
+        {w.cboDDmonth, "Set tanggal: bulan"}, {w.cboDDday, "Set tanggal: hari"},
+        {w.cboDDyear, "Set tanggal: tahun"},  {w.sldMoonPhase, "Hari gambar bulan"},
+        {w.picMoon, "Gambar bulan"},          {w.lblReadout, "Nilai hari"},
+    };
+    for (const auto& [widget, name] : names)
+        widget->setAccessibleName(QString::fromUtf8(name));
+    // Controls with a caption are named by it.
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
+             w.chkCenter, w.optBirthdate, w.cmdGoToToday, w.cmdDraw, w.cmdExit})
+        b->setAccessibleName(b->text());
+    for (int k = 1; k <= 7; ++k)
+        w.chkOndulixChart[k]->setAccessibleName(w.chkOndulixChart[k]->text());
+    w.cmdsave->setAccessibleName(QStringLiteral("Simpan atau hapus teman"));
+    w.lblEnterFriend->setBuddy(w.txtFriend);
+    w.lblDispDate->setBuddy(w.cboDDmonth);
+}
+
+void KeyboardAccess::OrderTabs() {
+    // Birth date, friends, name box, display date, Set, Today, the cycle
+    // boxes top to bottom, centring, chart, slider, Tutup.
+    const QWidget* const chain[] = {
+        w.optBirthdate,       w.cboBDmonth,
+        w.cboBDday,           w.cboBDyear,
+        w.optBirthday,        w.cboFriend,
+        w.txtFriend,          w.cmdsave,
+        w.cboDDmonth,         w.cboDDday,
+        w.cboDDyear,          w.cmdDraw,
+        w.cmdGoToToday,       w.chkOndulixChart[2],
+        w.chkOndulixChart[1], w.chkOndulixChart[3],
+        w.chkOndulixChart[4], w.chkOndulixChart[5],
+        w.chkOndulixChart[6], w.chkOndulixChart[7],
+        w.chkCenter,          w.cursor,
+        w.sldMoonPhase,       w.cmdExit,
+    };
+    for (std::size_t i = 0; i + 1 < std::size(chain); ++i)
+        QWidget::setTabOrder(const_cast<QWidget*>(chain[i]), const_cast<QWidget*>(chain[i + 1]));
+    // The two option buttons are one group: Tab reaches the selected one,
+    // the arrow keys move between them, as in any group of option buttons.
+    for (QRadioButton* option : {w.optBirthdate, w.optBirthday}) {
+        auto stop = [option](bool on) {
+            option->setFocusPolicy(on ? Qt::StrongFocus
+                                      : Qt::FocusPolicy(Qt::StrongFocus & ~Qt::TabFocus));
+        };
+        stop(option->isChecked());
+        connect(option, &QRadioButton::toggled, this, stop);
+    }
+}
+
+void KeyboardAccess::GiveMnemonics() {
+    // Alt+letter without touching the captions: the letter is the caption's
+    // first free one. The menus keep theirs: Alt+B opens "Berkas".
+    const std::pair<QAbstractButton*, Qt::Key> keys[] = {
+        {w.chkOndulixChart[1], Qt::Key_F},
+        {w.chkOndulixChart[2], Qt::Key_E},
+        {w.chkOndulixChart[3], Qt::Key_I},
+        {w.chkOndulixChart[4], Qt::Key_U},
+        {w.chkOndulixChart[5], Qt::Key_P},
+        {w.chkOndulixChart[6], Qt::Key_W},
+        {w.chkOndulixChart[7], Qt::Key_M},
+        {w.chkCenter, Qt::Key_J},
+        {w.optBirthdate, Qt::Key_L},
+        {w.optBirthday, Qt::Key_V},
+        {w.cmdsave, Qt::Key_A},
+        {w.cmdGoToToday, Qt::Key_H},
+        {w.cmdDraw, Qt::Key_S},
+        {w.cmdExit, Qt::Key_T},
+    };
+    for (const auto& [button, key] : keys)
+        button->setShortcut(QKeySequence(Qt::ALT | key));
+    // The save button's caption changes, and a new caption resets a button's
+    // own shortcut; its Alt+A lives beside it.
+    auto* save = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_A), &w);
+    connect(save, &QShortcut::activated, this, [this] {
+        if (w.cmdsave->isVisible() && w.cmdsave->isEnabled()) w.cmdsave->animateClick();
+    });
+}
+
+void KeyboardAccess::Covered() {
+    // In entry mode the name box lies over the friends picker.
+    const bool covered = w.txtFriend->isVisibleTo(&w);
+    w.cboFriend->setFocusPolicy(covered ? Qt::NoFocus : Qt::StrongFocus);
+    if (covered && w.cboFriend->hasFocus()) {
+        w.cboFriend->clearFocus();
+        // The box takes it once it is on screen.
+        QTimer::singleShot(0, w.txtFriend, [box = w.txtFriend] { box->setFocus(); });
+    }
+}
+
+bool KeyboardAccess::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == w.txtFriend &&
+        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        Covered();
+    if (event->type() == QEvent::KeyPress) {
+        auto* button = qobject_cast<QPushButton*>(watched);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            button->click(); // as Space does
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,313 @@
+#include "WindowFixture.h"
+#include "chart/ChartReadout.h"
+#include "ui/DayCursor.h"
+#include "ui/FormCanvas.h"
+#include "ui/OndulixStyle.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QSlider>
+#include <QStyleOptionFocusRect>
+#include <QWheelEvent>
+#include <set>
+
+namespace {
+
+double Luminance(QColor c) {
+    auto channel = [](double v) {
+        v /= 255;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+}
+
+double Contrast(QColor a, QColor b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+} // namespace
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+
+    WindowFixture f;
+
+    void OpenActive() {
+        f.Open();
+        f.w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.w.get()));
+    }
+
+    QString ReadoutOf(int day) const {
+        return chart::ReadoutText(*chart::ReadDay(f.w->CurrentChart(), day));
+    }
+
+private slots:
+    void init() { f.Reset(); }
+    void cleanup() { f.w.reset(); }
+
+    // The cursor is drawn over the chart, never into it.
+    void theCursorLeavesTheChartAlone() {
+        f.Open();
+        const QImage before = f.w->canvas->Image();
+        const QImage shownBefore = f.w->canvas->grab().toImage();
+        f.w->cursor->SetDay(10);
+        QCOMPARE(f.w->cursor->Day(), 10);
+        QCOMPARE(f.w->canvas->Image(), before);
+        QVERIFY(f.w->canvas->grab().toImage() != shownBefore); // but it is seen
+        QCOMPARE(f.w->cursor->Readout(), ReadoutOf(10));
+        QCOMPARE(f.w->lblReadout->toolTip(), ReadoutOf(10));
+        f.w->cursor->SetDay(std::nullopt);
+        QCOMPARE(f.w->canvas->grab().toImage(), shownBefore);
+        QVERIFY(f.w->lblReadout->text().isEmpty());
+    }
+
+    void keysMoveTheCursorAndEnterRedrawsOnce() {
+        OpenActive();
+        f.w->cursor->setFocus();
+        QCOMPARE(f.w->cursor->Day(), 0); // the display date's day
+        const std::pair<Qt::Key, int> moves[] = {
+            {Qt::Key_Right, 1},   {Qt::Key_Right, 2},  {Qt::Key_Left, 1},     {Qt::Key_End, 59},
+            {Qt::Key_PageUp, 52}, {Qt::Key_Right, 53}, {Qt::Key_End, 59},     {Qt::Key_Right, 59},
+            {Qt::Key_Home, 0},    {Qt::Key_Left, 0},   {Qt::Key_PageDown, 7},
+        };
+        for (const auto& [key, day] : moves) {
+            QTest::keyClick(f.w->cursor, key);
+            QCOMPARE(f.w->cursor->Day(), day);
+        }
+        const int runs = f.w->DrawRuns();
+        QTest::keyClick(f.w->cursor, Qt::Key_Return);
+        QCOMPARE(f.w->DrawRuns(), runs + 1);
+        QCOMPARE(Trio(f.w->cboDDday, f.w->cboDDmonth, f.w->cboDDyear), "14 March 2004");
+        // The same date stays under the cursor: now the chart's first day.
+        QCOMPARE(f.w->cursor->Day(), 0);
+        QCOMPARE(f.w->cursor->Readout(), ReadoutOf(0));
+    }
+
+    void theMouseMovesAndHidesIt() {
+        f.Open();
+        // 9.6 pixels a day: x 197 is in day 20.
+        QMouseEvent move(QEvent::MouseMove, QPointF(197, 100),
+                         f.w->cursor->mapToGlobal(QPointF(197, 100)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(f.w->cursor, &move);
+        QCOMPARE(f.w->cursor->Day(), 20);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(f.w->cursor, &leave);
+        QCOMPARE(f.w->cursor->Day(), std::nullopt);
+    }
+
+    // No chart, no values; and a redraw keeps the day or hides the cursor.
+    void noValuesWithoutAChart() {
+        f.Open();
+        f.w->cursor->SetDay(40);
+        f.w->optBirthdate->click();
+        Pick(f.w->cboBDyear, "2004");
+        Pick(f.w->cboBDmonth, "March");
+        Pick(f.w->cboBDday, "8"); // born after the display date: an empty chart
+        QCOMPARE(f.w->cursor->Day(), std::nullopt);
+        f.w->cursor->SetDay(5);
+        QCOMPARE(f.w->cursor->Day(), std::nullopt);
+        QVERIFY(f.w->cursor->Readout().isEmpty());
+        Pick(f.w->cboBDyear, "1990");
+        f.w->cursor->SetDay(40);
+        f.w->chkCenter->click(); // the chart moves 30 days back: day 40 is now day 70
+        QCOMPARE(f.w->cursor->Day(), std::nullopt);
+        f.w->cursor->SetDay(45);
+        f.w->chkCenter->click(); // and forward again: day 45 is day 15
+        QCOMPARE(f.w->cursor->Day(), 15);
+    }
+
+    // The moon slider shows the chart's day p at position p.
+    void theSliderFollowsTheChart() {
+        f.Open();
+        f.w->optBirthdate->click();
+        Pick(f.w->cboBDyear, "2004");
+        Pick(f.w->cboBDmonth, "February");
+        Pick(f.w->cboBDday, "26"); // ten days old
+        f.w->chkCenter->click();
+        QCOMPARE(f.w->sldMoonPhase->value(), 10);
+        QCOMPARE(f.w->lblPhaseDate->text(), "Mar 7, 2004");
+        f.w->sldMoonPhase->setValue(0);
+        QCOMPARE(f.w->lblPhaseDate->text(), "Feb 26, 2004"); // the birth date, not before it
+        QCOMPARE(f.w->picMoon->toolTip(), ReadoutOf(0));
+    }
+
+    void namesAndRoles() {
+        f.Open();
+        QList<QWidget*> controls{f.w->chkCenter, f.w->picMoon,   f.w->sldMoonPhase, f.w->cboDDmonth,
+                                 f.w->cboDDday,  f.w->cboDDyear, f.w->optBirthdate, f.w->cboBDmonth,
+                                 f.w->cboBDday,  f.w->cboBDyear, f.w->optBirthday,  f.w->cboFriend,
+                                 f.w->txtFriend, f.w->cmdsave,   f.w->cmdGoToToday, f.w->cmdDraw,
+                                 f.w->cmdExit,   f.w->cursor,    f.w->lblReadout};
+        for (int k = 1; k <= 7; ++k)
+            controls << f.w->chkOndulixChart[k];
+        QSet<QString> names;
+        for (QWidget* c : controls) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
+            QVERIFY(a);
+            const QString name = a->text(QAccessible::Name);
+            QVERIFY2(!name.isEmpty(), c->metaObject()->className());
+            names << name;
+        }
+        QCOMPARE(names.size(), controls.size()); // each its own
+        QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(f.w->cursor);
+        QCOMPARE(chart->role(), QAccessible::Graphic);
+        QVERIFY(chart->text(QAccessible::Description).contains("60 days from 7 March 2004"));
+        QVERIFY(chart->text(QAccessible::Description).contains("Fisik, Emosi, Intelektual"));
+        f.w->cursor->SetDay(3);
+        QCOMPARE(chart->text(QAccessible::Value), ReadoutOf(3));
+        QVERIFY(QAccessible::queryAccessibleInterface(f.w->picMoon)
+                    ->text(QAccessible::Description)
+                    .startsWith("Mar 7, 2004, "));
+    }
+
+    void tabOrderFollowsTheReadingOrder() {
+        f.Open();
+        // In view mode the selected option button is the group's one Tab stop.
+        QCOMPARE(f.w->optBirthdate->focusPolicy() & Qt::TabFocus, 0);
+        const QList<QWidget*> chain{f.w->cboBDmonth,
+                                    f.w->cboBDday,
+                                    f.w->cboBDyear,
+                                    f.w->optBirthday,
+                                    f.w->cboFriend,
+                                    f.w->txtFriend,
+                                    f.w->cmdsave,
+                                    f.w->cboDDmonth,
+                                    f.w->cboDDday,
+                                    f.w->cboDDyear,
+                                    f.w->cmdDraw,
+                                    f.w->cmdGoToToday,
+                                    f.w->chkOndulixChart[2],
+                                    f.w->chkOndulixChart[1],
+                                    f.w->chkOndulixChart[3],
+                                    f.w->chkOndulixChart[4],
+                                    f.w->chkOndulixChart[5],
+                                    f.w->chkOndulixChart[6],
+                                    f.w->chkOndulixChart[7],
+                                    f.w->chkCenter,
+                                    f.w->cursor,
+                                    f.w->sldMoonPhase,
+                                    f.w->cmdExit};
+        // What Tab reaches next: the next widget in the chain that takes Tab.
+        auto next = [](QWidget* w) {
+            do
+                w = w->nextInFocusChain();
+            while (!(w->focusPolicy() & Qt::TabFocus));
+            return w;
+        };
+        for (int i = 0; i + 1 < chain.size(); ++i)
+            QVERIFY2(next(chain[i]) == chain[i + 1], qPrintable(chain[i + 1]->accessibleName()));
+        f.w->optBirthdate->click(); // entry mode: the other option button is the stop
+        QVERIFY(f.w->optBirthdate->focusPolicy() & Qt::TabFocus);
+        QCOMPARE(f.w->optBirthday->focusPolicy() & Qt::TabFocus, 0);
+        QCOMPARE(next(f.w->optBirthdate), f.w->cboBDmonth);
+    }
+
+    void mnemonicsDoNotClash() {
+        OpenActive();
+        std::set<QString> keys;
+        QList<QAbstractButton*> buttons{f.w->chkCenter,    f.w->optBirthdate, f.w->optBirthday,
+                                        f.w->cmdGoToToday, f.w->cmdDraw,      f.w->cmdExit};
+        for (int k = 1; k <= 7; ++k)
+            buttons << f.w->chkOndulixChart[k];
+        for (QAbstractButton* b : buttons) {
+            const QString key = b->shortcut().toString();
+            QVERIFY2(key.startsWith("Alt+"), qPrintable(b->text()));
+            QVERIFY2(keys.insert(key).second, qPrintable(key));
+        }
+        for (const QShortcut* s : f.w->findChildren<QShortcut*>()) // the save button's
+            QVERIFY2(keys.insert(s->key().toString()).second, qPrintable(s->key().toString()));
+        QVERIFY(keys.count("Alt+A"));
+        QVERIFY(!keys.count("Alt+B")); // the Berkas menu's
+        const int runs = f.w->DrawRuns();
+        QTest::keyClick(f.w.get(), Qt::Key_S, Qt::AltModifier); // Set
+        QTRY_COMPARE(f.w->DrawRuns(), runs + 1);
+        QTest::keyClick(f.w.get(), Qt::Key_U, Qt::AltModifier); // Intuisi
+        QTRY_VERIFY(f.w->chkOndulixChart[4]->isChecked());
+    }
+
+    void enterPressesButtonsAndSavesTheName() {
+        OpenActive();
+        f.w->cmdDraw->setFocus();
+        const int runs = f.w->DrawRuns();
+        QTest::keyClick(f.w->cmdDraw, Qt::Key_Return);
+        QCOMPARE(f.w->DrawRuns(), runs + 1);
+        f.w->optBirthdate->click();
+        f.w->txtFriend->setFocus();
+        QTest::keyClicks(f.w->txtFriend, "budi");
+        QTest::keyClick(f.w->txtFriend, Qt::Key_Enter);
+        QCOMPARE(f.w->Friends.FriendCount, 1);
+        QCOMPARE(f.w->Friends.FriendName[1], "Budi"); // as leaving the box writes it
+        f.w->optBirthdate->click();
+        f.w->txtFriend->setFocus();
+        QTest::keyClicks(f.w->txtFriend, "   ");
+        QTest::keyClick(f.w->txtFriend, Qt::Key_Return); // "Data" became "Save ": nothing
+        QCOMPARE(f.w->Friends.FriendYear[0], "1960");
+        QCOMPARE(f.w->cmdsave->text(), "Save ");
+    }
+
+    // In entry mode the name box covers the friends picker: it takes no focus.
+    void aCoveredPickerTakesNoKeys() {
+        OpenActive();
+        f.w->cboFriend->setFocus();
+        QVERIFY(f.w->cboFriend->hasFocus());
+        f.w->optBirthdate->click();
+        QCOMPARE(f.w->cboFriend->focusPolicy(), Qt::NoFocus);
+        QVERIFY(!f.w->cboFriend->hasFocus());
+        QTRY_VERIFY(f.w->txtFriend->hasFocus());
+        f.w->optBirthday->click();
+        QCOMPARE(f.w->cboFriend->focusPolicy(), Qt::StrongFocus);
+    }
+
+    void theWheelTurnsOnlyAFocusedPicker() {
+        OpenActive();
+        f.w->cmdDraw->setFocus();
+        const int runs = f.w->DrawRuns();
+        const QPoint centre = f.w->cboDDday->rect().center();
+        auto wheel = [&] {
+            QWheelEvent e(centre, f.w->cboDDday->mapToGlobal(centre), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(f.w->cboDDday, &e);
+        };
+        wheel();
+        QCOMPARE(f.w->cboDDday->Text(), "7");
+        QCOMPARE(f.w->DrawRuns(), runs);
+        f.w->cboDDday->setFocus();
+        wheel();
+        QCOMPARE(f.w->cboDDday->Text(), "8");
+    }
+
+    // The focus mark shows on the black form and on the light boxes.
+    void focusMarksContrast() {
+        OndulixStyle style;
+        f.Open();
+        for (QWidget* box :
+             {static_cast<QWidget*>(f.w->chkCenter), static_cast<QWidget*>(f.w->chkOndulixChart[1]),
+              static_cast<QWidget*>(f.w->optBirthday),
+              static_cast<QWidget*>(f.w->chkOndulixChart[5])}) {
+            const QColor back = box->palette().color(box->backgroundRole());
+            QImage image(20, 20, QImage::Format_RGB32);
+            image.fill(back);
+            QPainter painter(&image);
+            QStyleOptionFocusRect option;
+            option.initFrom(box);
+            option.rect = QRect(2, 2, 16, 16);
+            style.drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, box);
+            painter.end();
+            QVERIFY2(Contrast(image.pixelColor(2, 10), back) >= 3,
+                     qPrintable(box->accessibleName()));
+        }
+    }
+};
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
