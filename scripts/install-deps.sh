@@ -9,6 +9,7 @@ packages=(
     fonts-liberation fonts-dejavu-core
     xvfb xauth xdotool imagemagick python3
     dpkg-dev lintian desktop-file-utils appstream
+    dbus-daemon at-spi2-core python3-pyatspi
 )
 
 missing=()

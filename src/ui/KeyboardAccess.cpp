@@ -46,6 +46,11 @@ void KeyboardAccess::NameControls() {
     };
     for (const auto& [widget, name] : names)
         widget->setAccessibleName(QString::fromUtf8(name));
+    // On Linux a picker's accessible name is its current entry; what it is
+    // for goes in its description too.
+    for (ComboPicker* picker : {w.cboBDmonth, w.cboBDday, w.cboBDyear, w.cboFriend, w.cboDDmonth,
+                                w.cboDDday, w.cboDDyear})
+        picker->setAccessibleDescription(picker->accessibleName());
     // Controls with a caption are named by it.
     for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
              w.chkCenter, w.optBirthdate, w.cmdGoToToday, w.cmdDraw, w.cmdExit})
