@@ -35,8 +35,8 @@ QString ReadoutText(const DayReadout& day) {
     QStringList parts;
     parts << QString::fromLatin1(Weekdays[cal::Weekday(day.date) - 1]) + u' ' +
                  day.date.toString(QStringLiteral("dd-MM-yyyy"));
-    parts << QStringLiteral("hari ke-") +
-                 QLocale(QLocale::Indonesian, QLocale::Indonesia).toString(day.dayNumber);
+    static const QLocale indonesian(QLocale::Indonesian, QLocale::Indonesia);
+    parts << QStringLiteral("hari ke-") + indonesian.toString(day.dayNumber);
     for (const DayReadout::Item& item : day.items) {
         QString value = PercentText(item.percent);
         if (value != QLatin1String("0.0") && !value.startsWith(u'-')) value.prepend(u'+');

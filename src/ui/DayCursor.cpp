@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <cmath>
 
 namespace {
 
@@ -54,6 +55,12 @@ DayCursor::DayCursor(QWidget* parent, std::function<std::optional<chart::ChartOp
     setAccessibleName(QStringLiteral("Grafik siklus"));
 }
 
+QRect DayCursor::Strip(std::optional<double> x) const {
+    if (!x) return QRect();
+    constexpr int HalfWidth = 6; // the dots' radius and pen, and a pixel to spare
+    return QRect(static_cast<int>(std::floor(*x)) - HalfWidth, 0, 2 * HalfWidth + 1, height());
+}
+
 double DayCursor::XOfDay(int day) const {
     return day * TwipsPerDay / TwipsPerPixel;
 }
@@ -70,7 +77,10 @@ void DayCursor::SetDay(std::optional<int> day) {
     m_day = m_read ? day : std::nullopt;
     m_date = m_read ? m_read->date : QDate();
     const QString readout = m_read ? chart::ReadoutText(*m_read) : QString();
-    update();
+    // Only the strips the cursor leaves and takes are painted again.
+    update(Strip(m_shownAt));
+    m_shownAt = m_day ? std::optional(XOfDay(*m_day)) : std::nullopt;
+    update(Strip(m_shownAt));
     if (readout == m_readout) return;
     m_readout = readout;
     if (ReadoutChanged) ReadoutChanged(m_readout);
@@ -134,6 +144,7 @@ void DayCursor::leaveEvent(QEvent*) {
 
 void DayCursor::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
+    update();     // the focus mark
     if (!m_day) { // start where the display date is
         const auto options = m_chart();
         const auto span =

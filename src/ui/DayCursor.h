@@ -49,10 +49,13 @@ private:
     // Chart day under widget x.
     int DayAt(double x) const;
     double XOfDay(int day) const;
+    // What the cursor covers at x: its line and dots.
+    QRect Strip(std::optional<double> x) const;
 
     std::function<std::optional<chart::ChartOptions>()> m_chart;
     std::optional<int> m_day;
     std::optional<chart::DayReadout> m_read;
     QDate m_date; // the day shown, kept across redraws
     QString m_readout;
+    std::optional<double> m_shownAt; // x of the line painted last
 };
