@@ -76,7 +76,12 @@ frmOndulix::frmOndulix(const Environment& environment)
     Guard([this] { Form_Load(); });
 }
 
-frmOndulix::~frmOndulix() = default;
+frmOndulix::~frmOndulix() {
+    // The controls go after this object; nothing may call back into it then.
+    delete m_keys;
+    cursor->ReadoutChanged = nullptr;
+    cursor->DayChosen = nullptr;
+}
 
 void frmOndulix::CreateControls() {
     // Drawing only ever reaches the chart and its margin, so only that much
