@@ -1,6 +1,7 @@
 // One whole chart with all seven curves, through the program's own drawing
 // path, against a floor that paints the same primitives straight with
 // QPainter: batched dash segments, one polyline per curve, a cosmetic pen.
+#include "AllCurves.h"
 #include "chart/ChartExport.h"
 #include "plot/PainterSurface.h"
 #include "plot/RecordingSurface.h"
@@ -15,16 +16,6 @@
 #include <cmath>
 
 namespace {
-
-chart::ChartOptions AllCurves() {
-    chart::ChartOptions o;
-    o.birth = QDate(1960, 1, 1);
-    o.display = QDate(2000, 1, 1);
-    o.centre = true;
-    for (int k = 1; k <= 7; ++k)
-        o.kinds[k] = true;
-    return o;
-}
 
 QImage BlankImage(double dpr) {
     return QImage(qRound(chart::ChartArea.width() * dpr / TwipsPerPixel),

@@ -1,5 +1,6 @@
 // Saving the chart in each format against painting it once: each save,
 // file written and all, should stay within three paints.
+#include "AllCurves.h"
 #include "chart/ChartExport.h"
 
 #include <QDir>
@@ -8,16 +9,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-chart::ChartOptions AllCurves() {
-    chart::ChartOptions o;
-    o.birth = QDate(1960, 1, 1);
-    o.display = QDate(2000, 1, 1);
-    o.centre = true;
-    for (int k = 1; k <= 7; ++k)
-        o.kinds[k] = true;
-    return o;
-}
 
 void BM_PaintOnce(benchmark::State& state) {
     const chart::ChartOptions options = AllCurves();
