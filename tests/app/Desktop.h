@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QImage>
 #include <QProcess>
 #include <QRect>
@@ -19,15 +20,27 @@ struct Desktop {
     QString Ini() const { return home.filePath("config/Ondulix.ini"); }
 
     // -displayfd picks a free display and reports it once it accepts clients.
+    // Two servers starting at once can reach for the same number; the one
+    // that loses exits, and is started again.
     void StartX() {
         for (const char* tool : {"Xvfb", "xdotool", "import"})
             QVERIFY2(!QStandardPaths::findExecutable(tool).isEmpty(), tool);
         QVERIFY(home.isValid());
-        xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-        QVERIFY(xvfb.waitForStarted(TimeoutMs));
-        QTRY_VERIFY_WITH_TIMEOUT(xvfb.canReadLine(), TimeoutMs);
-        display = ':' + QString::fromLatin1(xvfb.readLine().trimmed());
-        QVERIFY(display.size() > 1);
+        for (int attempt = 0; attempt < 3 && display.isEmpty(); ++attempt) {
+            xvfb.start("Xvfb",
+                       {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+            QVERIFY(xvfb.waitForStarted(TimeoutMs));
+            QDeadlineTimer deadline(TimeoutMs);
+            while (!xvfb.canReadLine() && xvfb.state() == QProcess::Running &&
+                   !deadline.hasExpired())
+                xvfb.waitForReadyRead(100);
+            const QByteArray number = xvfb.canReadLine() ? xvfb.readLine().trimmed() : QByteArray();
+            if (!number.isEmpty())
+                display = ':' + QString::fromLatin1(number);
+            else
+                xvfb.kill(), xvfb.waitForFinished(TimeoutMs);
+        }
+        QVERIFY2(!display.isEmpty(), "Xvfb did not start");
     }
 
     void StopX() {
@@ -55,7 +68,11 @@ struct Desktop {
         env.insert("DISPLAY", display);
         p.setProcessEnvironment(env);
         p.start(program, args);
-        if (!p.waitForFinished(TimeoutMs) || p.exitCode() != 0) return {};
+        if (!p.waitForFinished(TimeoutMs) || p.exitCode() != 0) {
+            qWarning("%s failed (%d): %s", qPrintable(program), p.exitCode(),
+                     p.readAllStandardError().constData());
+            return {};
+        }
         return p.readAllStandardOutput();
     }
 

@@ -1,0 +1,147 @@
+// The window's designed layout: every control at its twip place, in its
+// face and colours, and the menus, as a form designer would keep them.
+#include "chart/ChartGeometry.h"
+#include "moon/MoonPhase.h"
+#include "ui/ChartExportMenu.h"
+#include "ui/Controls.h"
+#include "ui/DayCursor.h"
+#include "ui/FormCanvas.h"
+#include "ui/FormLayout.h"
+#include "ui/frmOndulix.h"
+#include "util/Calendar.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+using namespace FormLayout;
+
+void frmOndulix::CreateControls() {
+    // Drawing only ever reaches the chart and its margin, so only that much
+    // of the client area needs a backing image.
+    canvas = new FormCanvas(this, QRectF(chart::ClientArea), QRectF(chart::ChartArea),
+                            chart::WindowBackColor);
+    canvas->setFixedSize(Px(chart::ClientArea.width()), Px(chart::ClientArea.height()));
+    setCentralWidget(canvas);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+
+    const QColor black(0, 0, 0), white(255, 255, 255), yellow(255, 255, 0);
+    const QFont sans = Face("MS Sans Serif", 8.25);
+    const QFont cycleFont = Face("MS Sans Serif", 8.25, true);
+    const QFont fixed = Face("Courier New", 8.25);
+
+    struct CycleBox {
+        int left, top;
+        QColor back, text;
+    };
+    const CycleBox cycleBoxes[8] = {
+        {},
+        {240, 720, black, yellow},
+        {240, 360, black, yellow},
+        {240, 1080, black, yellow},
+        {240, 1440, black, yellow},
+        {120, 5520, QColor(), QColor(128, 128, 0)},
+        {120, 5880, QColor(), QColor(0, 128, 128)},
+        {120, 6240, QColor(), QColor(64, 64, 0)},
+    };
+    for (int k = chart::FirstKind; k <= chart::LastKind; ++k) {
+        auto* box = new QCheckBox(chart::CycleCaption(k), canvas);
+        box->setFont(cycleFont);
+        QColor back = cycleBoxes[k].back;
+        if (!back.isValid()) back = palette().color(QPalette::Button);
+        Colour(box, back, cycleBoxes[k].text);
+        PlaceTwips(box, cycleBoxes[k].left, cycleBoxes[k].top, 1335, 255);
+        chkOndulixChart[k] = box;
+    }
+
+    chkCenter = new QCheckBox(QStringLiteral("Perjelas posisinya"), canvas);
+    chkCenter->setFont(sans);
+    Colour(chkCenter, black, white);
+    PlaceTwips(chkCenter, 8040, 120, 2535, 195);
+
+    picMoon = new QLabel(canvas);
+    picMoon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Colour(picMoon, black, white);
+    PlaceTwips(picMoon, 240, 3000, 1215, 1215);
+
+    sldMoonPhase = new QSlider(Qt::Horizontal, canvas);
+    sldMoonPhase->setRange(0, moon::SliderMax);
+    sldMoonPhase->setPageStep(5);
+    sldMoonPhase->setAutoFillBackground(true);
+    PlaceTwips(sldMoonPhase, 1440, 4320, 9000, 255);
+
+    lblPhaseDate = AddLabel(canvas, "", Qt::AlignHCenter, 240, 4320, 975);
+    lblReadout = AddLabel(canvas, "", Qt::AlignLeft, 1440, 4605, 9000, black, white);
+
+    cursor = new DayCursor(canvas, [this]() -> std::optional<chart::ChartOptions> {
+        try {
+            return CurrentChart();
+        } catch (const std::exception&) { // a picker that cannot be read: no chart
+            return std::nullopt;
+        }
+    });
+    PlaceTwips(cursor, chart::PlotWindowSetup::DevLeft, chart::PlotWindowSetup::DevTop,
+               chart::PlotWindowSetup::DevWidth - 360, chart::PlotWindowSetup::DevHeight);
+    lblDispDate = AddLabel(canvas, "Set Tanggal", Qt::AlignRight, 6120, 4920, 1215, black, white);
+
+    cboDDmonth = AddPicker(canvas, 7440, 4920, 1335);
+    cboDDday = AddPicker(canvas, 8760, 4920, 615);
+    cboDDyear = AddPicker(canvas, 9360, 4920, 855);
+
+    optBirthdate = new QRadioButton(QStringLiteral("Tanggal Lahir"), canvas);
+    optBirthdate->setFont(sans);
+    optBirthdate->setToolTip(QStringLiteral("Set tanggal lahirnya"));
+    Colour(optBirthdate, black, white);
+    PlaceTwips(optBirthdate, 1080, 4920, 1695, 255);
+
+    cboBDmonth = AddPicker(canvas, 2880, 4920, 1335);
+    cboBDday = AddPicker(canvas, 4200, 4920, 615);
+    cboBDyear = AddPicker(canvas, 4800, 4920, 855);
+    for (int m = 1; m <= 12; ++m) {
+        cboBDmonth->AddItem(cal::MonthName(m));
+        cboDDmonth->AddItem(cal::MonthName(m));
+    }
+
+    optBirthday = new QRadioButton(canvas);
+    Colour(optBirthday, black, white);
+    PlaceTwips(optBirthday, 1560, 5400, 1215, 255);
+
+    cboFriend = AddPicker(canvas, 2880, 5400, 2775);
+
+    txtFriend = new NameBox(canvas, 24);
+    txtFriend->setFont(fixed);
+    PlaceTwips(txtFriend, 2880, 3840, 2775, 375);
+
+    lblEnterFriend =
+        AddLabel(canvas, "Ketik Nama", Qt::AlignHCenter, 2880, 6360, 2775, black, white);
+
+    cmdsave = AddButton(canvas, "Save", 2880, 5880, 2775);
+    cmdGoToToday = AddButton(canvas, "Hari Ini", 7440, 5400, 2775);
+    cmdDraw = AddButton(canvas, "Set", 7440, 6000, 1455);
+    cmdExit = AddButton(canvas, "Tutup", 8880, 6000, 1335);
+}
+
+void frmOndulix::CreateMenu() {
+    QMenu* mnuProgram = menuBar()->addMenu(QStringLiteral("Ondulix"));
+    auto item = [&](const char* caption) {
+        QAction* a = mnuProgram->addAction(QString::fromLatin1(caption));
+        a->setCheckable(true);
+        return a;
+    };
+    mnuEmotional = item("Emosional");
+    mnuPhysical = item("Fisik");
+    mnuIntellectual = item("Intelektual");
+    mnuIntuitive = item("Intuisi");
+    mnuProgram->addSeparator();
+    mnuExit = mnuProgram->addAction(ExitBitmap(), QStringLiteral("&Exit"));
+
+    Export = new ChartExportMenu(
+        this, m_messages, m_dialogs, [this] { return std::optional(CurrentChart()); },
+        [this](const std::function<void()>& command) { Guard(command); });
+}
