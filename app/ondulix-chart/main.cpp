@@ -1,4 +1,6 @@
 #include "chart/ChartCommandLine.h"
+#include "settings/SettingsFile.h"
+#include "util/PrivateFolder.h"
 
 #include <QGuiApplication>
 #include <QStringList>
@@ -25,6 +27,7 @@ int main(int argc, char* argv[]) {
 
     // Rendering needs fonts, not a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    UsePrivateRuntimeFolder(settings::PrivateFolderBeside(settings::DefaultIniPath()));
     QGuiApplication app(argc, argv);
     QString error;
     try {

@@ -5,7 +5,11 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <array>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <stdexcept>
+#include <sys/stat.h>
 
 namespace {
 
@@ -297,20 +301,34 @@ void ProfileDocument::Shift(int fromLine, qsizetype delta) {
 }
 
 bool LoadProfile(const QString& path, ProfileDocument* document, QString* error) {
-    QFile file(path);
-    if (!file.exists()) {
+    // O_NONBLOCK: a pipe put in the file's place must not hang the start.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno != ENOENT && errno != ENOTDIR) { // else there is no such file
+            *error = QString::fromLocal8Bit(std::strerror(errno));
+            return false;
+        }
         *document = ProfileDocument();
         return true;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
+    QFile file;
+    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        *error = S_ISDIR(st.st_mode) ? QStringLiteral("it is a folder")
+                                     : QStringLiteral("it is not a regular file");
         return false;
     }
-    *document = ProfileDocument(file.readAll());
+    QByteArray bytes = file.read(MaxProfileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         *error = file.errorString();
         return false;
     }
+    if (bytes.size() > MaxProfileBytes) {
+        *error = QStringLiteral("it is larger than %1 MB").arg(MaxProfileBytes / (1024 * 1024));
+        return false;
+    }
+    *document = ProfileDocument(std::move(bytes));
     return true;
 }
 
@@ -330,6 +348,8 @@ QString WriteProfile(const QString& path, const std::vector<ProfileWrite>& write
         }
     }
 
-    if (const QString reason = SaveWhole(path, document.Bytes()); !reason.isEmpty()) return reason;
+    if (const QString reason = SaveWhole(path, document.Bytes(), NewFileAccess::OwnerOnly);
+        !reason.isEmpty())
+        return reason;
     return refused.join(QStringLiteral("; "));
 }

@@ -78,12 +78,17 @@ struct ProfileWrite {
     bool remove = false; // delete the key instead
 };
 
+// The largest file read; anything larger is damage, not settings.
+inline constexpr qsizetype MaxProfileBytes = 64 * 1024 * 1024;
+
 // The file's document; an empty one when the file does not exist. Returns
-// false, with the reason, when it exists but cannot be read.
+// false, with the reason, when it exists but cannot be read, is not a
+// regular file, or is larger than MaxProfileBytes.
 bool LoadProfile(const QString& path, ProfileDocument* document, QString* error);
 
 // Applies the writes to the file as it is now on disk and replaces it in one
-// step: a crash or a full disk midway leaves the old file. A write the format
+// step: a crash or a full disk midway leaves the old file. A new file is
+// readable by its owner only: it holds people's birth dates. A write the format
 // cannot hold is left out alone and the others still land. Returns an empty
 // string on success, else the reason in a few words.
 QString WriteProfile(const QString& path, const std::vector<ProfileWrite>& writes);

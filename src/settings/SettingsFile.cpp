@@ -2,14 +2,17 @@
 
 #include "util/Calendar.h"
 #include "util/RuntimeError.h"
+#include "util/SaveWhole.h"
 #include "util/modStrUtil.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QStandardPaths>
 #include <algorithm>
 #include <climits>
+#include <numeric>
 
 namespace settings {
 
@@ -27,6 +30,12 @@ QString DefaultIniPath() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
         .filePath(QStringLiteral("Ondulix.ini"));
 #endif
+}
+
+QString PrivateFolderBeside(const QString& iniPath) {
+    const QString target = WriteTarget(iniPath);
+    return QFileInfo(target.isEmpty() ? iniPath : target).absolutePath() +
+           QStringLiteral("/.ondulix");
 }
 
 QDate ReadStoredDate(const QString& text, bool* repaired) {
@@ -71,15 +80,22 @@ std::int32_t StoredCount(const QString& text) {
     return text.toInt();
 }
 
-// The number of a "NameNNN" or "BDayNNN" key, 0 for any other key.
-std::int64_t FriendKeyNumber(const QString& key) {
-    const qsizetype digits = key.startsWith(QLatin1String("name"), Qt::CaseInsensitive)   ? 4
-                             : key.startsWith(QLatin1String("bday"), Qt::CaseInsensitive) ? 4
-                                                                                          : 0;
-    if (digits == 0) return 0;
-    bool ok = false;
-    const std::int64_t n = key.mid(digits).toLongLong(&ok);
-    return ok && n > 0 ? n : 0;
+// The number of a key spelled as NameKey or BDayReadKey spell it (any letter
+// case), 0 for any other key. `isName` tells which of the two.
+std::int32_t FriendKeyNumber(const QString& key, bool* isName) {
+    *isName = key.startsWith(QLatin1String("name"), Qt::CaseInsensitive);
+    if (!*isName && !key.startsWith(QLatin1String("bday"), Qt::CaseInsensitive)) return 0;
+    const QString digits = key.mid(4);
+    bool ok = digits.size() <= 10;
+    for (const QChar c : digits)
+        ok = ok && c >= u'0' && c <= u'9';
+    const qint64 n = ok ? digits.toLongLong(&ok) : 0;
+    if (!ok || n < 1 || n > INT32_MAX) return 0;
+    return FriendNumber(static_cast<std::int32_t>(n)) == digits ? static_cast<std::int32_t>(n) : 0;
+}
+
+QString Plural(qsizetype n, const char* one, const char* many) {
+    return QString::number(n) + u' ' + QLatin1String(n == 1 ? one : many);
 }
 
 } // namespace
@@ -93,66 +109,79 @@ StoredPersonal SettingsReader::ReadPersonalSection() const {
         stored.problems << QStringLiteral("Your own birth date \"%1\" was read as %2.")
                                .arg(own, cal::FormatShortDate(stored.ownBirth));
 
-    // A count that is damaged (missing while friends are there, negative, not
-    // a whole number, absurdly large): read names until the first missing one.
+    // Every name the file holds is a friend the user has, whatever the count
+    // says: a count that is damaged, or too small, must not hide anyone.
     const bool hasCount = m_document.HasKey(PersonalSection, FriendCountKey);
     const QString countText = ReadPersonal(FriendCountKey, QStringLiteral("0"));
     const std::int32_t count = StoredCount(countText);
-    const bool scan = hasCount ? count < 0 : m_document.HasKey(PersonalSection, NameKey(1));
-    // No name key lies beyond the highest number any key carries.
-    std::int64_t highestName = 0;
-    std::vector<std::int64_t> numbers;
+    std::vector<std::int32_t> names;
     for (const QString& key : m_document.Keys(PersonalSection)) {
-        const std::int64_t n = FriendKeyNumber(key);
-        if (n == 0) continue;
-        numbers.push_back(n);
-        if (key.startsWith(QLatin1String("name"), Qt::CaseInsensitive))
-            highestName = std::max(highestName, n);
+        bool isName = false;
+        if (const std::int32_t n = FriendKeyNumber(key, &isName); n > 0) {
+            stored.numbers.push_back(n);
+            if (isName) names.push_back(n);
+        }
     }
-    const std::int64_t last = scan ? std::min<std::int64_t>(highestName, MaxStoredCount)
-                                   : std::min<std::int64_t>(count, highestName);
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
 
-    std::int32_t i = 1;
-    for (; i <= last; ++i) {
-        if (scan && !m_document.HasKey(PersonalSection, NameKey(i))) break;
+    std::int32_t firstHidden = 0;
+    qsizetype pastCount = 0;
+    QSet<QString> loaded;
+    for (const std::int32_t i : names) {
         const QString name = ReadPersonal(NameKey(i), QString());
         if (name.isEmpty()) continue;
         if (stored.friends.size() == FriendList::MaxFriends) {
-            stored.problems << QStringLiteral(
-                                   "The settings file names more than %1 friends; the first %1 "
-                                   "are loaded.")
-                                   .arg(FriendList::MaxFriends);
-            break;
+            if (firstHidden == 0) firstHidden = i;
+            ++stored.hidden;
+            continue;
         }
         const QString dateText = ReadPersonal(BDayReadKey(i), DefaultDateText);
         bool dateRepaired = false;
         const QDate birth = ReadStoredDate(dateText, &dateRepaired);
+        const cal::DateTrio trio = cal::TrioOf(birth);
+        const QString same = name + u'\n' + cal::StoredDateText(trio);
+        // Past the count, a copy of a friend already read is what an older
+        // removal left behind, not a second friend.
+        const bool past = count >= 0 && i > count;
+        if (past && loaded.contains(same)) continue;
+        loaded.insert(same);
+        if (past) ++pastCount;
         if (dateRepaired)
             stored.problems << QStringLiteral("The birth date \"%1\" of %2 was read as %3.")
                                    .arg(dateText, name, cal::FormatShortDate(birth));
-        stored.friends.push_back({name, cal::TrioOf(birth)});
+        stored.friends.push_back({name, trio});
+        const QString whole = modStrUtil::TrimBlanks(modStrUtil::ReplaceAll(
+            m_document.ReadString(PersonalSection, NameKey(i), QString(), MaxProfileBytes),
+            QString(QChar(0)), QString()));
+        if (whole != name) stored.longNames.emplace_back(name, whole);
     }
-    stored.examinedThrough = i - 1;
-    if (scan && (!countText.isEmpty() || !stored.friends.empty())) {
-        // What lies past the first missing name was not read; keep it safe.
-        std::int64_t unloaded = 0;
-        for (const std::int64_t n : numbers)
-            if (n > stored.examinedThrough && (unloaded == 0 || n < unloaded)) unloaded = n;
-        stored.unloadedFrom =
-            static_cast<std::int32_t>(std::min<std::int64_t>(unloaded, INT32_MAX));
+    if (firstHidden > 0)
+        stored.numbers.erase(std::remove_if(stored.numbers.begin(), stored.numbers.end(),
+                                            [=](std::int32_t n) { return n >= firstHidden; }),
+                             stored.numbers.end());
+
+    const QString found = Plural(static_cast<qsizetype>(stored.friends.size()),
+                                 "friend was found by name", "friends were found by name");
+    if (count < 0 && (!countText.isEmpty() || !stored.friends.empty())) {
         const QString what = hasCount ? QStringLiteral("is \"%1\", not a whole number from 0 to %2")
                                             .arg(countText)
                                             .arg(MaxStoredCount)
                                       : QStringLiteral("is missing");
-        stored.problems << QStringLiteral("\"No. of Friends\" %1; %2 friends were found by name%3.")
-                               .arg(what)
-                               .arg(stored.friends.size())
-                               .arg(stored.unloadedFrom > 0
-                                        ? QStringLiteral(", and the entries from number %1 on "
-                                                         "are left as they are")
-                                              .arg(stored.unloadedFrom)
-                                        : QString());
+        stored.problems << QStringLiteral("\"No. of Friends\" %1; %2.").arg(what, found);
+    } else if (pastCount > 0) {
+        stored.problems << QStringLiteral("\"No. of Friends\" is %1, but the file names %2 after "
+                                          "them; they are in the list too.")
+                               .arg(count)
+                               .arg(Plural(pastCount, "more friend", "more friends"));
     }
+    if (stored.hidden > 0)
+        stored.problems << QStringLiteral("The settings file holds %1 friends, more than the %2 "
+                                          "the list can show; the other %3 stay in the file as "
+                                          "they are.")
+                               .arg(stored.friends.size() + stored.hidden)
+                               .arg(FriendList::MaxFriends)
+                               .arg(stored.hidden);
     return stored;
 }
 
@@ -168,7 +197,7 @@ SettingsStore::SettingsStore(QString path, QDateTime started)
     : m_path(std::move(path)), m_started(std::move(started)) {}
 
 StoredSettings SettingsStore::Load() {
-    RemoveStaleTemporaries();
+    RemoveInterruptedSaves(m_path, m_started);
     ProfileDocument document;
     QString readError;
     StoredSettings stored;
@@ -184,37 +213,51 @@ StoredSettings SettingsStore::Load() {
     stored.personal = reader.ReadPersonalSection();
     stored.options = reader.ReadOptions();
     stored.problems << stored.personal.problems;
-    m_unloadedFrom = stored.personal.unloadedFrom;
-    m_knownThrough = stored.personal.examinedThrough;
+    m_fileNumbers = stored.personal.numbers;
+    m_longNames = stored.personal.longNames;
     return stored;
 }
 
 QString SettingsStore::Write(const std::vector<ProfileWrite>& writes) {
     if (!m_blocked.isEmpty()) return m_blocked;
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    // The first start makes the folder, a link's target folder too.
+    const QString target = WriteTarget(m_path);
+    QDir().mkpath(QFileInfo(target.isEmpty() ? m_path : target).absolutePath());
     return ::WriteProfile(m_path, writes);
 }
 
-std::vector<ProfileWrite> SettingsStore::PersonalSectionWrites(const FriendList& friends) const {
+std::vector<ProfileWrite> SettingsStore::PersonalSectionWrites(const FriendList& friends,
+                                                               bool tidy) const {
     std::vector<ProfileWrite> writes = friends.PersonalWrites();
-    // Friends past the new count that this program had in the file: a
-    // removed friend leaves nothing behind.
-    for (std::int32_t i = friends.FriendCount + 1; i <= m_knownThrough; ++i) {
-        writes.push_back({PersonalSection, NameKey(i), QString(), true});
-        writes.push_back({PersonalSection, BdayKey(i), QString(), true});
+    // A name cut on reading goes back whole: names only shorten when the
+    // user changes them.
+    std::vector<bool> used(m_longNames.size());
+    for (ProfileWrite& w : writes) {
+        if (!w.key.startsWith(QLatin1String("Name"))) continue;
+        for (std::size_t j = 0; j < m_longNames.size(); ++j) {
+            if (used[j] || m_longNames[j].first != w.value) continue;
+            w.value = m_longNames[j].second;
+            used[j] = true;
+            break;
+        }
+    }
+    if (!tidy) return writes;
+    // Friend keys past the new count: a removed friend leaves nothing behind.
+    // Friends the list could not show are not among them.
+    for (const std::int32_t n : m_fileNumbers) {
+        if (n <= friends.FriendCount) continue;
+        writes.push_back({PersonalSection, NameKey(n), QString(), true});
+        writes.push_back({PersonalSection, BdayKey(n), QString(), true});
     }
     return writes;
 }
 
 QString SettingsStore::SavePersonal(const FriendList& friends) {
-    if (m_unloadedFrom > 0 && friends.FriendCount >= m_unloadedFrom)
-        return QStringLiteral("saving %1 friends would write over entry %2 and later ones, which "
-                              "Ondulix could not read; repair \"No. of Friends\" in the file "
-                              "first")
-            .arg(friends.FriendCount)
-            .arg(m_unloadedFrom);
-    const QString error = Write(PersonalSectionWrites(friends));
-    if (error.isEmpty()) m_knownThrough = friends.FriendCount;
+    const QString error = Write(PersonalSectionWrites(friends, true));
+    if (error.isEmpty()) {
+        m_fileNumbers.resize(friends.FriendCount);
+        std::iota(m_fileNumbers.begin(), m_fileNumbers.end(), 1);
+    }
     return error;
 }
 
@@ -224,31 +267,13 @@ QString SettingsStore::SaveOptions(const Options& options) {
 
 QString SettingsStore::SaveAllTo(const QString& path, const FriendList& friends,
                                  const Options& options) {
-    std::vector<ProfileWrite> writes = friends.PersonalWrites();
+    std::vector<ProfileWrite> writes = PersonalSectionWrites(friends, false);
     const std::vector<ProfileWrite> more = OptionWrites(options);
     writes.insert(writes.end(), more.begin(), more.end());
     if (QFileInfo(path).canonicalFilePath() == QFileInfo(m_path).canonicalFilePath() &&
         !m_blocked.isEmpty())
         return m_blocked;
     return ::WriteProfile(path, writes);
-}
-
-void SettingsStore::RemoveStaleTemporaries() const {
-    // An interrupted save leaves "Ondulix.ini.XXXXXX" beside the file it was
-    // replacing (beside a link's target).
-    const QFileInfo info(QFileInfo(m_path).isSymLink() ? QFileInfo(m_path).symLinkTarget()
-                                                       : m_path);
-    const QString prefix = info.fileName() + u'.';
-    const QDir folder = info.absoluteDir();
-    for (const QFileInfo& candidate :
-         folder.entryInfoList({prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden)) {
-        const QString suffix = candidate.fileName().mid(prefix.size());
-        const bool ours = std::all_of(suffix.begin(), suffix.end(), [](QChar c) {
-            return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
-        });
-        if (ours && !candidate.isSymLink() && candidate.lastModified() < m_started)
-            QFile::remove(candidate.absoluteFilePath());
-    }
 }
 
 QString SettingsStore::SaveFailedMessage(const QString& reason) const {
@@ -258,9 +283,10 @@ QString SettingsStore::SaveFailedMessage(const QString& reason) const {
 }
 
 QString SettingsStore::CloseFailedMessage(const QString& reason) const {
-    return QStringLiteral("Ondulix could not save your birth dates and friends to %1: %2.\n\n"
-                          "Retry, close without saving, or cancel to keep Ondulix open?")
-        .arg(QDir::toNativeSeparators(m_path), reason);
+    return QStringLiteral("Ondulix could not save your birth dates and friends to %1: %2.\n\n%3, "
+                          "close without saving, or cancel to keep Ondulix open?")
+        .arg(QDir::toNativeSeparators(m_path), reason,
+             m_blocked.isEmpty() ? QStringLiteral("Retry") : QStringLiteral("Save elsewhere"));
 }
 
 } // namespace settings

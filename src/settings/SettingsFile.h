@@ -17,6 +17,9 @@ namespace settings {
 // "c:\Ondulix.ini" on Windows; elsewhere Ondulix.ini in the user's
 // configuration folder.
 QString DefaultIniPath();
+// The program's own folder beside the settings file (beside a link's
+// target), for what must not lie where other users can reach it.
+QString PrivateFolderBeside(const QString& iniPath);
 
 // A stored date text read as a date in the pickers' range. A text that is
 // not a date reads as 1 January 1960. `repaired` tells whether either
@@ -28,11 +31,13 @@ struct StoredPersonal {
     QDate ownBirth;
     std::vector<Friend> friends; // at most FriendList::MaxFriends
     QStringList problems;        // what had to be repaired or left out, for the user
-    // Friend numbers 1..examinedThrough were read (or were empty); from
-    // unloadedFrom on (0: none) are entries a damaged count hid, which no
-    // save may write over.
-    std::int32_t examinedThrough = 0;
-    std::int32_t unloadedFrom = 0;
+    // Numbers of the friend keys in the file that a save may write or delete:
+    // all of them but those of the friends past MaxFriends, which stay as
+    // they are.
+    std::vector<std::int32_t> numbers;
+    std::int32_t hidden = 0; // friends past MaxFriends
+    // Names longer than a value can be read, as read and whole, in list order.
+    std::vector<std::pair<QString, QString>> longNames;
 };
 
 // Reads values the way the classic private-profile calls hand them over.
@@ -67,12 +72,13 @@ struct StoredSettings {
 // a time. Every failure comes back as a sentence for the user.
 //
 // It keeps what it knows of the file: a file it could not read is never
-// written; entries a damaged count hid are never written over; and friend
-// keys it had in the file and no longer needs are deleted.
+// written; friends the list cannot show are never written over; names cut
+// on reading are written back whole; and friend keys it had in the file and
+// no longer needs are deleted.
 class SettingsStore {
 public:
-    // `started`: when this copy of the program started; temporary files of
-    // an interrupted save older than that are removed at loading.
+    // `started`: when this copy of the program started; its own temporary
+    // files of an interrupted save older than that are removed at loading.
     explicit SettingsStore(QString path, QDateTime started = QDateTime::currentDateTime());
 
     const QString& Path() const { return m_path; }
@@ -97,14 +103,14 @@ public:
 private:
     // Creates the configuration folder the first time.
     QString Write(const std::vector<ProfileWrite>& writes);
-    std::vector<ProfileWrite> PersonalSectionWrites(const FriendList& friends) const;
-    void RemoveStaleTemporaries() const;
+    // `tidy`: also delete the friend keys this file no longer needs.
+    std::vector<ProfileWrite> PersonalSectionWrites(const FriendList& friends, bool tidy) const;
 
     QString m_path;
     QDateTime m_started;
     QString m_blocked;
-    std::int32_t m_unloadedFrom = 0;
-    std::int32_t m_knownThrough = 0; // friend numbers this program has had in the file
+    std::vector<std::int32_t> m_fileNumbers; // as StoredPersonal::numbers, kept up to date
+    std::vector<std::pair<QString, QString>> m_longNames;
 };
 
 } // namespace settings

@@ -6,6 +6,7 @@
 #include "ui/QuitSignals.h"
 #include "ui/SingleInstance.h"
 #include "ui/frmOndulix.h"
+#include "util/PrivateFolder.h"
 
 #include <QApplication>
 #include <QSessionManager>
@@ -14,6 +15,8 @@
 namespace ondulix {
 
 int RunOndulix(int argc, char** argv, const std::function<void(frmOndulix&)>& started) {
+    const QString settingsPath = settings::DefaultIniPath();
+    UsePrivateRuntimeFolder(settings::PrivateFolderBeside(settingsPath));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ondulix"));
     QApplication::setApplicationVersion(QStringLiteral(ONDULIX_VERSION));
@@ -22,22 +25,26 @@ int RunOndulix(int argc, char** argv, const std::function<void(frmOndulix&)>& st
     // One look on every desktop, so the designed layout holds everywhere.
     QApplication::setStyle(new OndulixStyle);
 
-    // From the start: a signal that comes early is read once the event loop runs.
+    // Until the window runs, a signal ends the program at once; then it closes
+    // the window as Tutup does.
     frmOndulix* running = nullptr;
-    const QuitSignals quitSignals([&running](int) {
-        if (running)
-            running->CloseForSessionEnd();
-        else
-            QCoreApplication::quit();
+    QuitSignals quitSignals([&running](int) {
+        if (running) running->CloseForSessionEnd();
     });
 
     QtMessageBoxes messages;
-    const QString settingsPath = settings::DefaultIniPath();
     SingleInstance instance(settingsPath);
     switch (instance.Start()) {
     case SingleInstance::Claim::First:
+        if (!instance.Problem().isEmpty())
+            std::fprintf(stderr, "ondulix: %s\n", qPrintable(instance.Problem()));
         break;
     case SingleInstance::Claim::Forwarded: // the running copy has come to the front
+        return 0;
+    case SingleInstance::Claim::Running: // it cannot be asked to; say where it is
+        std::fprintf(stderr, "ondulix: %s\n", qPrintable(instance.Problem()));
+        messages.MsgBox(nullptr, instance.Problem(), MessageBoxes::OkOnly,
+                        QStringLiteral("Ondulix"));
         return 0;
     case SingleInstance::Claim::Unreachable: // leave the settings file alone
         std::fprintf(stderr, "ondulix: %s\n", qPrintable(instance.Problem()));
@@ -48,10 +55,11 @@ int RunOndulix(int argc, char** argv, const std::function<void(frmOndulix&)>& st
     }
 
     frmOndulix window(frmOndulix::Environment{&messages, {}, settingsPath});
-    instance.Raise = [&window] { window.BringToFront(); };
     // A logout, a kill or Ctrl+C closes as the Close button does, without
     // asking; so does any other way out of the event loop.
     running = &window;
+    quitSignals.DeliverToEventLoop();
+    instance.Listen([&window] { window.BringToFront(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                      [&window](QSessionManager&) { window.SaveForSessionEnd(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] {

@@ -8,6 +8,7 @@
 int QtMessageBoxes::MsgBox(QWidget* parent, const QString& prompt, int flags,
                            const QString& title) {
     QMessageBox box(parent);
+    box.setTextFormat(Qt::PlainText); // names are shown as typed, never as markup
     box.setText(prompt);
     box.setWindowTitle(title.isEmpty() ? QApplication::applicationName() : title);
     if (flags & Exclamation) box.setIcon(QMessageBox::Warning);

@@ -8,9 +8,15 @@
 namespace {
 
 int g_pipe[2] = {-1, -1}; // [0] written by the handler, [1] read by the event loop
+volatile sig_atomic_t g_deliver = 0;
 constexpr int Signals[] = {SIGTERM, SIGINT, SIGHUP};
 
 extern "C" void OnSignal(int number) {
+    if (!g_deliver || g_pipe[0] < 0) { // ended by the signal itself, as without a handler
+        ::signal(number, SIG_DFL);
+        ::raise(number);
+        return;
+    }
     const unsigned char byte = static_cast<unsigned char>(number);
     [[maybe_unused]] const ssize_t n = ::write(g_pipe[0], &byte, 1); // async-signal-safe
 }
@@ -32,7 +38,12 @@ QuitSignals::QuitSignals(std::function<void(int)> onSignal) : m_onSignal(std::mo
         ::sigaction(s, &action, nullptr);
 }
 
+void QuitSignals::DeliverToEventLoop() {
+    g_deliver = 1;
+}
+
 QuitSignals::~QuitSignals() {
+    g_deliver = 0;
     for (const int s : Signals)
         ::signal(s, SIG_DFL);
     delete m_notifier;

@@ -2,6 +2,7 @@
 
 #include "ui/MessageBoxes.h"
 
+#include <QDir>
 #include <QtGlobal>
 
 namespace {
@@ -28,10 +29,9 @@ void SettingsSaves::SaveOptions(const settings::Options& options) {
 
 bool SettingsSaves::SaveOnClosing(const settings::FriendList& friends,
                                   const settings::Options& options, bool quietly) {
-    for (;;) {
-        QString error = m_store.SavePersonal(friends);
-        if (error.isEmpty()) error = m_store.SaveOptions(options);
-        if (error.isEmpty()) return true;
+    QString error = m_store.SavePersonal(friends);
+    if (error.isEmpty()) error = m_store.SaveOptions(options);
+    while (!error.isEmpty()) {
         if (quietly) {
             qWarning("Ondulix: %s", qPrintable(m_store.CloseFailedMessage(error)));
             return true;
@@ -44,10 +44,16 @@ bool SettingsSaves::SaveOnClosing(const settings::FriendList& friends,
             AppTitle);
         if (answer == MessageBoxes::SaveElsewhere) {
             const QString path = m_messages->AskSavePath(m_parent, AppTitle, m_store.Path());
-            if (!path.isEmpty() && m_store.SaveAllTo(path, friends, options).isEmpty()) return true;
-            continue; // cancelled or failed: ask again
+            if (path.isEmpty()) continue; // cancelled: ask again
+            const QString elsewhere = m_store.SaveAllTo(path, friends, options);
+            if (elsewhere.isEmpty()) return true;
+            error = QStringLiteral("%1 could not be written either (%2)")
+                        .arg(QDir::toNativeSeparators(path), elsewhere);
+            continue;
         }
-        if (answer == MessageBoxes::Retry) continue;
-        return answer != MessageBoxes::Cancel;
+        if (answer != MessageBoxes::Retry) return answer != MessageBoxes::Cancel;
+        error = m_store.SavePersonal(friends);
+        if (error.isEmpty()) error = m_store.SaveOptions(options);
     }
+    return true;
 }

@@ -1,79 +1,189 @@
 #include "ui/SingleInstance.h"
 
+#include "settings/SettingsFile.h"
+#include "util/PrivateFolder.h"
+#include "util/SaveWhole.h"
+
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLockFile>
-#include <QStandardPaths>
+#include <QThread>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr QByteArrayView RaiseRequest = "raise\n";
 constexpr QByteArrayView RaiseAnswer = "ok\n";
+constexpr QByteArrayView NoSocket = "none\n";
 
-// The same file by whichever name or link it was reached, existing or not yet.
-QString CanonicalPath(const QString& path) {
-    const QFileInfo info(path);
-    if (info.exists()) return info.canonicalFilePath();
-    const QString folder = info.absoluteDir().canonicalPath();
-    return folder.isEmpty() ? QDir::cleanPath(info.absoluteFilePath())
-                            : folder + u'/' + info.fileName();
+QByteArray Native(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+// The settings file itself, through the user's own links.
+QFileInfo SettingsTarget(const QString& settingsPath) {
+    const QString target = WriteTarget(settingsPath);
+    return QFileInfo(target.isEmpty() ? settingsPath : target);
+}
+
+QByteArray ReadLock(int fd) {
+    char buffer[4096];
+    const ssize_t n = ::pread(fd, buffer, sizeof buffer, 0);
+    return n > 0 ? QByteArray(buffer, n) : QByteArray();
+}
+
+void WriteLock(int fd, QByteArrayView content) {
+    if (::ftruncate(fd, 0) == 0) [[maybe_unused]]
+        const ssize_t n = ::pwrite(fd, content.data(), content.size(), 0);
+}
+
+// The recorded socket, when it is this user's socket in a private folder.
+bool IsTrustedSocket(const QString& path) {
+    struct stat st {};
+    return ::lstat(Native(path).constData(), &st) == 0 && S_ISSOCK(st.st_mode) &&
+           st.st_uid == ::geteuid() &&
+           IsPrivateFolder(QFileInfo(path).absolutePath(), S_IWGRP | S_IWOTH);
 }
 
 } // namespace
 
 SingleInstance::SingleInstance(const QString& settingsPath, int answerTimeoutMs)
-    : m_key(KeyFor(settingsPath)), m_timeoutMs(answerTimeoutMs) {}
+    : m_settingsPath(settingsPath), m_timeoutMs(answerTimeoutMs) {}
 
 SingleInstance::~SingleInstance() {
     if (m_server) m_server->close(); // removes the socket file
+    if (m_lockFd >= 0) {
+        WriteLock(m_lockFd, {});
+        ::close(m_lockFd); // lets go of the lock
+    }
 }
 
-QString SingleInstance::KeyFor(const QString& settingsPath) {
-    const QByteArray hash =
-        QCryptographicHash::hash(CanonicalPath(settingsPath).toUtf8(), QCryptographicHash::Sha256)
-            .toHex()
-            .left(24);
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
-        .filePath(QStringLiteral("ondulix-") + QString::fromLatin1(hash));
+QString SingleInstance::LockPathFor(const QString& settingsPath) {
+    const QFileInfo target = SettingsTarget(settingsPath);
+    return target.absolutePath() + QStringLiteral("/.") + target.fileName() +
+           QStringLiteral(".lock");
+}
+
+QString SingleInstance::SocketFor(const QString& settingsPath) {
+    QFile lock(LockPathFor(settingsPath));
+    if (!lock.open(QIODevice::ReadOnly)) return QString();
+    const QByteArray content = lock.read(4096);
+    return content.endsWith('\n') && content != NoSocket ? QFile::decodeName(content.chopped(1))
+                                                         : QString();
 }
 
 SingleInstance::Claim SingleInstance::Start() {
-    QDir().mkpath(QFileInfo(m_key).absolutePath());
-    m_lock = std::make_unique<QLockFile>(m_key + QStringLiteral(".lock"));
-    m_lock->setStaleLockTime(0); // stale only when its copy is gone, however long it runs
-    const QString socketName = m_key + QStringLiteral(".sock");
-
-    if (m_lock->tryLock(0)) {
-        QLocalServer::removeServer(socketName); // a killed copy's socket
-        m_server = new QLocalServer(this);
-        m_server->setSocketOptions(QLocalServer::UserAccessOption);
-        connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::Answer);
-        // Without the socket a later start finds no one to ask and says so;
-        // this copy still holds the file for itself.
-        m_server->listen(socketName);
+    const QString folder = SettingsTarget(m_settingsPath).absolutePath();
+    QDir().mkpath(folder); // a first start: the settings file will be made here too
+    const QString lockPath = LockPathFor(m_settingsPath);
+    const auto unguarded = [&](const QString& why) {
+        m_problem = QStringLiteral("Ondulix cannot make sure that it runs only once with this "
+                                   "settings file: %1.")
+                        .arg(why);
+        return Claim::First;
+    };
+    // The user's own group may write it (user private groups); others may not.
+    if (!IsPrivateFolder(folder, S_IWOTH))
+        return unguarded(QStringLiteral("the folder %1 is not yours alone")
+                             .arg(QDir::toNativeSeparators(folder)));
+    m_lockFd =
+        ::open(Native(lockPath).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    struct stat st {};
+    if (m_lockFd < 0 || ::fstat(m_lockFd, &st) != 0 || !S_ISREG(st.st_mode) ||
+        st.st_uid != ::geteuid()) {
+        if (m_lockFd >= 0) ::close(m_lockFd);
+        m_lockFd = -1;
+        return unguarded(QStringLiteral("the lock file %1 cannot be made")
+                             .arg(QDir::toNativeSeparators(lockPath)));
+    }
+    if (::flock(m_lockFd, LOCK_EX | LOCK_NB) == 0) {
+        WriteLock(m_lockFd, {}); // what a copy that was killed recorded
         return Claim::First;
     }
-    if (m_lock->error() != QLockFile::LockFailedError) {
-        m_problem = QStringLiteral("Ondulix could not tell whether it is already running (the "
-                                   "lock file %1 cannot be made).")
-                        .arg(QDir::toNativeSeparators(m_key + QStringLiteral(".lock")));
-        return Claim::Unreachable;
-    }
+    const bool held = errno == EWOULDBLOCK;
+    const Claim claim = held ? Ask() : unguarded(QStringLiteral("the file system cannot lock"));
+    ::close(m_lockFd);
+    m_lockFd = -1;
+    return claim;
+}
 
-    QLocalSocket socket;
-    socket.connectToServer(socketName);
-    bool answered = socket.waitForConnected(m_timeoutMs);
-    if (answered) {
-        socket.write(RaiseRequest.data(), RaiseRequest.size());
-        answered = socket.waitForBytesWritten(m_timeoutMs);
-        while (answered && socket.bytesAvailable() < RaiseAnswer.size())
-            answered = socket.waitForReadyRead(m_timeoutMs);
-        answered = answered && socket.read(RaiseAnswer.size()) == RaiseAnswer;
+void SingleInstance::Listen(std::function<void()> raise) {
+    if (m_lockFd < 0) return;
+    m_raise = std::move(raise);
+    // Named for the lock file itself, so a killed copy's socket is found and replaced.
+    struct stat st {};
+    ::fstat(m_lockFd, &st);
+    const QString name =
+        QStringLiteral("ondulix-") +
+        QString::fromLatin1(QCryptographicHash::hash(QByteArray::number(quint64(st.st_dev)) + ':' +
+                                                         QByteArray::number(quint64(st.st_ino)),
+                                                     QCryptographicHash::Sha256)
+                                .toHex()
+                                .left(16)) +
+        QStringLiteral(".sock");
+    // The runtime folder only when it is the user's alone.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const QString beside = settings::PrivateFolderBeside(m_settingsPath);
+
+    m_server = new QLocalServer(this);
+    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::Answer);
+    for (const QString& folder : {runtime, beside}) {
+        if (folder == beside) ::mkdir(Native(beside).constData(), 0700);
+        if (!IsPrivateFolder(folder, S_IRWXG | S_IRWXO)) continue;
+        const QString socket = folder + u'/' + name;
+        if (Native(socket).size() >= qsizetype(sizeof(sockaddr_un::sun_path))) continue;
+        QLocalServer::removeServer(socket); // our own folder: a killed copy's
+        if (m_server->listen(socket)) {
+            WriteLock(m_lockFd, Native(socket) + '\n');
+            return;
+        }
     }
-    if (answered) return Claim::Forwarded;
+    // Later starts are told that this copy runs, but cannot bring it forward.
+    WriteLock(m_lockFd, NoSocket);
+}
+
+SingleInstance::Claim SingleInstance::Ask() {
+    const QDeadlineTimer deadline(m_timeoutMs);
+    do {
+        const QByteArray content = ReadLock(m_lockFd);
+        if (content == NoSocket) {
+            m_problem = QStringLiteral("Ondulix is already running with this settings file. "
+                                       "Switch to its window.");
+            return Claim::Running;
+        }
+        // Empty, or cut short: the running copy is still starting.
+        const QString socketPath =
+            content.endsWith('\n') ? QFile::decodeName(content.chopped(1)) : QString();
+        if (!socketPath.isEmpty() && !IsTrustedSocket(socketPath)) {
+            m_problem = QStringLiteral("Ondulix is already running with this settings file. "
+                                       "Switch to its window.");
+            return Claim::Running;
+        }
+        if (!socketPath.isEmpty()) {
+            QLocalSocket socket;
+            socket.connectToServer(socketPath);
+            const int wait = std::max<int>(1, int(deadline.remainingTime()));
+            bool answered = socket.waitForConnected(wait);
+            if (answered) {
+                socket.write(RaiseRequest.data(), RaiseRequest.size());
+                answered = socket.waitForBytesWritten(wait);
+                while (answered && socket.bytesAvailable() < RaiseAnswer.size())
+                    answered =
+                        socket.waitForReadyRead(std::max<int>(1, int(deadline.remainingTime())));
+                answered = answered && socket.read(RaiseAnswer.size()) == RaiseAnswer;
+            }
+            if (answered) return Claim::Forwarded;
+        }
+        QThread::msleep(50);
+    } while (!deadline.hasExpired());
     m_problem = QStringLiteral("Ondulix is already running with this settings file, but it does "
                                "not answer. Close it first, or end it if it hangs.");
     return Claim::Unreachable;
@@ -91,7 +201,7 @@ void SingleInstance::Answer() {
             }
             socket->write(RaiseAnswer.data(), RaiseAnswer.size());
             socket->flush();
-            if (Raise) Raise();
+            if (m_raise) m_raise();
         });
     }
 }

@@ -3,43 +3,50 @@
 #include <QObject>
 #include <QString>
 #include <functional>
-#include <memory>
 
 class QLocalServer;
-class QLockFile;
 
 // One running copy of the program per settings file, so two copies never
 // overwrite each other's changes.
 //
-// The first copy holds a lock file and listens on a local socket, both in the
-// user's runtime folder (user-only access), named for the settings file's
-// canonical path. A later start finds the lock held, asks the first copy
-// through the socket to come to the front, and ends. A lock left by a copy
-// that was killed is stale and taken over, along with its socket; nothing
-// listening there is ever asked anything.
+// The lock is a file beside the settings file (beside a link's target), held
+// with flock(): whichever path, link, bind mount or runtime folder a copy
+// reached the file by, it meets the same lock, and the kernel lets go of it
+// when its copy ends in any way. The copy holding it listens on a local socket
+// in a private folder (the runtime folder when it is the user's own, else one
+// beside the settings file) and writes that socket's path into the lock file,
+// so a later start knows whom to ask to come to the front.
+//
+// Nothing is kept in, or trusted from, a folder another user can write.
 class SingleInstance final : public QObject {
 public:
-    enum class Claim { First, Forwarded, Unreachable };
+    // Forwarded: the running copy came to the front. Running: it runs, but
+    // cannot be asked. Unreachable: it holds the file and does not answer.
+    enum class Claim { First, Forwarded, Running, Unreachable };
 
     explicit SingleInstance(const QString& settingsPath, int answerTimeoutMs = 3000);
     ~SingleInstance() override;
 
+    // Takes the lock, or asks the copy that has it.
     Claim Start();
-    // Unreachable: what went wrong, as a sentence for the user.
+    // First: answers later starts from now on, calling `raise`.
+    void Listen(std::function<void()> raise);
+    // What went wrong, as a sentence for the user; for First, why this copy
+    // could not make sure it is the only one (empty when it could).
     const QString& Problem() const { return m_problem; }
 
-    // First: another start asked for the window.
-    std::function<void()> Raise;
-
-    // The runtime-folder path both files are named from (without ".lock" and ".sock").
-    static QString KeyFor(const QString& settingsPath);
+    static QString LockPathFor(const QString& settingsPath);
+    // The socket the copy holding the lock answers on; empty when there is none yet.
+    static QString SocketFor(const QString& settingsPath);
 
 private:
+    Claim Ask();
     void Answer();
 
-    QString m_key;
+    QString m_settingsPath;
     int m_timeoutMs;
     QString m_problem;
-    std::unique_ptr<QLockFile> m_lock;
+    int m_lockFd = -1;
     QLocalServer* m_server = nullptr;
+    std::function<void()> m_raise;
 };

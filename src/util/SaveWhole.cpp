@@ -3,7 +3,55 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// QSaveFile names its temporary "NAME.XXXXXX", which cannot be told from a
+// user's own "NAME.backup", and resolves links itself, another user's too;
+// so the replacing is done here.
+
+namespace {
+
+constexpr int MaxLinkHops = 40; // as the kernel allows
+
+QString Reason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QByteArray Native(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+QString TemporaryPrefix(const QFileInfo& target) {
+    return QLatin1Char('.') + target.fileName() + QLatin1String(".ondulix-");
+}
+
+// The new file's mode: the old file's, else what the umask allows.
+mode_t NewMode(NewFileAccess access) {
+    if (access == NewFileAccess::OwnerOnly) return 0600;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+QString WriteStraight(const QString& path, QByteArrayView bytes) {
+    // O_NONBLOCK: a pipe nobody reads fails at once instead of hanging.
+    const int fd = ::open(Native(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return Reason(errno);
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    QFile device;
+    if (!device.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return device.errorString();
+    }
+    return WriteWhole(device, bytes);
+}
+
+} // namespace
 
 QString WriteWhole(QFileDevice& file, QByteArrayView bytes) {
     // A short write sets no error; the next write of the rest is the one
@@ -20,17 +68,43 @@ QString WriteWhole(QFileDevice& file, QByteArrayView bytes) {
                : reason;
 }
 
-QString SaveWhole(const QString& path, QByteArrayView bytes) {
-    const QFileInfo given(path);
-    // QSaveFile writes a link's target; the checks look there too.
-    const QFileInfo info(given.isSymLink() ? given.symLinkTarget() : path);
-    if (info.exists() && !info.isFile()) {
-        if (info.isDir()) return QStringLiteral("%1 is a folder").arg(path);
-        QFile device(info.absoluteFilePath());
-        if (!device.open(QIODevice::WriteOnly)) return device.errorString();
-        return WriteWhole(device, bytes);
+QString WriteTarget(const QString& path, QString* refusal) {
+    QString current = QFileInfo(path).absoluteFilePath();
+    for (int hop = 0; hop <= MaxLinkHops; ++hop) {
+        struct stat link {};
+        if (::lstat(Native(current).constData(), &link) != 0 || !S_ISLNK(link.st_mode))
+            return current;
+        const QString folder = QFileInfo(current).absolutePath();
+        struct stat dir {};
+        // Another user's link in a sticky folder may have been laid for us.
+        if (::stat(Native(folder).constData(), &dir) == 0 && (dir.st_mode & S_ISVTX) &&
+            link.st_uid != ::geteuid() && link.st_uid != dir.st_uid) {
+            if (refusal)
+                *refusal = QStringLiteral("%1 is a link that another user made in a shared "
+                                          "folder; Ondulix does not follow it")
+                               .arg(QDir::toNativeSeparators(current));
+            return QString();
+        }
+        const QString next = QFile::symLinkTarget(current);
+        if (next.isEmpty()) break;
+        current = next;
     }
-    if (info.exists() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner)))
+    if (refusal)
+        *refusal = QStringLiteral("%1 is a loop of links").arg(QDir::toNativeSeparators(path));
+    return QString();
+}
+
+QString SaveWhole(const QString& path, QByteArrayView bytes, NewFileAccess access) {
+    QString refusal;
+    const QString target = WriteTarget(path, &refusal);
+    if (target.isEmpty()) return refusal;
+
+    struct stat old {};
+    const bool exists = ::stat(Native(target).constData(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode)) return QStringLiteral("%1 is a folder").arg(path);
+    if (exists && !S_ISREG(old.st_mode)) return WriteStraight(target, bytes);
+    const QFileInfo info(target);
+    if (exists && (!(old.st_mode & S_IWUSR) || ::access(Native(target).constData(), W_OK) != 0))
         return QStringLiteral("the file is read-only");
     const QFileInfo folder(info.absolutePath());
     if (!folder.isDir())
@@ -38,12 +112,40 @@ QString SaveWhole(const QString& path, QByteArrayView bytes) {
     if (!folder.isWritable() || !(folder.permissions() & QFileDevice::WriteOwner))
         return QStringLiteral("the folder %1 is read-only").arg(folder.filePath());
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    if (const QString reason = WriteWhole(file, bytes); !reason.isEmpty()) {
-        file.cancelWriting();
-        return reason;
+    QTemporaryFile temporary(folder.absoluteFilePath() + u'/' + TemporaryPrefix(info) +
+                             QStringLiteral("XXXXXX"));
+    if (!temporary.open()) return temporary.errorString();
+    if (const QString reason = WriteWhole(temporary, bytes); !reason.isEmpty()) return reason;
+    const int fd = temporary.handle();
+    if (::fchmod(fd, exists ? (old.st_mode & 07777) : NewMode(access)) != 0 || ::fsync(fd) != 0)
+        return Reason(errno);
+    if (::rename(Native(temporary.fileName()).constData(), Native(target).constData()) != 0)
+        return Reason(errno);
+    temporary.setAutoRemove(false); // it is the file now
+    // The rename itself on disk, so a power cut cannot bring the old file back.
+    if (const int dir = ::open(Native(folder.absoluteFilePath()).constData(),
+                               O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
     }
-    if (!file.commit()) return file.errorString();
     return QString();
+}
+
+void RemoveInterruptedSaves(const QString& path, const QDateTime& before) {
+    const QString target = WriteTarget(path);
+    if (target.isEmpty()) return;
+    const QFileInfo info(target);
+    const QString prefix = TemporaryPrefix(info);
+    const QDir folder = info.absoluteDir();
+    for (const QString& name :
+         folder.entryList({prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden)) {
+        const QByteArray file = Native(folder.filePath(name));
+        struct stat st {};
+        if (::lstat(file.constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+            st.st_uid == ::geteuid() &&
+            QDateTime::fromMSecsSinceEpoch(qint64(st.st_mtim.tv_sec) * 1000 +
+                                           st.st_mtim.tv_nsec / 1000000) < before)
+            ::unlink(file.constData());
+    }
 }

@@ -48,13 +48,18 @@ struct Desktop {
         xvfb.waitForFinished(TimeoutMs);
     }
 
-    // The program, on the X server or (offscreen) with no display at all.
-    void Start(QProcess& program, bool onScreen = true) const {
+    // The program, on the X server or (offscreen) with no display at all;
+    // `changes` are "NAME=value" ("NAME=" unsets it).
+    void Start(QProcess& program, bool onScreen = true, const QStringList& changes = {}) const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("DISPLAY", display);
         env.insert("QT_QPA_PLATFORM", onScreen ? "xcb" : "offscreen");
         env.insert("HOME", home.path());
         env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        for (const QString& change : changes) {
+            const QString name = change.section('=', 0, 0), value = change.section('=', 1);
+            value.isEmpty() ? env.remove(name) : env.insert(name, value);
+        }
         program.setProcessEnvironment(env);
         program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         program.start(qEnvironmentVariable("ONDULIX_BIN"), {});

@@ -4,9 +4,12 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 
 // The real program's life with other processes: a second copy, signals, a
 // kill in the middle of a save.
@@ -41,11 +44,11 @@ class TestLifecycleE2E : public QObject {
 
     Desktop d;
 
-    QString Socket() const { return SingleInstance::KeyFor(d.Ini()) + ".sock"; }
+    QString Socket() const { return SingleInstance::SocketFor(d.Ini()); }
 
     // Started and listening: the copy that owns the settings file.
-    void StartFirst(QProcess& program, bool onScreen = false) {
-        d.Start(program, onScreen);
+    void StartFirst(QProcess& program, bool onScreen = false, const QStringList& env = {}) {
+        d.Start(program, onScreen, env);
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(Socket()), TimeoutMs);
     }
 
@@ -61,20 +64,73 @@ private slots:
     void cleanupTestCase() { d.StopX(); }
     void init() { QFile::remove(d.Ini()); }
 
+    // However the second copy reaches the settings file, it finds the first
+    // one, brings it forward and leaves the file alone.
+    void aSecondCopyHandsOverAndLeavesTheFileAlone_data() {
+        QTest::addColumn<QStringList>("first");
+        QTest::addColumn<QStringList>("second");
+        QTest::addColumn<bool>("firstStart"); // no configuration folder yet
+        const QString runtime = d.home.filePath("runtime-");
+        QTest::newRow("same environment") << QStringList{} << QStringList{} << false;
+        QTest::newRow("other runtime folders")
+            << QStringList{"XDG_RUNTIME_DIR=" + runtime + "a"}
+            << QStringList{"XDG_RUNTIME_DIR=" + runtime + "b"} << false;
+        QTest::newRow("one runtime folder unset") << QStringList{"XDG_RUNTIME_DIR=" + runtime + "a"}
+                                                  << QStringList{"XDG_RUNTIME_DIR="} << false;
+        QTest::newRow("a symlinked home, first start")
+            << QStringList{} << QStringList{"XDG_CONFIG_HOME=" + d.home.filePath("link/config")}
+            << true;
+        QTest::newRow("a bind mount")
+            << QStringList{} << QStringList{"XDG_CONFIG_HOME=" + d.home.filePath("bound")} << false;
+        // Another user owns it and anyone may write it: not a place for the socket.
+        QTest::newRow("another user's runtime folder")
+            << QStringList{"XDG_RUNTIME_DIR=" + runtime + "other"}
+            << QStringList{"XDG_RUNTIME_DIR=" + runtime + "other"} << false;
+    }
     void aSecondCopyHandsOverAndLeavesTheFileAlone() {
-        WriteAll(d.Ini(), Personal(1));
-        QProcess first;
-        StartFirst(first);
-        QProcess second;
-        d.Start(second, false);
-        QVERIFY(second.waitForFinished(TimeoutMs));
-        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(second.exitCode(), 0);
-        QCOMPARE(first.state(), QProcess::Running);
-        QCOMPARE(ReadAll(d.Ini()), Personal(1));
-        Signal(first, SIGTERM);
-        QVERIFY(first.waitForFinished(TimeoutMs));
-        QVERIFY(!QFile::exists(Socket()));
+        QFETCH(QStringList, first);
+        QFETCH(QStringList, second);
+        QFETCH(bool, firstStart);
+        const QString tag = QTest::currentDataTag();
+        for (const char* f : {"runtime-a", "runtime-b", "runtime-other", "bound"}) {
+            QDir().mkpath(d.home.filePath(f));
+            QFile::setPermissions(d.home.filePath(f), QFileDevice::ReadOwner |
+                                                          QFileDevice::WriteOwner |
+                                                          QFileDevice::ExeOwner);
+        }
+        QFile::link(d.home.path(), d.home.filePath("link"));
+        const bool bound = tag == "a bind mount";
+        if (bound && QProcess::execute("mount", {"--bind", d.home.filePath("config"),
+                                                 d.home.filePath("bound")}) != 0)
+            QSKIP("this machine does not let us bind-mount a folder");
+        if (tag.startsWith("another user")) {
+            if (geteuid() != 0) QSKIP("needs root to play another user");
+            const QByteArray other = QFile::encodeName(d.home.filePath("runtime-other"));
+            QVERIFY(::chown(other.constData(), 65534, 65534) == 0 &&
+                    ::chmod(other.constData(), 0777) == 0);
+        }
+        if (firstStart)
+            QDir(d.home.filePath("config")).removeRecursively();
+        else
+            WriteAll(d.Ini(), Personal(1));
+
+        QProcess one;
+        StartFirst(one, false, first);
+        QProcess two;
+        d.Start(two, false, second);
+        QVERIFY(two.waitForFinished(TimeoutMs));
+        QCOMPARE(two.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(two.exitCode(), 0);
+        QCOMPARE(one.state(), QProcess::Running);
+        QVERIFY(!Socket().startsWith(d.home.filePath("runtime-other")));
+        const QByteArray before = ReadAll(d.Ini());
+        Signal(one, SIGTERM);
+        QVERIFY(one.waitForFinished(TimeoutMs));
+        if (bound) QProcess::execute("umount", {d.home.filePath("bound")});
+        QVERIFY(!firstStart || before.isEmpty());
+        QVERIFY(firstStart || before == Personal(1));
+        QCOMPARE(Socket(), QString());
+        QDir(d.home.filePath("config")).mkpath(".");
     }
 
     // A signal closes the way Tutup does: the file is written, the exit is clean.
@@ -117,18 +173,32 @@ private slots:
     }
 
     // A running copy that cannot be reached: say so, leave the file alone.
+    // The box ends with a signal too, though no window runs yet.
+    void aCopyThatDoesNotAnswer_data() {
+        QTest::addColumn<int>("signal"); // 0: the user presses Return
+        QTest::newRow("Return") << 0;
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
     void aCopyThatDoesNotAnswer() {
+        QFETCH(int, signal);
         WriteAll(d.Ini(), Personal(1));
-        QLockFile held(SingleInstance::KeyFor(d.Ini()) + ".lock"); // alive, no socket
-        QVERIFY(held.tryLock(0));
+        const int held = ::open(QFile::encodeName(SingleInstance::LockPathFor(d.Ini())).constData(),
+                                O_RDWR | O_CREAT | O_CLOEXEC, 0600); // alive, no socket yet
+        QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
         QProcess program;
         d.Start(program, true);
         const QString box = d.FindWindow();
         QVERIFY2(!box.isEmpty(), "no message appeared");
-        d.Run("xdotool", {"windowfocus", "--sync", box});
-        d.Run("xdotool", {"key", "Return"});
+        if (signal) {
+            Signal(program, signal);
+        } else {
+            d.Run("xdotool", {"windowfocus", "--sync", box});
+            d.Run("xdotool", {"key", "Return"});
+        }
         QVERIFY(program.waitForFinished(TimeoutMs));
-        QCOMPARE(program.exitCode(), 1);
+        ::close(held);
+        if (!signal) QCOMPARE(program.exitCode(), 1);
         QCOMPARE(ReadAll(d.Ini()), Personal(1));
     }
 
@@ -155,11 +225,11 @@ private slots:
         QVERIFY(sawNew > 0); // the saves did happen
         QProcess last;       // starts from it, and clears what the kills left behind
         StartFirst(last);
-        const QStringList left =
-            QDir(d.home.filePath("config")).entryList({"Ondulix.ini*"}, QDir::Files);
+        const QStringList left = QDir(d.home.filePath("config"))
+                                     .entryList({"*Ondulix.ini*"}, QDir::Files | QDir::Hidden);
         Signal(last, SIGTERM);
         QVERIFY(last.waitForFinished(TimeoutMs));
-        QCOMPARE(left, QStringList{"Ondulix.ini"});
+        QCOMPARE(left, QStringList({".Ondulix.ini.lock", "Ondulix.ini"}));
         QCOMPARE(ReadAll(d.Ini()), file);
     }
 };

@@ -128,7 +128,7 @@ private slots:
         window.setProcessChannelMode(QProcess::ForwardedChannels);
         window.start(program, {});
         QVERIFY(window.waitForStarted(TimeoutMs));
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(SingleInstance::KeyFor(ini) + ".sock"), TimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(SingleInstance::SocketFor(ini)), TimeoutMs);
         QTest::qWait(1000); // the first chart: activation is queued right after the showing
         QCOMPARE(window.state(), QProcess::Running);
         QVERIFY(::kill(static_cast<pid_t>(window.processId()), SIGTERM) == 0);

@@ -135,14 +135,21 @@ private slots:
             << QStringList{"--birth", "2001-02-29", "--date", "2002-01-01"} << 2;
         QTest::newRow("unwritable path")
             << Dates + QStringList{"-o", "/proc/ondulix/chart.png"} << 1;
+        // Qt would warn on a line of its own that it has no runtime folder.
+        QTest::newRow("no runtime folder")
+            << QStringList{"XDG_RUNTIME_DIR="} + Dates + QStringList{"-o", "/proc/x.png"} << 1;
     }
     void binaryRefusesWithOneLineAndNoFile() {
         QFETCH(QStringList, args);
         QFETCH(int, exitCode);
         QTemporaryDir dir;
         if (!args.contains("-o")) args << "-o" << dir.filePath("chart.png");
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        if (args.removeAll("XDG_RUNTIME_DIR=") > 0) qunsetenv("XDG_RUNTIME_DIR");
         QString err;
-        QCOMPARE(Run(args, &err), exitCode);
+        const int exit = Run(args, &err);
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        QCOMPARE(exit, exitCode);
         QVERIFY2(err.startsWith("ondulix-chart: ") && !err.contains('\n'), qPrintable(err));
         QVERIFY(QDir(dir.path()).isEmpty());
     }

@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 #include "settings/PrivateProfile.h"
+#include "util/SaveWhole.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <map>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -241,18 +243,43 @@ private slots:
         QCOMPARE(ReadAll(path), QByteArray("[S]\r\nj=3\r\n"));
     }
 
-    // A link into another folder stays a link; its target gets the change.
-    void aLinkStaysALink() {
+    // The user's own links are followed, and stay links; another user's link
+    // in a shared sticky folder, and a loop, are refused and left as they are.
+    void links_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("own link into another folder") << "own"
+                                                      << "";
+        QTest::newRow("own link to a file not made yet") << "missing"
+                                                         << "";
+        QTest::newRow("a loop") << "loop"
+                                << "is a loop of links";
+        QTest::newRow("another user's link in /tmp") << "foreign"
+                                                     << "another user made";
+    }
+    void links() {
+        QFETCH(QString, kind);
+        QFETCH(QString, refusal);
+        if (kind == "foreign" && geteuid() != 0) QSKIP("needs root to play another user");
         QTemporaryDir dir;
         QDir(dir.path()).mkpath("elsewhere");
+        QDir(dir.path()).mkpath("shared");
         const QString target = dir.filePath("elsewhere/real.ini");
-        const QString link = dir.filePath("Ondulix.ini");
-        WriteAll(target, "[S]\r\nk=1\r\n");
-        QVERIFY(QFile::link(target, link));
-        QCOMPARE(WriteProfile(link, {{"S", "k", "2"}}), QString());
+        if (kind != "missing") WriteAll(target, "[S]\r\nk=1\r\n");
+        QString link = dir.filePath("Ondulix.ini");
+        if (kind == "foreign") { // a victim's file, an attacker's link to it
+            QVERIFY(::chmod(QFile::encodeName(dir.filePath("shared")).constData(), 01777) == 0);
+            link = dir.filePath("shared/chart.png");
+        }
+        QVERIFY(QFile::link(kind == "loop" ? link : target, link));
+        if (kind == "foreign")
+            QVERIFY(::lchown(QFile::encodeName(link).constData(), 65534, 65534) == 0);
+        const QString error = SaveWhole(link, "new");
         QVERIFY(QFileInfo(link).isSymLink());
-        QCOMPARE(ReadAll(target), QByteArray("[S]\r\nk=2\r\n"));
-        QCOMPARE(QDir(dir.filePath("elsewhere")).entryList(QDir::Files), QStringList{"real.ini"});
+        QVERIFY2(refusal.isEmpty() ? error.isEmpty() : error.contains(refusal), qPrintable(error));
+        QCOMPARE(ReadAll(target), QByteArray(refusal.isEmpty() ? "new" : "[S]\r\nk=1\r\n"));
+        QCOMPARE(QDir(dir.filePath("elsewhere")).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"real.ini"});
     }
 
     // A disk that takes part of the file says why, and the old file stays.

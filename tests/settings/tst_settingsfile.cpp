@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace settings;
 
@@ -68,23 +69,34 @@ private slots:
                           "Name002=\r\nName003=Citra\r\nBday003=29-Feb-2000\r\n")
             << "1-Jan-1960"
             << "Ani 5-Sep-1970, Citra 29-Feb-2000" << 0;
-        QTest::newRow("count 0") << QByteArray("No. of Friends=0\r\nName001=Ani\r\n")
-                                 << "1-Jan-1960"
-                                 << "" << 0;
+        // Names past the count are friends the user has; a copy of one read
+        // already is what an older removal left behind.
+        QTest::newRow("names past count 0")
+            << QByteArray("No. of Friends=0\r\nName001=Ani\r\n") << "1-Jan-1960"
+            << "Ani 1-Jan-1960" << 1;
         QTest::newRow("count beyond the names")
             << QByteArray("No. of Friends=999999\r\nName001=Ani\r\n") << "1-Jan-1960"
             << "Ani 1-Jan-1960" << 0;
-        QTest::newRow("stale keys past the count stay unread")
-            << QByteArray("No. of Friends=1\r\nName001=Ani\r\nName002=Gone\r\n") << "1-Jan-1960"
+        QTest::newRow("names past a small count")
+            << QByteArray("No. of Friends=1\r\nName001=Ani\r\nName002=Budi\r\nName003=Cici\r\n")
+            << "1-Jan-1960"
+            << "Ani 1-Jan-1960, Budi 1-Jan-1960, Cici 1-Jan-1960" << 1;
+        QTest::newRow("a removal's leftover past the count")
+            << QByteArray("No. of Friends=2\r\nName001=Ani\r\nName002=Cici\r\nName003=Cici\r\n")
+            << "1-Jan-1960"
+            << "Ani 1-Jan-1960, Cici 1-Jan-1960" << 0;
+        QTest::newRow("other spellings are not friend keys")
+            << QByteArray("No. of Friends=1\r\nName001=Ani\r\nName0002=X\r\nNameX=Y\r\n")
+            << "1-Jan-1960"
             << "Ani 1-Jan-1960" << 0;
-        // A damaged count: read the names up to the first missing one, and say so.
+        // A damaged count: read every name there is, and say so.
         for (const char* count :
              {"lots", "-1", "99999999999999999999", "1e20", "1000000", "2.5", " "}) {
             QTest::addRow("count %s", count)
                 << QByteArray("No. of Friends=") + count +
                        "\r\nName001=Ani\r\nName002=Budi\r\nName004=Dewi\r\n"
                 << "1-Jan-1960"
-                << "Ani 1-Jan-1960, Budi 1-Jan-1960" << 1;
+                << "Ani 1-Jan-1960, Budi 1-Jan-1960, Dewi 1-Jan-1960" << 1;
         }
         QTest::newRow("count missing")
             << QByteArray("Name001=Ani\r\nBDay001=5-Sep-1970\r\n") << "1-Jan-1960"
@@ -120,31 +132,6 @@ private slots:
         QCOMPARE(p.problems.size(), problems);
     }
 
-    // Entries a damaged count hid are kept apart so that no save writes over them.
-    void whatWasNotRead_data() {
-        QTest::addColumn<QByteArray>("personal");
-        QTest::addColumn<int>("examined");
-        QTest::addColumn<int>("unloaded");
-        QTest::newRow("count") << QByteArray("No. of Friends=2\r\nName001=A\r\nName002=B\r\n"
-                                             "Name003=Old\r\n")
-                               << 2 << 0;
-        QTest::newRow("gap") << QByteArray("No. of Friends=x\r\nName001=A\r\nName002=B\r\n"
-                                           "Name005=E\r\n")
-                             << 2 << 5;
-        QTest::newRow("a date without its name")
-            << QByteArray("Name001=A\r\nBDay002=1-Jan-1970\r\nName003=C\r\n") << 1 << 2;
-        QTest::newRow("nothing hidden")
-            << QByteArray("No. of Friends=-1\r\nName001=A\r\n") << 1 << 0;
-    }
-    void whatWasNotRead() {
-        QFETCH(QByteArray, personal);
-        QFETCH(int, examined);
-        QFETCH(int, unloaded);
-        const StoredPersonal p = Reader(personal).ReadPersonalSection();
-        QCOMPARE(p.examinedThrough, examined);
-        QCOMPARE(p.unloadedFrom, unloaded);
-    }
-
     void atMost999Friends() {
         QByteArray personal = "No. of Friends=1001\r\n";
         for (int i = 1; i <= 1001; ++i)
@@ -152,8 +139,10 @@ private slots:
         const StoredPersonal p = Reader(personal).ReadPersonalSection();
         QCOMPARE(p.friends.size(), std::size_t(FriendList::MaxFriends));
         QCOMPARE(p.friends.back().name, "F999");
-        QCOMPARE(p.problems.size(), 1);
-        QVERIFY(p.problems[0].contains("999"));
+        QCOMPARE(p.hidden, 2);
+        QCOMPARE(p.problems, QStringList{"The settings file holds 1001 friends, more than the 999 "
+                                         "the list can show; the other 2 stay in the file as they "
+                                         "are."});
     }
 
     void numbering() {
@@ -164,7 +153,7 @@ private slots:
     }
 
     void readsBackWhatItWrites() {
-        ProfileDocument d("; kept\r\n[PERSONAL]\r\nNo. of Friends=3\r\nName003=Old\r\n");
+        ProfileDocument d("; kept\r\n[PERSONAL]\r\nNo. of Friends=3\r\n");
         FriendList list;
         list.Load({"5", "September", "1975"}, {{"  Spaced  ", {"31", "December", "2040"}},
                                                {"\"Quoted\"", {"1", "January", "1901"}}});
@@ -173,8 +162,7 @@ private slots:
         for (const ProfileWrite& w :
              OptionWrites({true, false, true, true, false, true, false, true}))
             d.WriteString(w.section, w.key, w.value);
-        QVERIFY(
-            d.Bytes().startsWith("; kept\r\n[PERSONAL]\r\nNo. of Friends=2\r\nName003=Old\r\n"));
+        QVERIFY(d.Bytes().startsWith("; kept\r\n[PERSONAL]\r\nNo. of Friends=2\r\n"));
         QVERIFY(d.Bytes().contains("My Birthdate=5-Sep-1975\r\n"));
         QVERIFY(d.Bytes().endsWith("[ONDULIX OPTIONS]\r\nPhysical=True\r\nEmotional=False\r\n"
                                    "Intellectual=True\r\nIntuitive=True\r\nPassion=False\r\n"
@@ -233,49 +221,118 @@ private slots:
         QCOMPARE(ReadAll(ini), Personal(0, {}));
     }
 
-    void keysItNeverHadStay() {
-        // Stale keys past a valid count were not this run's: they stay.
-        WriteAll(ini, "[PERSONAL]\r\nNo. of Friends=1\r\nName001=Ani\r\nName003=Old\r\n");
+    // Whatever the count says, no friend in the file is ever written over:
+    // not at the repairing run, not at any later one.
+    void noFriendIsEverWrittenOver_data() {
+        QTest::addColumn<QByteArray>("personal");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("count too small")
+            << QByteArray("No. of Friends=1\r\nName001=Ani\r\nName002=Budi\r\nName003=Cici\r\n")
+            << QStringList{"Ani", "Budi", "Cici"};
+        QTest::newRow("damaged count, a gap")
+            << QByteArray("No. of Friends=x\r\nName001=A\r\nName002=B\r\nName005=E\r\n")
+            << QStringList{"A", "B", "E"};
+        QTest::newRow("no count, a date without its name")
+            << QByteArray("Name001=Ani\r\nBDay002=1-Jan-1970\r\nName003=Hidden\r\n")
+            << QStringList{"Ani", "Hidden"};
+    }
+    void noFriendIsEverWrittenOver() {
+        QFETCH(QByteArray, personal);
+        QFETCH(QStringList, names);
+        WriteAll(ini, "[PERSONAL]\r\n" + personal);
+        for (const char* added : {"Dewi", "Eka", "Fajar"}) { // one run each
+            SettingsStore store(ini);
+            FriendList list = Loaded(store.Load());
+            QCOMPARE(list.FriendCount, names.size());
+            list.Save(added, {"2", "March", "1980"});
+            QCOMPARE(store.SavePersonal(list), QString());
+            names << added;
+            for (const QString& name : names)
+                QVERIFY2(ReadAll(ini).contains("=" + name.toUtf8() + "\r\n"), qPrintable(name));
+        }
+    }
+
+    // More friends than the list shows: each stays in the file byte for byte.
+    void friendsPast999StayInTheFile() {
+        QByteArray personal = "[PERSONAL]\r\nMy Birthdate=1-Jan-1960\r\nNo. of Friends=1001\r\n";
+        for (int i = 1; i <= 1001; ++i)
+            personal += "Name" + FriendNumber(i).toLatin1() + "=F" + QByteArray::number(i) +
+                        "\r\nBday" + FriendNumber(i).toLatin1() + "=1-Jan-1970\r\n";
+        WriteAll(ini, personal);
+        const QByteArray past = personal.mid(personal.indexOf("Name1000="));
         SettingsStore store(ini);
         FriendList list = Loaded(store.Load());
-        list.Remove(1);
+        list.Remove(list.Find("F500"));
         QCOMPARE(store.SavePersonal(list), QString());
-        QCOMPARE(ReadAll(ini), QByteArray("[PERSONAL]\r\nNo. of Friends=0\r\nName003=Old\r\n"
-                                          "My Birthdate=1-Jan-1960\r\n"));
+        QVERIFY(ReadAll(ini).endsWith(past));
+        QVERIFY(!ReadAll(ini).contains("=F500\r\n"));
+        const StoredSettings next = SettingsStore(ini).Load(); // 998, then F1000 past the count
+        QCOMPARE(next.personal.friends.back().name, "F1000");
+        QCOMPARE(next.personal.hidden, 1);
     }
 
-    void entriesADamagedCountHidAreNeverWrittenOver() {
-        const QByteArray damaged = "[PERSONAL]\r\nName001=Ani\r\nName003=Hidden\r\n";
-        WriteAll(ini, damaged);
+    // A name longer than a value is read is shown cut and written back whole.
+    void longNamesStayWhole() {
+        const QByteArray longName = QByteArray(79, 'x') + "yz tail";
+        WriteAll(ini, "[PERSONAL]\r\nNo. of Friends=1\r\nName001=" + longName + "\r\n");
         SettingsStore store(ini);
-        const StoredSettings stored = store.Load();
-        QCOMPARE(stored.problems.size(), 1);
-        FriendList list = Loaded(stored);
-        list.Save("Budi", {"2", "March", "1980"}); // two friends: numbers 1 and 2
+        FriendList list = Loaded(store.Load());
+        QCOMPARE(list.FriendName[1], QString(79, 'x') + 'y');
+        list.Save("Ani", {"2", "March", "1980"}); // moves it to number 2
         QCOMPARE(store.SavePersonal(list), QString());
-        const QByteArray two = ReadAll(ini);
-        QVERIFY(two.contains("Name003=Hidden\r\n"));
-        list.Save("Citra", {"2", "March", "1980"}); // a third would take number 3
-        QVERIFY(store.SavePersonal(list).contains("could not read"));
-        QCOMPARE(ReadAll(ini), two);
+        QVERIFY(ReadAll(ini).contains("Name002=" + longName + "\r\n"));
     }
 
+    // The user's own link to a file not made yet: the first save makes it.
+    void aLinkToAFileNotMadeYet() {
+        const QString target = dir.filePath("elsewhere/real.ini");
+        QVERIFY(QFile::link(target, ini));
+        SettingsStore store(ini);
+        FriendList list = Loaded(store.Load());
+        QCOMPARE(store.Blocked(), QString());
+        QCOMPARE(store.SavePersonal(list), QString());
+        QVERIFY(QFileInfo(ini).isSymLink());
+        QVERIFY(ReadAll(target).startsWith("[PERSONAL]\r\n"));
+        QCOMPARE(QFileInfo(target).permissions() & 0x0077, 0); // birth dates: the owner's alone
+    }
+
+    // What cannot be read is not read, at once, and never written.
+    void aFileThatCouldNotBeReadIsNeverWritten_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder") << "folder"
+                                << "it is a folder";
+        QTest::newRow("pipe") << "pipe"
+                              << "it is not a regular file";
+        QTest::newRow("link to a device") << "device"
+                                          << "it is not a regular file";
+        QTest::newRow("too large") << "large"
+                                   << "it is larger than 64 MB";
+    }
     void aFileThatCouldNotBeReadIsNeverWritten() {
-        QVERIFY(QDir().mkpath(ini)); // a folder where the file should be
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        if (kind == "folder") QVERIFY(QDir().mkpath(ini));
+        if (kind == "pipe") QCOMPARE(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
+        if (kind == "device") QVERIFY(QFile::link("/dev/zero", ini));
+        if (kind == "large") {
+            QFile f(ini);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(MaxProfileBytes + 1));
+        }
         SettingsStore store(ini);
         const StoredSettings stored = store.Load();
         QCOMPARE(stored.problems.size(), 1);
-        QVERIFY(stored.problems[0].contains("could not be read"));
-        QVERIFY(!store.Blocked().isEmpty());
+        QVERIFY2(stored.problems[0].contains("could not be read (" + reason + ")"),
+                 qPrintable(stored.problems[0]));
         FriendList list = Loaded(stored);
         QVERIFY(store.SavePersonal(list).contains("does not overwrite"));
         QVERIFY(store.SaveOptions({}).contains("does not overwrite"));
-        // Saving elsewhere works.
+        QVERIFY(store.CloseFailedMessage("x").contains("Save elsewhere, close"));
         const QString elsewhere = ini + "-saved.ini";
         QCOMPARE(store.SaveAllTo(elsewhere, list, {true}), QString());
-        QVERIFY(ReadAll(elsewhere).startsWith("[PERSONAL]\r\nMy Birthdate=1-Jan-1960\r\n"));
         QVERIFY(ReadAll(elsewhere).contains("[ONDULIX OPTIONS]\r\nPhysical=True\r\n"));
-        QVERIFY(QFileInfo(ini).isDir());
+        QFile::remove(ini);
+        QDir(ini).removeRecursively();
     }
 
     // A damaged file of every kind at once, and 50 MB of it: what can be
@@ -305,28 +362,23 @@ private slots:
         QVERIFY(!after.contains("Name003"));
     }
 
-    void staleTemporariesAreRemoved() {
+    // Only this program's own temporary files, left by a save that was
+    // interrupted before this copy started, are removed.
+    void onlyOurInterruptedSavesAreRemoved() {
         const QDateTime started = QDateTime::currentDateTime();
         const QString name = QFileInfo(ini).fileName();
-        const QStringList files{name + ".AbC123", name + ".new999", name + ".toolong1",
-                                "Other.ini.AbC123", name + ".zzzzzz"};
-        for (const QString& f : files)
+        const QStringList files{"." + name + ".ondulix-AbC123", name + ".backup", name + ".201912",
+                                name + ".AbC123", "." + name + ".ondulix-young1"};
+        for (const QString& f : files) {
             WriteAll(dir.filePath(f), "partial");
-        for (const QString& f : files.mid(0, 4)) {
             QFile file(dir.filePath(f));
             QVERIFY(file.open(QIODevice::ReadWrite));
-            QVERIFY(file.setFileTime(started.addSecs(-60), QFileDevice::FileModificationTime));
+            QVERIFY(file.setFileTime(started.addSecs(f.endsWith("young1") ? 5 : -60),
+                                     QFileDevice::FileModificationTime));
         }
-        QFile young(dir.filePath(name + ".zzzzzz")); // another copy's save in progress
-        QVERIFY(young.open(QIODevice::ReadWrite));
-        QVERIFY(young.setFileTime(started.addSecs(5), QFileDevice::FileModificationTime));
-        young.close();
         SettingsStore(ini, started).Load();
-        QVERIFY(!QFile::exists(dir.filePath(name + ".AbC123")));
-        QVERIFY(!QFile::exists(dir.filePath(name + ".new999")));
-        QVERIFY(QFile::exists(dir.filePath(name + ".toolong1")));
-        QVERIFY(QFile::exists(dir.filePath("Other.ini.AbC123")));
-        QVERIFY(QFile::exists(dir.filePath(name + ".zzzzzz")));
+        for (const QString& f : files)
+            QCOMPARE(QFile::exists(dir.filePath(f)), f != files[0]);
     }
 };
 

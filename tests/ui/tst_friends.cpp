@@ -7,8 +7,10 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace {
 
@@ -261,15 +263,23 @@ private slots:
     // why, and closing offers another file.
     void aFileThatWasNotReadIsNeverWritten_data() {
         QTest::addColumn<QList<int>>("answers");
-        QTest::addColumn<bool>("savedElsewhere");
-        QTest::newRow("save elsewhere") << QList<int>{MessageBoxes::SaveElsewhere} << true;
-        QTest::newRow("a cancelled file dialog asks again")
-            << QList<int>{MessageBoxes::SaveElsewhere, MessageBoxes::No} << false;
-        QTest::newRow("close without saving") << QList<int>{MessageBoxes::No} << false;
+        QTest::addColumn<QString>("elsewhere");  // the file chosen, if any
+        QTest::addColumn<QString>("askedAgain"); // what the box says the second time
+        const int SaveElsewhere = MessageBoxes::SaveElsewhere, No = MessageBoxes::No;
+        QTest::newRow("save elsewhere") << QList<int>{SaveElsewhere} << "elsewhere.ini"
+                                        << "";
+        QTest::newRow("a cancelled file dialog asks again") << QList<int>{SaveElsewhere, No} << ""
+                                                            << "could not be read when";
+        QTest::newRow("a failed save elsewhere says why")
+            << QList<int>{SaveElsewhere, No} << "missing/elsewhere.ini"
+            << "does not exist";
+        QTest::newRow("close without saving") << QList<int>{No} << ""
+                                              << "";
     }
     void aFileThatWasNotReadIsNeverWritten() {
         QFETCH(QList<int>, answers);
-        QFETCH(bool, savedElsewhere);
+        QFETCH(QString, elsewhere);
+        QFETCH(QString, askedAgain);
         QVERIFY(QDir().mkpath(f.ini)); // a folder where the file should be
         f.Open();
         QCOMPARE(f.answers.asked.size(), 1);
@@ -279,14 +289,16 @@ private slots:
         QVERIFY(f.answers.asked[1].prompt.contains("does not overwrite"));
         f.answers = Answers();
         f.answers.script = answers;
-        const QString elsewhere = f.dir->filePath("elsewhere.ini");
-        if (savedElsewhere) f.answers.paths = {elsewhere};
+        if (!elsewhere.isEmpty()) f.answers.paths = {f.dir->filePath(elsewhere)};
         f.w->close();
         QVERIFY(f.w->IsUnloaded());
         QCOMPARE(f.answers.asked.size(), answers.size());
         QCOMPARE(f.answers.asked[0].flags & 7, int(MessageBoxes::SaveElsewhereCloseCancel));
+        QVERIFY(f.answers.asked[0].prompt.contains("Save elsewhere, close without saving"));
+        if (!askedAgain.isEmpty()) QVERIFY(f.answers.asked[1].prompt.contains(askedAgain));
         QVERIFY(QFileInfo(f.ini).isDir());
-        QCOMPARE(ReadAll(elsewhere).contains("Name001=Budi\r\n"), savedElsewhere);
+        QCOMPARE(ReadAll(f.dir->filePath("elsewhere.ini")).contains("Name001=Budi\r\n"),
+                 elsewhere == "elsewhere.ini");
     }
 
     void aFullListRefusesANewName() {
@@ -313,6 +325,19 @@ private slots:
         QCOMPARE(f.w->Friends.FriendCount, 1); // kept while the program runs
         QCOMPARE(f.answers.asked.size(), 1);
         QVERIFY(f.answers.asked[0].prompt.contains("blocker"));
+    }
+
+    // A name is shown as typed, never read as markup.
+    void messagesAreShownAsPlainText() {
+        QtMessageBoxes boxes;
+        Qt::TextFormat format = Qt::AutoText;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box) format = box->textFormat();
+            if (box) box->reject();
+        });
+        boxes.MsgBox(nullptr, "Remove ? \"<b>Ani</b> & Budi\"", MessageBoxes::OkCancel, {});
+        QCOMPARE(format, Qt::PlainText);
     }
 
     // When the session ends, or a signal comes, nobody is there to answer.
