@@ -82,6 +82,10 @@ private slots:
             << true;
         QTest::newRow("a bind mount")
             << QStringList{} << QStringList{"XDG_CONFIG_HOME=" + d.home.filePath("bound")} << false;
+        const QString tooLong = runtime + "long/" + QString(100, 'x');
+        QTest::newRow("a runtime path too long for a socket")
+            << QStringList{"XDG_RUNTIME_DIR=" + tooLong}
+            << QStringList{"XDG_RUNTIME_DIR=" + tooLong} << false;
         // Another user owns it and anyone may write it: not a place for the socket.
         QTest::newRow("another user's runtime folder")
             << QStringList{"XDG_RUNTIME_DIR=" + runtime + "other"}
@@ -92,7 +96,8 @@ private slots:
         QFETCH(QStringList, second);
         QFETCH(bool, firstStart);
         const QString tag = QTest::currentDataTag();
-        for (const char* f : {"runtime-a", "runtime-b", "runtime-other", "bound"}) {
+        for (const QString& f : QStringList{"runtime-a", "runtime-b", "runtime-other", "bound",
+                                            "runtime-long/" + QString(100, 'x')}) {
             QDir().mkpath(d.home.filePath(f));
             QFile::setPermissions(d.home.filePath(f), QFileDevice::ReadOwner |
                                                           QFileDevice::WriteOwner |
