@@ -170,8 +170,8 @@ StoredPersonal SettingsReader::ReadPersonalSection() const {
                                       : QStringLiteral("is missing");
         stored.problems << QStringLiteral("\"No. of Friends\" %1; %2.").arg(what, found);
     } else if (pastCount > 0) {
-        stored.problems << QStringLiteral("\"No. of Friends\" is %1, but the file names %2 after "
-                                          "them; they are in the list too.")
+        stored.problems << QStringLiteral("\"No. of Friends\" says %1, but the settings file names "
+                                          "%2; they are in the list too.")
                                .arg(count)
                                .arg(Plural(pastCount, "more friend", "more friends"));
     }
