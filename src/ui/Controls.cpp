@@ -6,6 +6,9 @@
 #include <algorithm>
 
 ComboPicker::ComboPicker(QWidget* parent) : QComboBox(parent) {
+    // A wheel notch must not give it the focus (and then turn it): only a
+    // click or Tab does.
+    setFocusPolicy(Qt::StrongFocus);
     connect(this, &QComboBox::activated, this, [this] {
         if (Click) Click();
     });

@@ -66,7 +66,8 @@ double DayCursor::XOfDay(int day) const {
 }
 
 int DayCursor::DayAt(double x) const {
-    return std::clamp(static_cast<int>(x * TwipsPerPixel / TwipsPerDay), 0,
+    // The nearest day line: a day's number is centred on its line.
+    return std::clamp(static_cast<int>(std::floor(x * TwipsPerPixel / TwipsPerDay + 0.5)), 0,
                       chart::ChartDayCount - 1);
 }
 

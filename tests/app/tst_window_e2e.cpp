@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 
 namespace {
 
@@ -71,6 +72,33 @@ private slots:
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
         QVERIFY(ReadAll(d.home.filePath("config/Ondulix.ini")).startsWith("[PERSONAL]\r\n"));
+    }
+
+    // A real wheel notch over a picker that does not have the focus turns
+    // nothing; over the moon slider, which takes the wheel, it does.
+    void aWheelNotchTurnsNoUnfocusedPicker() {
+        QProcess program;
+        d.Start(program);
+        const QString window = d.FindWindow();
+        QVERIFY(!window.isEmpty());
+        d.Run("xdotool", {"windowfocus", "--sync", window}); // active: focus can be given
+        const QPoint origin = d.Place(window).client;
+        const QRect day(origin + QPoint(584, 328), QSize(41, 21));    // display date: day
+        const QRect slider(origin + QPoint(96, 288), QSize(600, 17)); // twips 1440, 4320
+        auto wheelOver = [&](const QRect& r) { // hovering alone changes a picker's look
+            d.Run("xdotool",
+                  {"mousemove", QString::number(r.center().x()), QString::number(r.center().y())});
+            QTest::qWait(300);
+            const QImage before = d.Screenshot().copy(r);
+            d.Run("xdotool", {"click", "4"}); // up: the slider starts at 0
+            QTest::qWait(300);
+            return before != d.Screenshot().copy(r);
+        };
+        QTest::qWait(500); // the first chart
+        QVERIFY2(!wheelOver(day), "the unfocused day picker turned");
+        QVERIFY2(wheelOver(slider), "no wheel reached the window");
+        ::kill(program.processId(), SIGTERM);
+        QVERIFY(program.waitForFinished(TimeoutMs));
     }
 
     void addsAFriendToAPreparedFile() {

@@ -92,14 +92,26 @@ private slots:
         QCOMPARE(f.w->cursor->Readout(), ReadoutOf(0));
     }
 
+    // The day under the pointer is the day whose number is there: numbers
+    // are centred on their lines, 9.6 pixels apart (day 20 at x 192).
+    void theMouseMovesAndHidesIt_data() {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<int>("day");
+        QTest::newRow("left half of 20's number") << 188.0 << 20;
+        QTest::newRow("on 20's line") << 192.0 << 20;
+        QTest::newRow("right half of 20's number") << 196.0 << 20;
+        QTest::newRow("nearer 21") << 197.0 << 21;
+        QTest::newRow("first day") << 2.0 << 0;
+    }
     void theMouseMovesAndHidesIt() {
+        QFETCH(double, x);
+        QFETCH(int, day);
         f.Open();
-        // 9.6 pixels a day: x 197 is in day 20.
-        QMouseEvent move(QEvent::MouseMove, QPointF(197, 100),
-                         f.w->cursor->mapToGlobal(QPointF(197, 100)), Qt::NoButton, Qt::NoButton,
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, 100),
+                         f.w->cursor->mapToGlobal(QPointF(x, 100)), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
         QCoreApplication::sendEvent(f.w->cursor, &move);
-        QCOMPARE(f.w->cursor->Day(), 20);
+        QCOMPARE(f.w->cursor->Day(), day);
         QEvent leave(QEvent::Leave);
         QCoreApplication::sendEvent(f.w->cursor, &leave);
         QCOMPARE(f.w->cursor->Day(), std::nullopt);
