@@ -28,25 +28,65 @@ std::optional<DayReadout> ReadDay(const ChartOptions& options, std::int32_t char
     return day;
 }
 
-QString ReadoutText(const DayReadout& day) {
+namespace {
+
+const QString Separator = QStringLiteral(" \u00B7 ");
+
+QString DayText(const DayReadout& day) {
     static const char* const Weekdays[] = {"Minggu", "Senin", "Selasa", "Rabu",
                                            "Kamis",  "Jumat", "Sabtu"};
-    const QString separator = QStringLiteral(" \u00B7 ");
-    QStringList parts;
-    parts << QString::fromLatin1(Weekdays[cal::Weekday(day.date) - 1]) + u' ' +
-                 day.date.toString(QStringLiteral("dd-MM-yyyy"));
     static const QLocale indonesian(QLocale::Indonesian, QLocale::Indonesia);
-    parts << QStringLiteral("hari ke-") + indonesian.toString(day.dayNumber);
+    return QString::fromLatin1(Weekdays[cal::Weekday(day.date) - 1]) + u' ' +
+           day.date.toString(QStringLiteral("dd-MM-yyyy")) + Separator +
+           QStringLiteral("hari ke-") + indonesian.toString(day.dayNumber);
+}
+
+QString MoonText(const DayReadout& day) {
+    return QStringLiteral("Bulan: ") + day.moonPhase;
+}
+
+// "+87,3", "-12,0", "0,0"
+QString Value(double percent) {
+    QString value = PercentText(percent).replace(u'.', u',');
+    if (value != QLatin1String("0,0") && !value.startsWith(u'-')) value.prepend(u'+');
+    return value;
+}
+
+QString Mark(const DayReadout::Item& item) {
+    return item.critical ? QStringLiteral("kritis")
+           : item.rising ? QStringLiteral("\u2191")
+                         : QStringLiteral("\u2193");
+}
+
+// Each cycle as "Fisik +87,3% ↑", or briefly as "F +87,3↑".
+QStringList Cycles(const DayReadout& day, bool brief) {
+    static const char Letters[] = " FEIUPWM"; // the cycle boxes' Alt+letters
+    QStringList cycles;
     for (const DayReadout::Item& item : day.items) {
-        QString value = PercentText(item.percent);
-        if (value != QLatin1String("0.0") && !value.startsWith(u'-')) value.prepend(u'+');
-        const QString mark = item.critical ? QStringLiteral("kritis")
-                             : item.rising ? QStringLiteral("\u2191")
-                                           : QStringLiteral("\u2193");
-        parts << CycleCaption(item.kind) + u' ' + value + u'%' + u' ' + mark;
+        const QString mark = Mark(item);
+        cycles << (brief
+                       ? QChar::fromLatin1(Letters[item.kind]) + (u' ' + Value(item.percent)) +
+                             (item.critical ? u' ' + mark : mark)
+                       : CycleCaption(item.kind) + u' ' + Value(item.percent) + u'%' + u' ' + mark);
     }
-    parts << QStringLiteral("Bulan: ") + day.moonPhase;
-    return parts.join(separator);
+    return cycles;
+}
+
+} // namespace
+
+QString ReadoutText(const DayReadout& day) {
+    return (QStringList{DayText(day)} + Cycles(day, false) + QStringList{MoonText(day)})
+        .join(Separator);
+}
+
+ReadoutLines ReadoutLinesOf(const DayReadout& day) {
+    return {DayText(day) + Separator + MoonText(day), Cycles(day, false).join(Separator),
+            Cycles(day, true).join(Separator)};
+}
+
+QString ReadoutTip(const DayReadout& day) {
+    return (QStringList{DayText(day)} + Cycles(day, false) + QStringList{MoonText(day)})
+        .join(u'\n');
 }
 
 } // namespace chart

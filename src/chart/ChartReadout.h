@@ -32,8 +32,24 @@ struct DayReadout {
 // days or when the birth date is after the display date.
 std::optional<DayReadout> ReadDay(const ChartOptions& options, std::int32_t chartDay);
 
-// "Senin 14-03-2005 · hari ke-16.512 · Fisik +87.3% ↑ · Emosi -12.0% ↓ ·
-// Intelektual 0.0% kritis · Bulan: purnama"
+// Numbers in the Indonesian style throughout: a dot groups thousands, a
+// comma marks decimals.
+//
+// "Senin 14-03-2005 · hari ke-16.512 · Fisik +87,3% ↑ · Emosi -12,0% ↓ ·
+// Intelektual 0,0% kritis · Bulan: purnama"
 QString ReadoutText(const DayReadout& day);
+
+// The readout in two lines, for the line under the chart: the day and the
+// moon, then the cycles by name ("Fisik +87,3% ↑ · ...") or, where that is
+// too wide, by their keyboard letters ("F +87,3↑ · E -12,0↓ · I 0,0 kritis").
+struct ReadoutLines {
+    QString day;
+    QString cycles;
+    QString cyclesBrief;
+};
+ReadoutLines ReadoutLinesOf(const DayReadout& day);
+
+// Several short lines, for a tooltip: the day, one line per cycle, the moon.
+QString ReadoutTip(const DayReadout& day);
 
 } // namespace chart

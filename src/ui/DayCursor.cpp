@@ -133,8 +133,10 @@ void DayCursor::paintEvent(QPaintEvent*) {
 
 void DayCursor::mouseMoveEvent(QMouseEvent* event) {
     SetDay(DayAt(event->position().x()));
-    if (!m_readout.isEmpty())
-        QToolTip::showText(event->globalPosition().toPoint() + QPoint(12, 12), m_readout, this);
+    // Beside the pointer, a few short lines; Qt keeps it on the screen.
+    if (m_read)
+        QToolTip::showText(event->globalPosition().toPoint() + QPoint(16, 16),
+                           chart::ReadoutTip(*m_read), this);
 }
 
 void DayCursor::leaveEvent(QEvent*) {

@@ -27,6 +27,7 @@ public:
     void SetDay(std::optional<int> day);
     // The shown day's readout; empty when hidden.
     QString Readout() const { return m_readout; }
+    const std::optional<chart::DayReadout>& Read() const { return m_read; }
     // What the chart shows, for screen readers: person, 60-day range, cycles.
     QString Summary() const;
 

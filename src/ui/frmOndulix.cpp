@@ -128,9 +128,16 @@ void frmOndulix::WireEvents() {
     txtFriend->installEventFilter(this);
     connect(sldMoonPhase, &QSlider::valueChanged, this, Raise(&frmOndulix::sldMoonPhase_Change));
     cursor->ReadoutChanged = [this](const QString& text) {
-        lblReadout->setText(
-            lblReadout->fontMetrics().elidedText(text, Qt::ElideRight, lblReadout->width()));
-        lblReadout->setToolTip(text);
+        // Two whole lines: the cycles by name, or by letter where names are too wide.
+        QString shown;
+        if (const auto& read = cursor->Read()) {
+            const chart::ReadoutLines lines = chart::ReadoutLinesOf(*read);
+            const bool fits =
+                lblReadout->fontMetrics().horizontalAdvance(lines.cycles) <= lblReadout->width();
+            shown = lines.day + u'\n' + (fits ? lines.cycles : lines.cyclesBrief);
+        }
+        lblReadout->setText(shown);
+        lblReadout->setToolTip(cursor->Read() ? chart::ReadoutTip(*cursor->Read()) : QString());
         lblReadout->setAccessibleDescription(text);
     };
     cursor->DayChosen = [this](QDate day) {
@@ -584,7 +591,7 @@ void frmOndulix::sldMoonPhase_Change() {
     lblPhaseDate->setText(view.caption);
     picMoon->setPixmap(QPixmap::fromImage(imgMoon.Picture(view.picture, devicePixelRatioF())));
     const auto read = chart::ReadDay(chart, sldMoonPhase->value());
-    picMoon->setToolTip(read ? chart::ReadoutText(*read) : view.caption);
+    picMoon->setToolTip(read ? chart::ReadoutTip(*read) : view.caption);
     picMoon->setAccessibleDescription(view.caption + QStringLiteral(", ") +
                                       moon::PhaseName(moon::PhaseOfPicture(view.picture)));
 }

@@ -77,7 +77,11 @@ void frmOndulix::CreateControls() {
     PlaceTwips(sldMoonPhase, 1440, 4320, 9000, 255);
 
     lblPhaseDate = AddLabel(canvas, "", Qt::AlignHCenter, 240, 4320, 975);
-    lblReadout = AddLabel(canvas, "", Qt::AlignLeft, 1440, 4605, 9000, black, white);
+    // Two lines between the slider and the pickers, in a smaller face.
+    lblReadout = AddLabel(canvas, "", Qt::AlignLeft, 1440, 4575, 9000, black, white);
+    lblReadout->setFont(Face("MS Sans Serif", 7));
+    lblReadout->setTextFormat(Qt::PlainText);
+    PlaceTwips(lblReadout, 1440, 4575, 9000, 345);
 
     cursor = new DayCursor(canvas, [this]() -> std::optional<chart::ChartOptions> {
         try {

@@ -18,29 +18,33 @@ private slots:
         QTest::addColumn<int>("day");
         QTest::addColumn<QString>("kinds");
         QTest::addColumn<QString>("text");
+        QTest::newRow("briefly")
+            << QDate(2000, 1, 1) << QDate(2000, 1, 1) << false << 11 << "17"
+            << "Rabu 12-01-2000 · hari ke-11 · Fisik +13,6% kritis · Mastery +50,1% ↓ · "
+               "Bulan: kuartal awal";
         QTest::newRow("the example's day")
             << QDate(1959, 12, 29) << QDate(2005, 3, 14) << false << 0 << "123"
-            << "Senin 14-03-2005 · hari ke-16.512 · Fisik -52.0% ↑ · Emosi -97.5% ↓ · "
-               "Intelektual +75.6% ↓ · Bulan: sabit awal";
+            << "Senin 14-03-2005 · hari ke-16.512 · Fisik -52,0% ↑ · Emosi -97,5% ↓ · "
+               "Intelektual +75,6% ↓ · Bulan: sabit awal";
         QTest::newRow("centred, every cycle")
             << QDate(1960, 1, 1) << QDate(2000, 1, 1) << true << 30 << "1234567"
-            << "Sabtu 01-01-2000 · hari ke-14.610 · Fisik +97.9% ↑ · Emosi -97.5% ↑ · "
-               "Intelektual -99.0% ↓ · Intuisi +16.5% ↓ · Passion +0.2% ↑ · Wisdom -98.2% ↑ · "
-               "Mastery -0.5% ↑ · Bulan: kuartal akhir";
+            << "Sabtu 01-01-2000 · hari ke-14.610 · Fisik +97,9% ↑ · Emosi -97,5% ↑ · "
+               "Intelektual -99,0% ↓ · Intuisi +16,5% ↓ · Passion +0,2% ↑ · Wisdom -98,2% ↑ · "
+               "Mastery -0,5% ↑ · Bulan: kuartal akhir";
         QTest::newRow("ten days old, centred: the chart starts at birth")
             << QDate(2004, 2, 26) << QDate(2004, 3, 7) << true << 59 << "14"
-            << "Minggu 25-04-2004 · hari ke-59 · Fisik -39.8% ↓ · Intuisi -32.5% ↓ · "
+            << "Minggu 25-04-2004 · hari ke-59 · Fisik -39,8% ↓ · Intuisi -32,5% ↓ · "
                "Bulan: kuartal awal";
         QTest::newRow("a combined cycle is never critical")
             << QDate(1971, 5, 9) << QDate(2004, 3, 7) << false << 17 << "26"
-            << "Rabu 24-03-2004 · hari ke-12.008 · Emosi -78.2% ↑ · Wisdom -73.6% ↑ · "
+            << "Rabu 24-03-2004 · hari ke-12.008 · Emosi -78,2% ↑ · Wisdom -73,6% ↑ · "
                "Bulan: sabit awal";
         QTest::newRow("born that day: zero is critical")
             << QDate(2000, 1, 1) << QDate(2000, 1, 1) << false << 0 << "1"
-            << "Sabtu 01-01-2000 · hari ke-0 · Fisik 0.0% kritis · Bulan: kuartal akhir";
+            << "Sabtu 01-01-2000 · hari ke-0 · Fisik 0,0% kritis · Bulan: kuartal akhir";
         QTest::newRow("crossing during the day")
             << QDate(2000, 1, 1) << QDate(2000, 1, 1) << false << 11 << "1"
-            << "Rabu 12-01-2000 · hari ke-11 · Fisik +13.6% kritis · Bulan: kuartal awal";
+            << "Rabu 12-01-2000 · hari ke-11 · Fisik +13,6% kritis · Bulan: kuartal awal";
     }
     void readsADay() {
         QFETCH(QDate, birth);
@@ -58,6 +62,16 @@ private slots:
         const auto read = ReadDay(o, day);
         QVERIFY(read);
         QCOMPARE(ReadoutText(*read), text);
+        // The window's two lines and the tooltip say the same, whole.
+        const ReadoutLines lines = ReadoutLinesOf(*read);
+        QStringList parts = text.split(" · ");
+        parts.move(parts.size() - 1, 2); // the moon joins the day's line
+        QCOMPARE(lines.day + " · " + lines.cycles, parts.join(" · "));
+        QStringList tip = text.split(" · "); // the day and its number on one line
+        tip[0] += " · " + tip.takeAt(1);
+        QCOMPARE(ReadoutTip(*read).split('\n'), tip);
+        if (QTest::currentDataTag() == QLatin1String("briefly"))
+            QCOMPARE(lines.cyclesBrief, "F +13,6 kritis · M +50,1↓");
         // The same values as the CSV's.
         const std::vector<DayValues> days = ChartDays(o);
         const DayValues& csv = days[day];

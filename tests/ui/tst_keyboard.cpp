@@ -64,10 +64,29 @@ private slots:
         QCOMPARE(f.w->canvas->Image(), before);
         QVERIFY(f.w->canvas->grab().toImage() != shownBefore); // but it is seen
         QCOMPARE(f.w->cursor->Readout(), ReadoutOf(10));
-        QCOMPARE(f.w->lblReadout->toolTip(), ReadoutOf(10));
+        QCOMPARE(f.w->lblReadout->toolTip(), chart::ReadoutTip(*f.w->cursor->Read()));
+        QCOMPARE(f.w->lblReadout->accessibleDescription(), ReadoutOf(10));
         f.w->cursor->SetDay(std::nullopt);
         QCOMPARE(f.w->canvas->grab().toImage(), shownBefore);
         QVERIFY(f.w->lblReadout->text().isEmpty());
+    }
+
+    // Every cycle ticked, every day: the two lines under the chart are whole.
+    void theReadoutLineIsWhole() {
+        f.Open();
+        for (int k = 1; k <= 7; ++k)
+            f.w->chkOndulixChart[k]->setChecked(true);
+        const QFontMetrics metrics = f.w->lblReadout->fontMetrics();
+        QVERIFY(2 * metrics.lineSpacing() <= f.w->lblReadout->height());
+        for (int day = 0; day < 60; ++day) {
+            f.w->cursor->SetDay(day);
+            const QStringList lines = f.w->lblReadout->text().split('\n');
+            QCOMPARE(lines.size(), 2);
+            QCOMPARE(lines[1].count(" · "), 6);
+            for (const QString& line : lines)
+                QVERIFY2(metrics.horizontalAdvance(line) <= f.w->lblReadout->width(),
+                         qPrintable(line));
+        }
     }
 
     void keysMoveTheCursorAndEnterRedrawsOnce() {
@@ -150,7 +169,8 @@ private slots:
         QCOMPARE(f.w->lblPhaseDate->text(), "Mar 7, 2004");
         f.w->sldMoonPhase->setValue(0);
         QCOMPARE(f.w->lblPhaseDate->text(), "Feb 26, 2004"); // the birth date, not before it
-        QCOMPARE(f.w->picMoon->toolTip(), ReadoutOf(0));
+        QCOMPARE(f.w->picMoon->toolTip(),
+                 chart::ReadoutTip(*chart::ReadDay(f.w->CurrentChart(), 0)));
     }
 
     void namesAndRoles() {
