@@ -15,6 +15,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QStandardPaths>
 
 using chart::ExportFormat;
@@ -69,6 +70,11 @@ void QtChartDialogs::PreviewPrint(QWidget* parent, QPrinter& printer,
                                   const std::function<void(QPrinter*)>& paint) {
     QPrintPreviewDialog dialog(&printer, parent);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
+    // Most of the screen's height, so the page can be read as it opens.
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const QRect room = screen->availableGeometry();
+    const int height = room.height() * 9 / 10;
+    dialog.resize(std::min(room.width() * 9 / 10, height * 3 / 2), height);
     dialog.exec();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/OndulixStyle.h"
 
+#include <QAbstractButton>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -13,18 +14,61 @@ QIcon OndulixStyle::standardIcon(StandardPixmap icon, const QStyleOption* option
     return QProxyStyle::standardIcon(icon, option, widget);
 }
 
-void OndulixStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
-                                 QPainter* painter, const QWidget* widget) const {
-    if (element != PE_FrameFocusRect)
-        return QProxyStyle::drawPrimitive(element, option, painter, widget);
-    const QColor back = widget ? widget->palette().color(widget->backgroundRole())
-                               : option->palette.color(QPalette::Window);
-    // Yellow on black is 19:1, dark blue on light grey 11:1.
+namespace {
+
+// Two pixels inside `rect`, in the colour that shows on `back`: yellow on
+// black is 19:1, dark blue on light grey 11:1.
+void DrawFocusMark(QPainter* painter, const QRect& rect, const QColor& back) {
     const QColor mark = back.lightness() < 128 ? QColor(255, 230, 0) : QColor(0, 0, 140);
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
     painter->setPen(QPen(mark, 1, Qt::SolidLine));
     painter->setBrush(Qt::NoBrush);
-    painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+    painter->drawRect(rect.adjusted(0, 0, -1, -1));
+    painter->drawRect(rect.adjusted(1, 1, -2, -2));
     painter->restore();
+}
+
+bool Focused(const QStyleOption* option) {
+    return option->state & QStyle::State_HasFocus;
+}
+
+} // namespace
+
+void OndulixStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                 QPainter* painter, const QWidget* widget) const {
+    if (element == PE_FrameFocusRect) {
+        // Without a caption the mark would lie on the indicator: put it round it.
+        const auto* button = qobject_cast<const QAbstractButton*>(widget);
+        const bool bare = button && button->text().isEmpty();
+        DrawFocusMark(painter, bare ? option->rect.adjusted(-3, -3, 3, 3) : option->rect,
+                      widget ? widget->palette().color(widget->backgroundRole())
+                             : option->palette.color(QPalette::Window));
+        return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    if (element == PE_PanelLineEdit && Focused(option))
+        DrawFocusMark(painter, option->rect.adjusted(2, 2, -2, -2),
+                      option->palette.color(QPalette::Base));
+}
+
+void OndulixStyle::drawControl(ControlElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const {
+    QProxyStyle::drawControl(element, option, painter, widget);
+    if (element == CE_PushButton && Focused(option))
+        DrawFocusMark(painter, option->rect.adjusted(3, 3, -3, -3),
+                      option->palette.color(QPalette::Button));
+}
+
+void OndulixStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                      QPainter* painter, const QWidget* widget) const {
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+    if (!Focused(option)) return;
+    if (control == CC_ComboBox)
+        DrawFocusMark(painter, option->rect.adjusted(2, 2, -2, -2),
+                      option->palette.color(QPalette::Button));
+    if (control == CC_Slider)
+        DrawFocusMark(painter, option->rect,
+                      widget ? widget->palette().color(widget->backgroundRole())
+                             : option->palette.color(QPalette::Window));
 }

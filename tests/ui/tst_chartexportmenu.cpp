@@ -15,6 +15,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
 
 // The file, print and copy dialogs, answered by the test.
 struct FakeDialogs final : ChartDialogs {
@@ -196,6 +198,24 @@ private slots:
         QCOMPARE(dialogs.previews, 1);
         QVERIFY(ReadAll(dialogs.printTo).startsWith("%PDF-"));
         QCOMPARE(f.answers.asked.size(), 0);
+    }
+
+    // The real preview opens at most of the screen's height, so the page can be read.
+    void thePreviewOpensLarge() {
+        QtChartDialogs real;
+        QPrinter printer;
+        QSize opened;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                opened = dialog->size();
+                dialog->close();
+            }
+        });
+        real.PreviewPrint(nullptr, printer, [](QPrinter*) {});
+        const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY2(opened.height() >= room.height() * 85 / 100,
+                 qPrintable(QString::number(opened.height())));
+        QVERIFY(opened.width() <= room.width());
     }
 
     // Cancelling changes nothing; a refusal and a failure say why, and the

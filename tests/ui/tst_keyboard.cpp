@@ -5,6 +5,7 @@
 #include "ui/OndulixStyle.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -318,26 +319,41 @@ private slots:
         QCOMPARE(f.w->cboDDday->Text(), "8");
     }
 
-    // The focus mark shows on the black form and on the light boxes.
-    void focusMarksContrast() {
-        OndulixStyle style;
-        f.Open();
-        for (QWidget* box :
-             {static_cast<QWidget*>(f.w->chkCenter), static_cast<QWidget*>(f.w->chkOndulixChart[1]),
-              static_cast<QWidget*>(f.w->optBirthday),
-              static_cast<QWidget*>(f.w->chkOndulixChart[5])}) {
-            const QColor back = box->palette().color(box->backgroundRole());
-            QImage image(20, 20, QImage::Format_RGB32);
-            image.fill(back);
-            QPainter painter(&image);
-            QStyleOptionFocusRect option;
-            option.initFrom(box);
-            option.rect = QRect(2, 2, 16, 16);
-            style.drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, box);
-            painter.end();
-            QVERIFY2(Contrast(image.pixelColor(2, 10), back) >= 3,
-                     qPrintable(box->accessibleName()));
+    // Every control that takes the focus shows a mark at least 2 pixels
+    // thick, at 3:1 against what is there without the focus.
+    void focusMarksShow() {
+        QApplication::setStyle(new OndulixStyle); // the program's own
+        OpenActive();
+        QList<QWidget*> viewing{f.w->optBirthday, f.w->cboFriend,    f.w->cboDDmonth,
+                                f.w->cmdDraw,     f.w->cmdGoToToday, f.w->chkCenter,
+                                f.w->cursor,      f.w->sldMoonPhase, f.w->cmdExit};
+        for (int k = 1; k <= 7; ++k)
+            viewing << f.w->chkOndulixChart[k];
+        const QList<QWidget*> entering{f.w->optBirthdate, f.w->txtFriend, f.w->cboBDyear,
+                                       f.w->cmdsave};
+        QStringList unmarked;
+        for (QWidget* control : viewing + entering) {
+            if (control == entering[0]) f.w->optBirthdate->click();
+            f.w->cmdExit->setFocus();
+            control->clearFocus();
+            const QRect area = control->geometry().adjusted(-4, -4, 4, 4);
+            const QImage before = f.w->canvas->grab(area).toImage();
+            control->setFocus(Qt::TabFocusReason);
+            QVERIFY(control->hasFocus());
+            const QImage after = f.w->canvas->grab(area).toImage();
+            // A run of 8 pixels, 2 rows deep, that changed at 3:1.
+            auto marked = [&](int x, int y) {
+                return Contrast(before.pixelColor(x, y), after.pixelColor(x, y)) >= 3;
+            };
+            bool found = false;
+            for (int y = 0; y + 1 < after.height() && !found; ++y)
+                for (int x = 0, run = 0; x < after.width() && !found; ++x) {
+                    run = marked(x, y) && marked(x, y + 1) ? run + 1 : 0;
+                    found = run >= 8;
+                }
+            if (!found) unmarked << control->accessibleName();
         }
+        QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(", ")));
     }
 };
 
