@@ -201,6 +201,7 @@ StoredSettings SettingsStore::Load() {
     ProfileDocument document;
     QString readError;
     StoredSettings stored;
+    stored.firstStart = !QFileInfo::exists(m_path);
     if (!::LoadProfile(m_path, &document, &readError)) {
         m_blocked = QStringLiteral("it could not be read when Ondulix started (%1), so Ondulix "
                                    "does not overwrite it")

@@ -63,6 +63,7 @@ private:
 std::vector<ProfileWrite> OptionWrites(const Options& options);
 
 struct StoredSettings {
+    bool firstStart = false; // there was no file
     StoredPersonal personal;
     Options options{};
     QStringList problems; // the file's own and personal.problems, for the user

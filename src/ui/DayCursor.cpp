@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QPainter>
 #include <QToolTip>
 #include <cmath>
@@ -164,27 +165,44 @@ void DayCursor::focusOutEvent(QFocusEvent* event) {
     update();
 }
 
+namespace {
+
+// The cursor's keys: a step of days, or (`to`) a day of the chart.
+struct CursorKey {
+    Qt::Key key;
+    int step;
+    std::optional<int> to;
+    const char* what;
+};
+constexpr CursorKey CursorKeys[] = {
+    {Qt::Key_Left, -1, {}, "Grafik: hari sebelumnya"},
+    {Qt::Key_Right, 1, {}, "Grafik: hari berikutnya"},
+    {Qt::Key_PageUp, -7, {}, "Grafik: seminggu sebelumnya"},
+    {Qt::Key_PageDown, 7, {}, "Grafik: seminggu berikutnya"},
+    {Qt::Key_Home, 0, 0, "Grafik: hari pertama"},
+    {Qt::Key_End, 0, chart::ChartDayCount - 1, "Grafik: hari terakhir"},
+};
+
+} // namespace
+
+QList<std::pair<QString, QString>> DayCursor::KeyHelp() {
+    QList<std::pair<QString, QString>> help;
+    for (const CursorKey& k : CursorKeys)
+        help.append(
+            {QKeySequence(k.key).toString(QKeySequence::NativeText), QString::fromUtf8(k.what)});
+    help.append({QKeySequence(Qt::Key_Return).toString(QKeySequence::NativeText),
+                 QStringLiteral("Grafik: hari itu menjadi tanggal tampilan")});
+    return help;
+}
+
 void DayCursor::keyPressEvent(QKeyEvent* event) {
-    const int last = chart::ChartDayCount - 1;
     const int day = m_day.value_or(0);
-    switch (event->key()) {
-    case Qt::Key_Left:
-        return SetDay(std::max(day - 1, 0));
-    case Qt::Key_Right:
-        return SetDay(std::min(day + 1, last));
-    case Qt::Key_Home:
-        return SetDay(0);
-    case Qt::Key_End:
-        return SetDay(last);
-    case Qt::Key_PageUp:
-        return SetDay(std::max(day - 7, 0));
-    case Qt::Key_PageDown:
-        return SetDay(std::min(day + 7, last));
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+    for (const CursorKey& k : CursorKeys)
+        if (event->key() == k.key)
+            return SetDay(std::clamp(k.to.value_or(day + k.step), 0, chart::ChartDayCount - 1));
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         if (m_read && DayChosen) DayChosen(m_read->date);
         return;
-    default:
-        QWidget::keyPressEvent(event);
     }
+    QWidget::keyPressEvent(event);
 }

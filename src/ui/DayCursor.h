@@ -35,6 +35,9 @@ public:
     // date is no longer on the chart.
     void ChartRedrawn();
 
+    // The keys it answers, with what each does, for the keyboard help.
+    static QList<std::pair<QString, QString>> KeyHelp();
+
     std::function<void(const QString&)> ReadoutChanged;
     std::function<void(QDate)> DayChosen; // Enter
 

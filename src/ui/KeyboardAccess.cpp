@@ -2,11 +2,14 @@
 
 #include "ui/Controls.h"
 #include "ui/DayCursor.h"
+#include "ui/OndulixStyle.h"
 #include "ui/frmOndulix.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -93,10 +96,9 @@ void KeyboardAccess::OrderTabs() {
     }
 }
 
-void KeyboardAccess::GiveMnemonics() {
-    // Alt+letter without touching the captions: the letter is the caption's
-    // first free one. The menus keep theirs: Alt+B opens "Berkas".
-    const std::pair<QAbstractButton*, Qt::Key> keys[] = {
+std::vector<std::pair<QAbstractButton*, Qt::Key>> KeyboardAccess::Mnemonics() const {
+    // The letter is the caption's first free one.
+    return {
         {w.chkOndulixChart[1], Qt::Key_F},
         {w.chkOndulixChart[2], Qt::Key_E},
         {w.chkOndulixChart[3], Qt::Key_I},
@@ -112,14 +114,56 @@ void KeyboardAccess::GiveMnemonics() {
         {w.cmdDraw, Qt::Key_S},
         {w.cmdExit, Qt::Key_T},
     };
-    for (const auto& [button, key] : keys)
+}
+
+void KeyboardAccess::GiveMnemonics() {
+    // Alt+letter without touching the captions; the style underlines the
+    // letter. The menus keep theirs: Alt+B opens "Berkas".
+    for (const auto& [button, key] : Mnemonics()) {
         button->setShortcut(QKeySequence(Qt::ALT | key));
+        OndulixStyle::SetMnemonic(button, QChar(key).toLower());
+    }
     // The save button's caption changes, and a new caption resets a button's
     // own shortcut; its Alt+A lives beside it.
     auto* save = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_A), &w);
     connect(save, &QShortcut::activated, this, [this] {
         if (w.cmdsave->isVisible() && w.cmdsave->isEnabled()) w.cmdsave->animateClick();
     });
+    // "Ondulix" keeps its caption: Alt+O opens it all the same.
+    QAction* program = w.menuBar()->actions().value(0);
+    OndulixStyle::SetMnemonic(w.menuBar(), u'o', program->text());
+    auto* open = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_O), &w);
+    connect(open, &QShortcut::activated, this,
+            [this, program] { w.menuBar()->setActiveAction(program); });
+}
+
+QList<std::pair<QString, QString>> KeyboardAccess::ShortcutTable() const {
+    const auto text = [](const QKeySequence& keys) {
+        return keys.toString(QKeySequence::NativeText);
+    };
+    const auto plain = [](QString caption) { return caption.remove(u'&').trimmed(); };
+    QList<std::pair<QString, QString>> table;
+    const QAction* program = w.menuBar()->actions().value(0); // its Alt+O is ours
+    for (QAction* menu : w.menuBar()->actions()) {
+        const QKeySequence mnemonic = menu == program ? QKeySequence(Qt::ALT | Qt::Key_O)
+                                                      : QKeySequence::mnemonic(menu->text());
+        table.append({text(mnemonic), QStringLiteral("Menu ") + plain(menu->text())});
+        if (menu->menu())
+            for (QAction* item : menu->menu()->actions())
+                if (!item->shortcut().isEmpty())
+                    table.append(
+                        {text(item->shortcut()),
+                         plain(menu->text()) + QStringLiteral(" \u203A ") + plain(item->text())});
+    }
+    for (const auto& [button, key] : Mnemonics())
+        table.append({text(QKeySequence(Qt::ALT | key)),
+                      button == w.cmdsave        ? button->accessibleName()
+                      : button->text().isEmpty() ? button->accessibleName()
+                                                 : plain(button->text())});
+    table.append(
+        {text(QKeySequence(Qt::Key_Return)), QStringLiteral("Kotak nama: simpan nama itu")});
+    table.append(DayCursor::KeyHelp());
+    return table;
 }
 
 void KeyboardAccess::Covered() {

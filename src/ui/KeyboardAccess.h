@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <functional>
+#include <utility>
+#include <vector>
+
+class QAbstractButton;
 
 class frmOndulix;
 
@@ -14,6 +19,10 @@ public:
     // `guard` runs a handler the way the window runs its own.
     KeyboardAccess(frmOndulix& window, std::function<void(const std::function<void()>&)> guard);
 
+    // Every key the window answers and what it does, for the keyboard help:
+    // read from the tables and menus that set the keys up.
+    QList<std::pair<QString, QString>> ShortcutTable() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -21,6 +30,8 @@ private:
     void NameControls();
     void OrderTabs();
     void GiveMnemonics();
+    // The Alt+letter of each button and box.
+    std::vector<std::pair<QAbstractButton*, Qt::Key>> Mnemonics() const;
     void Covered();
 
     frmOndulix& w;

@@ -11,11 +11,15 @@ int QtMessageBoxes::MsgBox(QWidget* parent, const QString& prompt, int flags,
     box.setTextFormat(Qt::PlainText); // names are shown as typed, never as markup
     box.setText(prompt);
     box.setWindowTitle(title.isEmpty() ? QApplication::applicationName() : title);
-    if (flags & Exclamation) box.setIcon(QMessageBox::Warning);
+    if ((flags & Exclamation) == Exclamation)
+        box.setIcon(QMessageBox::Warning);
+    else if (flags & Question)
+        box.setIcon(QMessageBox::Question);
     switch (flags & 7) {
     case OkCancel:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Ok);
+        // A change asked about is not made by Enter alone.
+        box.setDefaultButton((flags & DefaultButton2) ? QMessageBox::Cancel : QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Cancel);
         break;
     case RetryCloseCancel:

@@ -14,7 +14,9 @@ public:
         RetryCloseCancel = 6, // Retry, "Close without saving" (No), Cancel
         SaveElsewhereCloseCancel =
             7, // "Save Elsewhere..." (SaveElsewhere), "Close without saving" (No), Cancel
-        Exclamation = 48
+        Question = 32,
+        Exclamation = 48,
+        DefaultButton2 = 256 // the second button is the default: a change asked about
     };
     enum Answer : int { Ok = 1, Cancel = 2, Retry = 4, No = 7, SaveElsewhere = 10 };
 

@@ -29,6 +29,21 @@ void DrawFocusMark(QPainter* painter, const QRect& rect, const QColor& back) {
     painter->restore();
 }
 
+const char* const MnemonicProperty = "ondulixMnemonic";
+
+// The caption as Qt writes one with a mnemonic: "&" before the letter,
+// any "&" of its own doubled.
+QString Marked(const QWidget* widget, const QString& text, const QString& title) {
+    if (!widget) return text;
+    const QVariant letters = widget->property(MnemonicProperty);
+    const QString letter = letters.toMap().value(title).toString();
+    const qsizetype at = letter.isEmpty() ? -1 : text.indexOf(letter, 0, Qt::CaseInsensitive);
+    if (at < 0) return text;
+    QString marked = text;
+    marked.replace(u'&', QStringLiteral("&&"));
+    return marked.insert(at + text.left(at).count(u'&'), u'&');
+}
+
 bool Focused(const QStyleOption* option) {
     return option->state & QStyle::State_HasFocus;
 }
@@ -52,8 +67,29 @@ void OndulixStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
                       option->palette.color(QPalette::Base));
 }
 
+void OndulixStyle::SetMnemonic(QWidget* widget, QChar letter, const QString& title) {
+    QVariantMap letters = widget->property(MnemonicProperty).toMap();
+    letters.insert(title, QString(letter));
+    widget->setProperty(MnemonicProperty, letters);
+}
+
 void OndulixStyle::drawControl(ControlElement element, const QStyleOption* option,
                                QPainter* painter, const QWidget* widget) const {
+    if (element == CE_CheckBoxLabel || element == CE_RadioButtonLabel ||
+        element == CE_PushButtonLabel) {
+        if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option)) {
+            QStyleOptionButton marked = *button;
+            marked.text = Marked(widget, button->text, {});
+            return QProxyStyle::drawControl(element, &marked, painter, widget);
+        }
+    }
+    if (element == CE_MenuBarItem) {
+        if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option)) {
+            QStyleOptionMenuItem marked = *item;
+            if (!item->text.contains(u'&')) marked.text = Marked(widget, item->text, item->text);
+            return QProxyStyle::drawControl(element, &marked, painter, widget);
+        }
+    }
     QProxyStyle::drawControl(element, option, painter, widget);
     if (element == CE_PushButton && Focused(option))
         DrawFocusMark(painter, option->rect.adjusted(3, 3, -3, -3),

@@ -12,6 +12,7 @@
 #include "ui/FormLayout.h"
 #include "ui/KeyboardAccess.h"
 #include "ui/MessageBoxes.h"
+#include "ui/Notice.h"
 #include "ui/SettingsSaves.h"
 #include "ui/SteadyButton.h"
 #include "util/Calendar.h"
@@ -58,6 +59,8 @@ frmOndulix::frmOndulix(const Environment& environment)
     : m_messages(environment.messages),
       m_settings(environment.iniPath.isEmpty() ? settings::DefaultIniPath() : environment.iniPath,
                  environment.messages, this),
+      m_people(
+          [this](const settings::FriendList& list, std::int32_t shown) { PutPeople(list, shown); }),
       m_today(environment.today), m_dialogs(environment.dialogs) {
     if (!m_today) m_today = [] { return QDate::currentDate(); };
     if (!m_dialogs) {
@@ -70,6 +73,11 @@ frmOndulix::frmOndulix(const Environment& environment)
     CreateMenu();
     WireEvents();
     m_keys = new KeyboardAccess(*this, [this](const std::function<void()>& f) { Guard(f); });
+    m_people.Told = [this](const QString& said, bool undone) {
+        notice->Say(undone ? QStringLiteral("Diurungkan: ") + said : said,
+                    undone ? QStringLiteral("Ulangi") : QStringLiteral("Urungkan"),
+                    [this, undone] { undone ? People().redo() : People().undo(); });
+    };
     // The window is created and loaded before it is first shown.
     Guard([this] { Form_Load(); });
 }
@@ -227,6 +235,11 @@ void frmOndulix::Form_Load() {
 
     FillFriendCombo(0);
     m_optionsLive = true;
+    if (stored.firstStart)
+        notice->Say(
+            QStringLiteral("Selamat datang! Tanggal lahir Anda: pilih \"Tanggal Lahir\", "
+                           "pilih tanggalnya, lalu \"Save\"."),
+            QStringLiteral("Mengerti"), [this] { notice->Dismiss(); }, 0);
 }
 
 void frmOndulix::SetTodayFields(QDate ownBirth) {
@@ -489,33 +502,73 @@ void frmOndulix::SaveFriend() {
             MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
         return;
     }
+    if (place.outcome != Outcome::Inserted &&
+        !ReplaceDateAsked(place.index, Trio(*cboBDday, *cboBDmonth, *cboBDyear))) {
+        txtFriend->setFocus(); // still entering: the name or the date can be changed
+        return;
+    }
     SuppressDraw = true;
     FriendIndex = place.index;
     if (place.outcome == Outcome::Inserted)
         InsertFriend(place.index);
     else
         UpdateFriendDate(place.index);
-    m_settings.SavePersonal(Friends);
+}
+
+bool frmOndulix::ReplaceDateAsked(std::int32_t index, const cal::DateTrio& date) {
+    const cal::DateTrio stored = Friends.Entry(index).birth;
+    if (stored.day == date.day && stored.month == date.month && stored.year == date.year)
+        return true;
+    const QString whose = index == 0 ? QStringLiteral("Anda") : Friends.FriendName[index];
+    const QString prompt = QStringLiteral("Ganti tanggal lahir %1 dari %2 menjadi %3?")
+                               .arg(whose, settings::ShownDate(stored), settings::ShownDate(date));
+    return m_messages->MsgBox(this, prompt,
+                              MessageBoxes::OkCancel | MessageBoxes::DefaultButton2 |
+                                  MessageBoxes::Question,
+                              AppTitle) == MessageBoxes::Ok;
 }
 
 void frmOndulix::InsertFriend(std::int32_t index) {
-    Friends.Insert(index, {txtFriend->text(), Trio(*cboBDday, *cboBDmonth, *cboBDyear)});
-    FillFriendCombo(index);
+    const settings::Friend added{txtFriend->text(), Trio(*cboBDday, *cboBDmonth, *cboBDyear)};
+    settings::FriendList after = Friends;
+    after.Insert(index, added);
+    m_people.Change(Friends, cboFriend->ListIndex(), after, index,
+                    QStringLiteral("tambah ") + added.name,
+                    settings::AddedNotice(added.name, added.birth));
 }
 
 void frmOndulix::UpdateFriendDate(std::int32_t index) {
-    Friends.SetDate(index, Trio(*cboBDday, *cboBDmonth, *cboBDyear));
-    FillFriendCombo(index);
+    const cal::DateTrio date = Trio(*cboBDday, *cboBDmonth, *cboBDyear);
+    const QString whose = index == 0 ? QStringLiteral("Anda") : Friends.FriendName[index];
+    settings::FriendList after = Friends;
+    after.SetDate(index, date);
+    m_people.Change(Friends, cboFriend->ListIndex(), after, index,
+                    QStringLiteral("tanggal lahir ") + whose,
+                    settings::DateNotice(whose, Friends.Entry(index).birth, date));
 }
 
 void frmOndulix::RemoveFriend() {
-    const QString prompt =
-        QStringLiteral("Remove ? \"%1\"").arg(Friends.FriendName[cboFriend->ListIndex()]);
-    if (m_messages->MsgBox(this, prompt, MessageBoxes::OkCancel, QString()) != MessageBoxes::Ok)
+    const std::int32_t index = cboFriend->ListIndex();
+    const QString prompt = QStringLiteral("Remove ? \"%1\"").arg(Friends.FriendName[index]);
+    // Enter alone removes no one.
+    if (m_messages->MsgBox(this, prompt, MessageBoxes::OkCancel | MessageBoxes::DefaultButton2,
+                           QString()) != MessageBoxes::Ok)
         return;
-    Friends.Remove(cboFriend->ListIndex());
-    FillFriendCombo(0);
+    const settings::Friend removed = Friends.Entry(index);
+    settings::FriendList after = Friends;
+    after.Remove(index);
+    m_people.Change(Friends, index, after, 0, QStringLiteral("hapus ") + removed.name,
+                    settings::RemovedNotice(removed.name, removed.birth));
+}
+
+void frmOndulix::PutPeople(const settings::FriendList& list, std::int32_t shown) {
+    Friends = list;
+    FriendIndex = shown;
+    // Leaving entry mode draws once; in view mode the selection itself does.
+    SuppressDraw = optBirthdate->isChecked();
+    FillFriendCombo(shown);
     m_settings.SavePersonal(Friends);
+    cboFriend->setFocus(); // never onto the button that now reads "Remove "
 }
 
 void frmOndulix::cboFriend_Click() {
@@ -550,6 +603,7 @@ void frmOndulix::optBirthdate_Click() {
     lblEnterFriend->show();
     txtFriend->show();
     txtFriend->setText(QString());
+    if (isVisible()) txtFriend->setFocus(); // the name comes first
 }
 
 void frmOndulix::txtFriend_Change() {

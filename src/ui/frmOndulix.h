@@ -4,6 +4,7 @@
 #include "chart/DrawChart.h"
 #include "moon/MoonPictures.h"
 #include "settings/FriendList.h"
+#include "settings/PeopleHistory.h"
 #include "settings/SettingsFile.h"
 #include "ui/SettingsSaves.h"
 #include "util/BoundedArray.h"
@@ -20,9 +21,11 @@ class ChartDialogs;
 class ChartExportMenu;
 class DayCursor;
 class FormCanvas;
+class HelpMenu;
 class KeyboardAccess;
 class MessageBoxes;
 class NameBox;
+class Notice;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -102,6 +105,10 @@ public:
     DayCursor* cursor = nullptr;  // the day cursor over the chart, and the chart for screen readers
     QLabel* lblReadout = nullptr; // the cursor's day, under the chart
     ChartExportMenu* Export = nullptr; // the "Berkas" menu
+    QAction* mnuUndo = nullptr;        // "Sunting": the people's changes
+    QAction* mnuRedo = nullptr;
+    HelpMenu* Help = nullptr; // the "Bantuan" menu
+    Notice* notice = nullptr; // what just changed, under the buttons
 
     // Handlers.
     void Form_Load();
@@ -155,6 +162,8 @@ public:
     bool IsUnloaded() const { return m_unloaded; }
     // The settings file.
     const QString& IniPath() { return m_settings.Store().Path(); }
+    // Every change to the people, to undo and redo.
+    QUndoStack& People() { return m_people.Stack(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -182,9 +191,14 @@ private:
     // TodayDay, TodayMonth, TodayYear: today, or the own birth date when
     // that lies after today.
     void SetTodayFields(QDate ownBirth);
+    // A list of people in place: the picker on entry `shown`, the file saved.
+    void PutPeople(const settings::FriendList& list, std::int32_t shown);
+    // Asks before a birth date on file is replaced; true to go on.
+    bool ReplaceDateAsked(std::int32_t index, const cal::DateTrio& date);
 
     MessageBoxes* m_messages;
     SettingsSaves m_settings;
+    settings::PeopleHistory m_people;
     QStringList m_loadProblems; // told once the window is up
     std::function<QDate()> m_today;
     ChartDialogs* m_dialogs;

@@ -7,6 +7,9 @@
 #include "ui/DayCursor.h"
 #include "ui/FormCanvas.h"
 #include "ui/FormLayout.h"
+#include "ui/HelpMenu.h"
+#include "ui/KeyboardAccess.h"
+#include "ui/Notice.h"
 #include "ui/frmOndulix.h"
 #include "util/Calendar.h"
 
@@ -129,6 +132,10 @@ void frmOndulix::CreateControls() {
     cmdGoToToday = AddButton(canvas, "Hari Ini", 7440, 5400, 2775);
     cmdDraw = AddButton(canvas, "Set", 7440, 6000, 1455);
     cmdExit = AddButton(canvas, "Tutup", 8880, 6000, 1335);
+
+    notice = new Notice(canvas);
+    notice->setFont(sans);
+    PlaceTwips(notice, 1500, 6615, 9060, 330);
 }
 
 void frmOndulix::CreateMenu() {
@@ -148,4 +155,16 @@ void frmOndulix::CreateMenu() {
     Export = new ChartExportMenu(
         this, m_messages, m_dialogs, [this] { return std::optional(CurrentChart()); },
         [this](const std::function<void()>& command) { Guard(command); });
+
+    QMenu* mnuEdit = menuBar()->addMenu(QStringLiteral("Suntin&g"));
+    mnuUndo = People().createUndoAction(this, QStringLiteral("Urungkan"));
+    mnuUndo->setShortcut(QKeySequence::Undo);
+    mnuRedo = People().createRedoAction(this, QStringLiteral("Ulangi"));
+    mnuRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    mnuEdit->addAction(mnuUndo);
+    mnuEdit->addAction(mnuRedo);
+
+    Help = new HelpMenu(
+        this, m_messages, [this] { return m_keys->ShortcutTable(); }, m_settings.Store().Path());
 }

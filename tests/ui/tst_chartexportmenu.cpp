@@ -83,9 +83,11 @@ private slots:
     void theMenu() {
         Open();
         const QList<QAction*> menus = f.w->menuBar()->actions();
-        QCOMPARE(menus.size(), 2);
+        QCOMPARE(menus.size(), 4);
         QCOMPARE(menus[0]->text(), "Ondulix");
         QCOMPARE(menus[1]->text(), "&Berkas");
+        QCOMPARE(menus[2]->text(), "Suntin&g");
+        QCOMPARE(menus[3]->text(), "Ba&ntuan");
         ChartExportMenu* e = f.w->Export;
         QCOMPARE(e->mnuSaveChart->text(), "Simpan Grafik...");
         QCOMPARE(e->mnuSaveChart->shortcut(), QKeySequence(QKeySequence::Save));

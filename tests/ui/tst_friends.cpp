@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "ui/Notice.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -67,14 +68,100 @@ private slots:
     void init() { f.Reset(); }
     void cleanup() { f.w.reset(); }
 
+    // The first start says how to begin, writes nothing until asked, and the
+    // first change takes the hint's place.
     void firstStartWritesTheDefaultsOnClosing() {
         f.Open();
+        QVERIFY(f.w->notice->isVisible() && f.w->notice->Said().contains("Tanggal Lahir"));
+        QVERIFY(!QFile::exists(f.ini));
         f.w->close();
         QCOMPARE(ReadAll(f.ini), QByteArray("[PERSONAL]\r\nMy Birthdate=1-Jan-1960\r\nNo. of "
                                             "Friends=0\r\n[ONDULIX OPTIONS]\r\nPhysical=True\r\n"
                                             "Emotional=True\r\nIntellectual=True\r\nIntuitive="
                                             "False\r\nPassion=False\r\nWisdom=False\r\nMastery="
                                             "False\r\nCenter=False\r\n"));
+    }
+
+    // Every change to the people undoes and redoes, each saved at once, and
+    // the notice says what changed.
+    void undoAndRedoEveryChange_data() {
+        QTest::addColumn<QString>("name"); // typed; "-" removes Ani
+        QTest::addColumn<QString>("notice");
+        QTest::addColumn<QString>("menu");
+        QTest::newRow("own date") << ""
+                                  << "Tanggal lahir Anda: 01-01-1960 → 02-03-1980"
+                                  << "Urungkan tanggal lahir Anda";
+        QTest::newRow("added") << "Budi"
+                               << "Budi ditambahkan, lahir 02-03-1980"
+                               << "Urungkan tambah Budi";
+        QTest::newRow("re-dated") << "Ani"
+                                  << "Tanggal lahir Ani: 01-01-1970 → 02-03-1980"
+                                  << "Urungkan tanggal lahir Ani";
+        QTest::newRow("removed") << "-"
+                                 << "Ani dihapus (lahir 01-01-1970)"
+                                 << "Urungkan hapus Ani";
+    }
+    void undoAndRedoEveryChange() {
+        QFETCH(QString, name);
+        QFETCH(QString, notice);
+        QFETCH(QString, menu);
+        WriteAll(f.ini, FriendsFile({"Ani", "Cici"}));
+        f.Open();
+        const QByteArray before = ReadAll(f.ini);
+        QVERIFY(!f.w->mnuUndo->isEnabled());
+        if (name == "-") {
+            Pick(f.w->cboFriend, "Ani");
+            f.w->cmdsave->click();
+        } else {
+            Save(name, "2", "March", "1980");
+        }
+        const QByteArray after = ReadAll(f.ini);
+        QVERIFY(after != before);
+        QCOMPARE(f.w->notice->Said(), notice);
+        QCOMPARE(f.w->mnuUndo->text(), menu);
+        const int runs = f.w->DrawRuns();
+        f.w->mnuUndo->trigger();
+        QCOMPARE(ReadAll(f.ini), before);
+        QCOMPARE(f.w->notice->Said(), "Diurungkan: " + notice);
+        QCOMPARE(f.w->DrawRuns(), runs + 1);
+        f.w->mnuRedo->trigger();
+        QCOMPARE(ReadAll(f.ini), after);
+        QCOMPARE(f.w->notice->Said(), notice);
+    }
+
+    // Replacing a birth date on file asks first, naming both dates, and the
+    // default answer changes nothing; the same date asks nothing.
+    void replacingADateAsks_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("prompt"); // empty: none
+        QTest::newRow("own date") << ""
+                                  << "1980"
+                                  << "Ganti tanggal lahir Anda dari 01-01-1960 menjadi 01-01-1980?";
+        QTest::newRow("a friend by name")
+            << "Ani"
+            << "1980"
+            << "Ganti tanggal lahir Ani dari 01-01-1970 menjadi 01-01-1980?";
+        QTest::newRow("same own date") << ""
+                                       << "1960"
+                                       << "";
+    }
+    void replacingADateAsks() {
+        QFETCH(QString, name);
+        QFETCH(QString, year);
+        QFETCH(QString, prompt);
+        WriteAll(f.ini, FriendsFile({"Ani"}));
+        f.Open();
+        const QByteArray before = ReadAll(f.ini);
+        f.answers.answer = MessageBoxes::Cancel;
+        Save(name, "1", "January", year);
+        QCOMPARE(f.answers.asked.size(), prompt.isEmpty() ? 0 : 1);
+        if (prompt.isEmpty()) return;
+        QCOMPARE(f.answers.asked[0].prompt, prompt);
+        QVERIFY(f.answers.asked[0].flags & MessageBoxes::DefaultButton2);
+        QCOMPARE(ReadAll(f.ini), before);
+        QVERIFY(f.w->optBirthdate->isChecked()); // still entering
+        QCOMPARE(f.w->txtFriend->text(), name);
     }
 
     void startsFromTheFile() {
@@ -198,7 +285,7 @@ private slots:
         QCOMPARE(f.w->DrawRuns() - runs, answer == MessageBoxes::Ok ? 1 : 0);
         QCOMPARE(f.answers.asked.size(), 1);
         QCOMPARE(f.answers.asked[0].prompt, QString("Remove ? \"Budi\""));
-        QCOMPARE(f.answers.asked[0].flags, int(MessageBoxes::OkCancel));
+        QCOMPARE(f.answers.asked[0].flags, MessageBoxes::OkCancel | MessageBoxes::DefaultButton2);
         QCOMPARE(f.answers.asked[0].title, QString());
         QCOMPARE(Listed(f.w->cboFriend), after);
         if (answer == MessageBoxes::Ok) {

@@ -2,6 +2,7 @@
 #include "chart/ChartReadout.h"
 #include "ui/DayCursor.h"
 #include "ui/FormCanvas.h"
+#include "ui/HelpMenu.h"
 #include "ui/OndulixStyle.h"
 
 #include <QAccessible>
@@ -9,6 +10,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -16,6 +19,7 @@
 #include <QShortcut>
 #include <QSlider>
 #include <QStyleOptionFocusRect>
+#include <QTableWidget>
 #include <QWheelEvent>
 #include <set>
 
@@ -286,6 +290,65 @@ private slots:
         QTest::keyClick(f.w->txtFriend, Qt::Key_Return); // "Data" became "Save ": nothing
         QCOMPARE(f.w->Friends.FriendYear[0], "1960");
         QCOMPARE(f.w->cmdsave->text(), "Save ");
+    }
+
+    // Keyboard only: "Tanggal Lahir" puts the focus in the name box; Enter
+    // saves, and the focus goes to the friends list, so more Enters remove
+    // no one.
+    void enterEnterEnterKeepsTheFriend() {
+        OpenActive();
+        QTest::keyClick(f.w.get(), Qt::Key_L, Qt::AltModifier);
+        QTRY_VERIFY(f.w->txtFriend->hasFocus());
+        QTest::keyClicks(f.w->txtFriend, "budi");
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(f.w->Friends.FriendCount, 1);
+        QVERIFY(f.w->cboFriend->hasFocus());
+        QCOMPARE(f.answers.asked.size(), 0);
+    }
+
+    // The help lists what the window answers, from where the keys are set:
+    // every Alt+letter, every menu's key and every menu item's shortcut.
+    void theShortcutsAreListed() {
+        OpenActive();
+        QTest::keyClick(f.w.get(), Qt::Key_F1);
+        QTRY_VERIFY(f.w->Help->ShortcutsWindow() && f.w->Help->ShortcutsWindow()->isVisible());
+        auto* table = f.w->Help->ShortcutsWindow()->findChild<QTableWidget*>();
+        QStringList rows;
+        for (int r = 0; r < table->rowCount(); ++r)
+            rows << table->item(r, 0)->text() + " = " + table->item(r, 1)->text();
+        QStringList expected{"Alt+F = Fisik",
+                             "Alt+L = Tanggal Lahir",
+                             "Alt+O = Menu Ondulix",
+                             "Alt+B = Menu Berkas",
+                             "F1 = Bantuan › Pintasan Keyboard",
+                             "Ctrl+Z = Sunting › Urungkan",
+                             "Left = Grafik: hari sebelumnya"};
+        for (QAbstractButton* b : f.w->findChildren<QAbstractButton*>())
+            if (!b->shortcut().isEmpty())
+                expected << b->shortcut().toString() + " = " +
+                                (b->text().isEmpty() ? b->accessibleName() : b->text().trimmed());
+        for (const QString& row : expected)
+            if (!row.startsWith("Alt+A")) // the save button's caption changes
+                QVERIFY2(rows.contains(row), qPrintable(row));
+        f.w->Help->mnuAbout->trigger();
+        QCOMPARE(f.answers.asked.size(), 1);
+        QVERIFY(f.answers.asked[0].prompt.contains(ONDULIX_VERSION));
+        QVERIFY(f.answers.asked[0].prompt.contains(f.ini));
+    }
+
+    // The Alt+letters are underlined where the caption has them, though the
+    // caption stays as it is; Alt+O opens "Ondulix".
+    void mnemonicsShow() {
+        QApplication::setStyle(new OndulixStyle);
+        OpenActive();
+        QCheckBox* fisik = f.w->chkOndulixChart[1];
+        QCOMPARE(fisik->text(), "Fisik");
+        const QImage marked = fisik->grab().toImage();
+        fisik->setProperty("ondulixMnemonic", QVariant());
+        QVERIFY(fisik->grab().toImage() != marked);
+        QTest::keyClick(f.w.get(), Qt::Key_O, Qt::AltModifier);
+        QTRY_VERIFY(f.w->menuBar()->actions()[0]->menu()->isVisible());
     }
 
     // In entry mode the name box covers the friends picker: it takes no focus.

@@ -1,0 +1,70 @@
+#include "settings/PeopleHistory.h"
+
+#include <QUndoCommand>
+
+namespace settings {
+
+class PeopleStep final : public QUndoCommand {
+public:
+    PeopleStep(PeopleHistory& history, FriendList before, std::int32_t shownBefore,
+               FriendList after, std::int32_t shownAfter, const QString& action, QString notice)
+        : QUndoCommand(action), m_history(history), m_before(std::move(before)),
+          m_after(std::move(after)), m_shownBefore(shownBefore), m_shownAfter(shownAfter),
+          m_notice(std::move(notice)) {}
+
+    void redo() override { Put(m_after, m_shownAfter, false); }
+    void undo() override { Put(m_before, m_shownBefore, true); }
+
+private:
+    void Put(const FriendList& list, std::int32_t shown, bool undone) {
+        m_history.m_apply(list, shown);
+        if (m_history.Told) m_history.Told(m_notice, undone);
+    }
+
+    PeopleHistory& m_history;
+    FriendList m_before, m_after;
+    std::int32_t m_shownBefore, m_shownAfter;
+    QString m_notice;
+};
+
+PeopleHistory::PeopleHistory(Apply apply) : m_apply(std::move(apply)) {}
+
+void PeopleHistory::Change(const FriendList& before, std::int32_t shownBefore,
+                           const FriendList& after, std::int32_t shownAfter, const QString& action,
+                           const QString& notice) {
+    if (SameList(before, after)) {
+        m_apply(after, shownAfter);
+        return;
+    }
+    m_stack.push(new PeopleStep(*this, before, shownBefore, after, shownAfter, action, notice));
+}
+
+bool SameList(const FriendList& a, const FriendList& b) {
+    if (a.FriendCount != b.FriendCount) return false;
+    for (std::int32_t i = 0; i <= a.FriendCount; ++i) {
+        const Friend x = a.Entry(i), y = b.Entry(i);
+        if (x.name != y.name || x.birth.day != y.birth.day || x.birth.month != y.birth.month ||
+            x.birth.year != y.birth.year)
+            return false;
+    }
+    return true;
+}
+
+QString ShownDate(const cal::DateTrio& trio) {
+    return cal::ParseDateText(cal::TrioText(trio)).toString(QStringLiteral("dd-MM-yyyy"));
+}
+
+QString DateNotice(const QString& whose, const cal::DateTrio& from, const cal::DateTrio& to) {
+    return QStringLiteral("Tanggal lahir %1: %2 \u2192 %3")
+        .arg(whose, ShownDate(from), ShownDate(to));
+}
+
+QString AddedNotice(const QString& name, const cal::DateTrio& birth) {
+    return QStringLiteral("%1 ditambahkan, lahir %2").arg(name, ShownDate(birth));
+}
+
+QString RemovedNotice(const QString& name, const cal::DateTrio& birth) {
+    return QStringLiteral("%1 dihapus (lahir %2)").arg(name, ShownDate(birth));
+}
+
+} // namespace settings

@@ -1,0 +1,68 @@
+#include "ui/HelpMenu.h"
+
+#include "ui/MessageBoxes.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+HelpMenu::HelpMenu(QMainWindow* window, MessageBoxes* messages,
+                   std::function<ShortcutTable()> shortcuts, QString settingsPath)
+    : QObject(window), m_window(window), m_messages(messages), m_shortcuts(std::move(shortcuts)),
+      m_settingsPath(std::move(settingsPath)) {
+    QMenu* menu = window->menuBar()->addMenu(QStringLiteral("Ba&ntuan"));
+    mnuShortcuts = menu->addAction(QStringLiteral("&Pintasan Keyboard"));
+    mnuShortcuts->setShortcut(QKeySequence::HelpContents); // F1
+    mnuShortcuts->setShortcutContext(Qt::ApplicationShortcut);
+    mnuAbout = menu->addAction(QStringLiteral("&Tentang Ondulix"));
+    connect(mnuShortcuts, &QAction::triggered, this, &HelpMenu::ShowShortcuts);
+    connect(mnuAbout, &QAction::triggered, this, &HelpMenu::ShowAbout);
+}
+
+void HelpMenu::ShowShortcuts() {
+    if (m_shortcutsWindow) { // one is enough
+        m_shortcutsWindow->raise();
+        m_shortcutsWindow->activateWindow();
+        return;
+    }
+    const ShortcutTable rows = m_shortcuts();
+    auto* dialog = new QDialog(m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(QStringLiteral("Pintasan Keyboard \u2013 Ondulix"));
+    auto* table = new QTableWidget(static_cast<int>(rows.size()), 2, dialog);
+    table->setHorizontalHeaderLabels({QStringLiteral("Tombol"), QStringLiteral("Fungsi")});
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->verticalHeader()->hide();
+    table->setAccessibleName(QStringLiteral("Pintasan keyboard"));
+    for (int row = 0; row < rows.size(); ++row) {
+        table->setItem(row, 0, new QTableWidgetItem(rows[row].first));
+        table->setItem(row, 1, new QTableWidgetItem(rows[row].second));
+    }
+    table->resizeColumnsToContents();
+    table->horizontalHeader()->setStretchLastSection(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(table);
+    layout->addWidget(buttons);
+    dialog->resize(460, 520);
+    m_shortcutsWindow = dialog;
+    dialog->show(); // beside the window, not in its way
+}
+
+void HelpMenu::ShowAbout() {
+    m_messages->MsgBox(
+        m_window,
+        QStringLiteral("Ondulix %1\n\nMenggambar siklus seseorang selama 60 hari dari tanggal "
+                       "lahirnya, dengan fase bulan.\n\nLisensi: hak cipta dilindungi "
+                       "(LicenseRef-proprietary).\n\nBerkas pengaturan:\n%2")
+            .arg(QStringLiteral(ONDULIX_VERSION), QDir::toNativeSeparators(m_settingsPath)),
+        MessageBoxes::OkOnly, QStringLiteral("Tentang Ondulix"));
+}
