@@ -40,6 +40,7 @@ void HelpMenu::ShowShortcuts() {
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->setAccessibleName(QStringLiteral("Pintasan keyboard"));
     for (int row = 0; row < rows.size(); ++row) {
         table->setItem(row, 0, new QTableWidgetItem(rows[row].first));

@@ -151,9 +151,9 @@ QList<std::pair<QString, QString>> KeyboardAccess::ShortcutTable() const {
         if (menu->menu())
             for (QAction* item : menu->menu()->actions())
                 if (!item->shortcut().isEmpty())
-                    table.append(
-                        {text(item->shortcut()),
-                         plain(menu->text()) + QStringLiteral(" \u203A ") + plain(item->text())});
+                    table.append({text(item->shortcut()), plain(menu->text()) +
+                                                              QStringLiteral(" \u203A ") +
+                                                              plain(item->iconText())});
     }
     for (const auto& [button, key] : Mnemonics())
         table.append({text(QKeySequence(Qt::ALT | key)),

@@ -159,6 +159,7 @@ void frmOndulix::CreateMenu() {
     QMenu* mnuEdit = menuBar()->addMenu(QStringLiteral("Suntin&g"));
     mnuUndo = People().createUndoAction(this, QStringLiteral("Urungkan"));
     mnuUndo->setShortcut(QKeySequence::Undo);
+    mnuUndo->setIconText(QStringLiteral("Urungkan")); // what the keyboard help calls it
     mnuRedo = People().createRedoAction(this, QStringLiteral("Ulangi"));
     mnuRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
