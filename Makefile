@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets. Every target first installs any
 # missing Debian packages (scripts/install-deps.sh).
-.PHONY: all deps build run install uninstall package test test-fast asan bench fuzz format check-format clean
+.PHONY: all deps build run install uninstall package test test-fast asan bench fuzz mutants format check-format clean
 
 all: build
 
@@ -56,10 +56,20 @@ FUZZ_SECONDS ?= 60
 fuzz: deps
 	bash tests/fuzz/run-fuzz.sh --seconds $(FUZZ_SECONDS)
 
+# The suite against the planted faults of tests/mutation/mutants.txt (never in
+# CI; about a minute a fault). MUTANTS=3,7 runs only those.
+mutants: deps
+	python3 tests/mutation/run-mutants.py $(if $(MUTANTS),--only $(MUTANTS))
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
-check-format:
+check-# The suite against the planted faults of tests/mutation/mutants.txt (never in
+# CI; about a minute a fault). MUTANTS=3,7 runs only those.
+mutants: deps
+	python3 tests/mutation/run-mutants.py $(if $(MUTANTS),--only $(MUTANTS))
+
+format:
 	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 
 clean:
