@@ -4,7 +4,6 @@
 #include "AllCurves.h"
 #include "chart/ChartExport.h"
 #include "plot/PainterSurface.h"
-#include "plot/RecordingSurface.h"
 #include "plot/Twips.h"
 
 #include <QFont>
@@ -34,17 +33,6 @@ void BM_ChartImage(benchmark::State& state) {
     benchmark::DoNotOptimize(image.constBits());
 }
 BENCHMARK(BM_ChartImage)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
-
-void BM_ChartRecording(benchmark::State& state) {
-    const chart::ChartOptions options = AllCurves();
-    RecordingSurface surface;
-    for (auto _ : state) {
-        surface.Clear();
-        chart::DrawWholeChart(surface, options);
-        benchmark::DoNotOptimize(surface.Calls().data());
-    }
-}
-BENCHMARK(BM_ChartRecording)->Unit(benchmark::kMicrosecond);
 
 // The floor: the same picture in device pixels, straight QPainter calls.
 void BM_FloorQPainter(benchmark::State& state) {

@@ -1,10 +1,10 @@
 // Moving the day cursor against drawing the whole chart: a move repaints
 // only the cursor's widget, over the chart's kept image, and should cost
 // under a tenth of a full paint.
-#include "ui/DayCursor.h"
-#include "ui/FormCanvas.h"
-#include "ui/MessageBoxes.h"
-#include "ui/frmOndulix.h"
+#include "ui/chartview/DayCursor.h"
+#include "ui/chartview/FormCanvas.h"
+#include "ui/window/MessageBoxes.h"
+#include "ui/window/frmOndulix.h"
 
 #include <QApplication>
 #include <QCheckBox>

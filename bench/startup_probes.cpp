@@ -1,9 +1,9 @@
 // Two programs for the start-up benchmark, each ending as soon as its first
 // picture is on screen: the real Ondulix window with its first chart, and a
 // bare Qt window of the same size.
-#include "ui/App.h"
-#include "ui/FormCanvas.h"
-#include "ui/frmOndulix.h"
+#include "ui/chartview/FormCanvas.h"
+#include "ui/window/App.h"
+#include "ui/window/frmOndulix.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ui/App.h"
+#include "ui/window/App.h"
 
 #include <cstdio>
 #include <cstring>

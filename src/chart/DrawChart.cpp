@@ -19,14 +19,11 @@ std::optional<ChartSpan> ChooseChartSpan(QDate birth, QDate display, bool centre
     span.days = cal::DiffDays(birth, display);
     if (span.days < 0) return std::nullopt;
 
-    span.centred = centreTicked && span.days > 0;
-    if (span.centred) {
-        span.slider = 30;
+    if (centreTicked && span.days > 0) {
         const double shift = modMathUtil::MinDbl(span.days, 30);
         span.start = cal::AddDays(display, -static_cast<std::int32_t>(shift));
         span.marker = display;
     } else {
-        span.slider = 0;
         span.start = display;
         span.marker = span.start;
     }
@@ -50,11 +47,15 @@ void DrawChart(Surface& surface, const CycleTables& tables, const ChartSpan& spa
 }
 
 bool DrawWholeChart(Surface& surface, const ChartOptions& options) {
+    return DrawWholeChart(surface, options, MakeCycleTables());
+}
+
+bool DrawWholeChart(Surface& surface, const ChartOptions& options, const CycleTables& tables) {
     InitChartPlot(surface);
     modPlotUtil::PlotClear(surface);
     const auto span = ChooseChartSpan(options.birth, options.display, options.centre);
     if (!span) return false;
-    DrawChart(surface, MakeCycleTables(), *span, options.kinds);
+    DrawChart(surface, tables, *span, options.kinds);
     return true;
 }
 

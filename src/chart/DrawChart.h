@@ -18,12 +18,10 @@ namespace chart {
 void InitChartPlot(Surface& surface);
 
 struct ChartSpan {
-    std::int32_t days = 0;   // display date minus birth date
-    bool centred = false;    // the display date sits in the middle of the chart
-    std::int32_t slider = 0; // moon slider position: 30 when centred, else 0
-    QDate start;             // chart day 0
-    QDate marker;            // day drawn with a black line (none when equal to start)
-    double hours = 0;        // hours from the birth date to start
+    std::int32_t days = 0; // display date minus birth date
+    QDate start;           // chart day 0
+    QDate marker;          // day drawn with a black line (none when equal to start)
+    double hours = 0;      // hours from the birth date to start
 };
 
 // Chooses the 60-day window. Centring starts the chart 30 days before the
@@ -49,5 +47,6 @@ struct ChartOptions {
 // the ticked curves. Returns false, leaving the plot window empty, when the
 // birth date is after the display date.
 bool DrawWholeChart(Surface& surface, const ChartOptions& options);
+bool DrawWholeChart(Surface& surface, const ChartOptions& options, const CycleTables& tables);
 
 } // namespace chart

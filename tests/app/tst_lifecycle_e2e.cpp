@@ -1,6 +1,6 @@
 #include "Desktop.h"
 #include "TestFiles.h"
-#include "ui/SingleInstance.h"
+#include "process/SingleInstance.h"
 
 #include <QDir>
 #include <QFile>

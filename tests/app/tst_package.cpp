@@ -1,5 +1,5 @@
 #include "TestFiles.h"
-#include "ui/SingleInstance.h"
+#include "process/SingleInstance.h"
 
 #include <QDir>
 #include <QDirIterator>

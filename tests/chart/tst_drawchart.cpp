@@ -13,39 +13,35 @@ private slots:
         QTest::addColumn<QDate>("birth");
         QTest::addColumn<QDate>("display");
         QTest::addColumn<bool>("centreTicked");
-        QTest::addColumn<int>("slider");
         QTest::addColumn<QDate>("start");
         QTest::addColumn<QDate>("marker");
         QTest::addColumn<double>("hours");
         const QDate b(1960, 1, 1);
         const QDate y2k(2000, 1, 1);
-        QTest::newRow("not centred") << b << y2k << false << 0 << y2k << y2k << 350640.0;
+        QTest::newRow("not centred") << b << y2k << false << y2k << y2k << 350640.0;
         QTest::newRow("centred, 14610 days")
-            << b << y2k << true << 30 << QDate(1999, 12, 2) << y2k << 349920.0;
-        QTest::newRow("born that day: no centring") << b << b << true << 0 << b << b << 0.0;
+            << b << y2k << true << QDate(1999, 12, 2) << y2k << 349920.0;
+        QTest::newRow("born that day: no centring") << b << b << true << b << b << 0.0;
         QTest::newRow("10 days old")
-            << b << QDate(1960, 1, 11) << true << 30 << b << QDate(1960, 1, 11) << 0.0;
+            << b << QDate(1960, 1, 11) << true << b << QDate(1960, 1, 11) << 0.0;
         QTest::newRow("30 days old")
-            << b << QDate(1960, 1, 31) << true << 30 << b << QDate(1960, 1, 31) << 0.0;
-        QTest::newRow("31 days old") << b << QDate(1960, 2, 1) << true << 30 << QDate(1960, 1, 2)
-                                     << QDate(1960, 2, 1) << 24.0;
+            << b << QDate(1960, 1, 31) << true << b << QDate(1960, 1, 31) << 0.0;
+        QTest::newRow("31 days old")
+            << b << QDate(1960, 2, 1) << true << QDate(1960, 1, 2) << QDate(1960, 2, 1) << 24.0;
         QTest::newRow("a century back")
-            << QDate(1901, 1, 1) << QDate(2040, 12, 31) << false << 0 << QDate(2040, 12, 31)
+            << QDate(1901, 1, 1) << QDate(2040, 12, 31) << false << QDate(2040, 12, 31)
             << QDate(2040, 12, 31) << 51134.0 * 24;
     }
     void spans() {
         QFETCH(QDate, birth);
         QFETCH(QDate, display);
         QFETCH(bool, centreTicked);
-        QFETCH(int, slider);
         QFETCH(QDate, start);
         QFETCH(QDate, marker);
         QFETCH(double, hours);
         const auto span = ChooseChartSpan(birth, display, centreTicked);
         QVERIFY(span.has_value());
         QCOMPARE(span->days, int(birth.daysTo(display)));
-        QCOMPARE(span->centred, slider == 30);
-        QCOMPARE(span->slider, slider);
         QCOMPARE(span->start, start);
         QCOMPARE(span->marker, marker);
         QCOMPARE(span->hours, hours);

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "TestFiles.h"
-#include "ui/Controls.h"
-#include "ui/MessageBoxes.h"
-#include "ui/frmOndulix.h"
+#include "ui/window/Controls.h"
+#include "ui/window/MessageBoxes.h"
+#include "ui/window/frmOndulix.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "WindowFixture.h"
 #include "chart/ChartValues.h"
-#include "ui/ChartExportMenu.h"
-#include "ui/FormCanvas.h"
+#include "ui/chartview/FormCanvas.h"
+#include "ui/export/ChartExportMenu.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "../util/FakeList.h"
-#include "ui/DatePickers.h"
+#include "ui/window/DatePickers.h"
 #include "util/RuntimeError.h"
 
 #include <QTest>

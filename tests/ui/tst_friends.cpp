@@ -1,5 +1,5 @@
 #include "WindowFixture.h"
-#include "ui/Notice.h"
+#include "ui/window/Notice.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 #include "WindowFixture.h"
 #include "chart/ChartReadout.h"
-#include "ui/DayCursor.h"
-#include "ui/FormCanvas.h"
-#include "ui/HelpMenu.h"
-#include "ui/OndulixStyle.h"
+#include "ui/chartview/DayCursor.h"
+#include "ui/chartview/FormCanvas.h"
+#include "ui/keyboard/HelpMenu.h"
+#include "ui/keyboard/OndulixStyle.h"
 
 #include <QAccessible>
 #include <QApplication>

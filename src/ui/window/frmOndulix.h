@@ -6,7 +6,7 @@
 #include "settings/FriendList.h"
 #include "settings/PeopleHistory.h"
 #include "settings/SettingsFile.h"
-#include "ui/SettingsSaves.h"
+#include "ui/window/SettingsSaves.h"
 #include "util/BoundedArray.h"
 
 #include <QMainWindow>
@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class ComboPicker;
 class ChartDialogs;
@@ -155,7 +156,8 @@ public:
     // Another start of the program asked for this window.
     void BringToFront();
 
-    // What the draw command would draw now, from the controls.
+    // What the window shows: the chart of the last draw (the controls are
+    // read once a draw), with whose chart it is as the controls say now.
     chart::ChartOptions CurrentChart() const;
     // Chart runs completed by cmdDraw_Click (the "Belum lahir" refusal included).
     int DrawRuns() const { return m_drawRuns; }
@@ -196,6 +198,9 @@ private:
     // Asks before a birth date on file is replaced; true to go on.
     bool ReplaceDateAsked(std::int32_t index, const cal::DateTrio& date);
 
+    // The controls' dates and choices, as a chart to draw.
+    chart::ChartOptions ReadChartControls() const;
+
     MessageBoxes* m_messages;
     SettingsSaves m_settings;
     settings::PeopleHistory m_people;
@@ -210,4 +215,6 @@ private:
     KeyboardAccess* m_keys = nullptr;
     bool m_activationPending = false;
     int m_drawRuns = 0;
+    chart::ChartOptions m_chart; // what is drawn
+    std::optional<chart::ChartSpan> m_span;
 };

@@ -1,4 +1,4 @@
-#include "ui/SteadyButton.h"
+#include "ui/window/SteadyButton.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "ui/Notice.h"
+#include "ui/window/Notice.h"
 
 #include <QTimer>
 

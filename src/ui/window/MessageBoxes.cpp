@@ -1,4 +1,4 @@
-#include "ui/MessageBoxes.h"
+#include "ui/window/MessageBoxes.h"
 
 #include <QApplication>
 #include <QFileDialog>

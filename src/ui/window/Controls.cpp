@@ -1,4 +1,4 @@
-#include "ui/Controls.h"
+#include "ui/window/Controls.h"
 
 #include <QSignalBlocker>
 #include <QValidator>

@@ -1,6 +1,6 @@
-#include "ui/HelpMenu.h"
+#include "ui/keyboard/HelpMenu.h"
 
-#include "ui/MessageBoxes.h"
+#include "ui/window/MessageBoxes.h"
 
 #include <QAction>
 #include <QDialog>

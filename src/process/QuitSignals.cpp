@@ -1,4 +1,4 @@
-#include "ui/QuitSignals.h"
+#include "process/QuitSignals.h"
 
 #include <QSocketNotifier>
 #include <csignal>

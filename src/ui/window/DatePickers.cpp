@@ -1,4 +1,4 @@
-#include "ui/DatePickers.h"
+#include "ui/window/DatePickers.h"
 
 #include "util/RuntimeError.h"
 

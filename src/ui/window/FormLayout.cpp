@@ -1,8 +1,8 @@
-#include "ui/FormLayout.h"
+#include "ui/window/FormLayout.h"
 
 #include "plot/FontFaces.h"
 #include "plot/Twips.h"
-#include "ui/Controls.h"
+#include "ui/window/Controls.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,9 +1,9 @@
-#include "ui/KeyboardAccess.h"
+#include "ui/keyboard/KeyboardAccess.h"
 
-#include "ui/Controls.h"
-#include "ui/DayCursor.h"
-#include "ui/OndulixStyle.h"
-#include "ui/frmOndulix.h"
+#include "ui/chartview/DayCursor.h"
+#include "ui/keyboard/OndulixStyle.h"
+#include "ui/window/Controls.h"
+#include "ui/window/frmOndulix.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "plot/RecordingSurface.h"
+#include "RecordingSurface.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "ui/App.h"
+#include "ui/window/App.h"
 
+#include "process/QuitSignals.h"
+#include "process/SingleInstance.h"
 #include "settings/SettingsFile.h"
-#include "ui/MessageBoxes.h"
-#include "ui/OndulixStyle.h"
-#include "ui/QuitSignals.h"
-#include "ui/SingleInstance.h"
-#include "ui/frmOndulix.h"
+#include "ui/keyboard/OndulixStyle.h"
+#include "ui/window/MessageBoxes.h"
+#include "ui/window/frmOndulix.h"
 #include "util/PrivateFolder.h"
 
 #include <QApplication>

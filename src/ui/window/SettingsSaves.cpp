@@ -1,6 +1,6 @@
-#include "ui/SettingsSaves.h"
+#include "ui/window/SettingsSaves.h"
 
-#include "ui/MessageBoxes.h"
+#include "ui/window/MessageBoxes.h"
 
 #include <QDir>
 #include <QtGlobal>

@@ -1,4 +1,4 @@
-#include "ui/OndulixStyle.h"
+#include "ui/keyboard/OndulixStyle.h"
 
 #include <QAbstractButton>
 #include <QPainter>

@@ -1,20 +1,20 @@
-#include "ui/frmOndulix.h"
+#include "ui/window/frmOndulix.h"
 
 #include "chart/ChartReadout.h"
 #include "chart/DrawChart.h"
 #include "moon/MoonPhase.h"
 #include "plot/modPlotUtil.h"
-#include "ui/ChartExportMenu.h"
-#include "ui/Controls.h"
-#include "ui/DatePickers.h"
-#include "ui/DayCursor.h"
-#include "ui/FormCanvas.h"
-#include "ui/FormLayout.h"
-#include "ui/KeyboardAccess.h"
-#include "ui/MessageBoxes.h"
-#include "ui/Notice.h"
-#include "ui/SettingsSaves.h"
-#include "ui/SteadyButton.h"
+#include "ui/chartview/DayCursor.h"
+#include "ui/chartview/FormCanvas.h"
+#include "ui/export/ChartExportMenu.h"
+#include "ui/keyboard/KeyboardAccess.h"
+#include "ui/window/Controls.h"
+#include "ui/window/DatePickers.h"
+#include "ui/window/FormLayout.h"
+#include "ui/window/MessageBoxes.h"
+#include "ui/window/Notice.h"
+#include "ui/window/SettingsSaves.h"
+#include "ui/window/SteadyButton.h"
 #include "util/Calendar.h"
 #include "util/modListUtil.h"
 #include "util/modStrUtil.h"
@@ -234,6 +234,7 @@ void frmOndulix::Form_Load() {
     CycleColor = tables.CycleColor;
 
     FillFriendCombo(0);
+    m_chart = ReadChartControls(); // nothing drawn yet: the chart the first draw will show
     m_optionsLive = true;
     if (stored.firstStart)
         notice->Say(
@@ -265,7 +266,7 @@ void frmOndulix::showEvent(QShowEvent* event) {
 }
 
 void frmOndulix::Form_Activate() {
-    canvas->Paint([](Surface& surface) { chart::InitChartPlot(surface); });
+    // The plot window is set up by each draw's render (PlotInit first).
     IsActivated = true;
     cmdDraw_Click();
     if (!m_loadProblems.isEmpty() && !m_unloaded) {
@@ -346,42 +347,41 @@ void frmOndulix::cmdDraw_Click() {
     QCoreApplication::processEvents();
     if (m_unloaded) return;
 
+    ++m_drawRuns;
+    // Controls -> state -> render -> view, once.
+    m_chart = ReadChartControls();
+    m_span = chart::ChooseChartSpan(m_chart.birth, m_chart.display, m_chart.centre);
     chart::CycleTables tables;
     tables.CycleRate = CycleRate;
     tables.CycleColor = CycleColor;
-
-    bool unborn = false;
-    ++m_drawRuns;
-    canvas->Paint([&](Surface& surface) {
-        modPlotUtil::PlotClear(surface);
-        const chart::ChartOptions chart = CurrentChart();
-        const auto span = chart::ChooseChartSpan(chart.birth, chart.display, chart.centre);
-        if (!span) {
-            unborn = true;
-            return;
-        }
-        { // the thumb at the display date's day of the chart
+    canvas->Show([chart = m_chart, tables](Surface& surface) {
+        chart::DrawWholeChart(surface, chart, tables);
+    });
+    if (m_span) { // the thumb at the display date's day of the chart
+        {
             const QSignalBlocker quiet(sldMoonPhase);
-            sldMoonPhase->setValue(cal::DiffDays(span->start, chart.display));
+            sldMoonPhase->setValue(cal::DiffDays(m_span->start, m_chart.display));
         }
         sldMoonPhase_Change();
-        chart::DrawChart(surface, tables, *span, chart.kinds);
-    });
-    if (unborn) {
+    } else {
         m_messages->MsgBox(this, chart::UnbornMessage, MessageBoxes::OkOnly, AppTitle);
         if (m_unloaded) return;
-        canvas->Paint([](Surface& surface) { modPlotUtil::PlotClear(surface); });
     }
     cursor->ChartRedrawn();
 }
 
-chart::ChartOptions frmOndulix::CurrentChart() const {
+chart::ChartOptions frmOndulix::ReadChartControls() const {
     chart::ChartOptions chart;
     chart.birth = cal::ParseDateText(cal::TrioText(Trio(*cboBDday, *cboBDmonth, *cboBDyear)));
     chart.display = cal::ParseDateText(cal::TrioText(Trio(*cboDDday, *cboDDmonth, *cboDDyear)));
     chart.centre = CheckValue(chkCenter) == 1;
     for (int k = chart::FirstKind; k <= chart::LastKind; ++k)
         chart.kinds[k] = CheckValue(chkOndulixChart[k]) == 1;
+    return chart;
+}
+
+chart::ChartOptions frmOndulix::CurrentChart() const {
+    chart::ChartOptions chart = m_chart;
     chart.devicePixelRatio = devicePixelRatioF();
     // Whose dates the birth pickers hold: the name being entered, or the
     // friend picked; nobody's name for the user's own.
@@ -639,9 +639,8 @@ bool frmOndulix::eventFilter(QObject* watched, QEvent* event) {
 void frmOndulix::sldMoonPhase_Change() {
     // Position p shows the chart's day p; with no chart, the display date's.
     const chart::ChartOptions chart = CurrentChart();
-    const auto span = chart::ChooseChartSpan(chart.birth, chart.display, chart.centre);
     const moon::MoonView view =
-        moon::ComputeMoonView(span ? span->start : chart.display, sldMoonPhase->value(), false);
+        moon::ComputeMoonView(m_span ? m_span->start : chart.display, sldMoonPhase->value(), false);
     lblPhaseDate->setText(view.caption);
     picMoon->setPixmap(QPixmap::fromImage(imgMoon.Picture(view.picture, devicePixelRatioF())));
     const auto read = chart::ReadDay(chart, sldMoonPhase->value());

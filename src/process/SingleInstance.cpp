@@ -1,4 +1,4 @@
-#include "ui/SingleInstance.h"
+#include "process/SingleInstance.h"
 
 #include "settings/SettingsFile.h"
 #include "util/PrivateFolder.h"

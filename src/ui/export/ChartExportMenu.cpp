@@ -1,6 +1,6 @@
-#include "ui/ChartExportMenu.h"
+#include "ui/export/ChartExportMenu.h"
 
-#include "ui/MessageBoxes.h"
+#include "ui/window/MessageBoxes.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "ui/DayCursor.h"
+#include "ui/chartview/DayCursor.h"
 
 #include "chart/ChartExport.h"
 #include "plot/Twips.h"
