@@ -3,11 +3,11 @@
 #include "ui/chartview/DayCursor.h"
 #include "ui/keyboard/OndulixStyle.h"
 #include "ui/window/Controls.h"
-#include "ui/window/frmOndulix.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -16,9 +16,9 @@
 #include <QSlider>
 #include <QTimer>
 
-KeyboardAccess::KeyboardAccess(frmOndulix& window,
+KeyboardAccess::KeyboardAccess(Controls controls,
                                std::function<void(const std::function<void()>&)> guard)
-    : QObject(&window), w(window), m_guard(std::move(guard)) {
+    : QObject(controls.window), w(std::move(controls)), m_guard(std::move(guard)) {
     NameControls();
     OrderTabs();
     GiveMnemonics();
@@ -125,16 +125,16 @@ void KeyboardAccess::GiveMnemonics() {
     }
     // The save button's caption changes, and a new caption resets a button's
     // own shortcut; its Alt+A lives beside it.
-    auto* save = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_A), &w);
+    auto* save = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_A), w.window);
     connect(save, &QShortcut::activated, this, [this] {
         if (w.cmdsave->isVisible() && w.cmdsave->isEnabled()) w.cmdsave->animateClick();
     });
     // "Ondulix" keeps its caption: Alt+O opens it all the same.
-    QAction* program = w.menuBar()->actions().value(0);
-    OndulixStyle::SetMnemonic(w.menuBar(), u'o', program->text());
-    auto* open = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_O), &w);
+    QAction* program = w.window->menuBar()->actions().value(0);
+    OndulixStyle::SetMnemonic(w.window->menuBar(), u'o', program->text());
+    auto* open = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_O), w.window);
     connect(open, &QShortcut::activated, this,
-            [this, program] { w.menuBar()->setActiveAction(program); });
+            [this, program] { w.window->menuBar()->setActiveAction(program); });
 }
 
 QList<std::pair<QString, QString>> KeyboardAccess::ShortcutTable() const {
@@ -143,8 +143,8 @@ QList<std::pair<QString, QString>> KeyboardAccess::ShortcutTable() const {
     };
     const auto plain = [](QString caption) { return caption.remove(u'&').trimmed(); };
     QList<std::pair<QString, QString>> table;
-    const QAction* program = w.menuBar()->actions().value(0); // its Alt+O is ours
-    for (QAction* menu : w.menuBar()->actions()) {
+    const QAction* program = w.window->menuBar()->actions().value(0); // its Alt+O is ours
+    for (QAction* menu : w.window->menuBar()->actions()) {
         const QKeySequence mnemonic = menu == program ? QKeySequence(Qt::ALT | Qt::Key_O)
                                                       : QKeySequence::mnemonic(menu->text());
         table.append({text(mnemonic), QStringLiteral("Menu ") + plain(menu->text())});
@@ -168,7 +168,7 @@ QList<std::pair<QString, QString>> KeyboardAccess::ShortcutTable() const {
 
 void KeyboardAccess::Covered() {
     // In entry mode the name box lies over the friends picker.
-    const bool covered = w.txtFriend->isVisibleTo(&w);
+    const bool covered = w.txtFriend->isVisibleTo(w.window);
     w.cboFriend->setFocusPolicy(covered ? Qt::NoFocus : Qt::StrongFocus);
     if (covered && w.cboFriend->hasFocus()) {
         w.cboFriend->clearFocus();

@@ -2,13 +2,22 @@
 
 #include <QList>
 #include <QObject>
+#include <array>
 #include <functional>
 #include <utility>
 #include <vector>
 
 class QAbstractButton;
 
-class frmOndulix;
+class ComboPicker;
+class DayCursor;
+class NameBox;
+class QCheckBox;
+class QLabel;
+class QMainWindow;
+class QPushButton;
+class QRadioButton;
+class QSlider;
 
 // The window for the keyboard and for screen readers: an accessible name on
 // every control, a tab order that follows the reading order, an Alt+letter
@@ -16,8 +25,24 @@ class frmOndulix;
 // and no keyboard for a picker that the name box covers.
 class KeyboardAccess final : public QObject {
 public:
+    // The window's controls it works on, under the window's own names.
+    struct Controls {
+        QMainWindow* window;
+        std::array<QCheckBox*, 8> chkOndulixChart; // 1..7
+        QCheckBox* chkCenter;
+        ComboPicker *cboBDmonth, *cboBDday, *cboBDyear, *cboFriend;
+        ComboPicker *cboDDmonth, *cboDDday, *cboDDyear;
+        QRadioButton *optBirthdate, *optBirthday;
+        NameBox* txtFriend;
+        QPushButton *cmdsave, *cmdGoToToday, *cmdDraw, *cmdExit;
+        QSlider* sldMoonPhase;
+        QLabel *picMoon, *lblReadout, *lblEnterFriend, *lblDispDate;
+        DayCursor* cursor;
+        std::function<void()> txtFriend_LostFocus; // the name as leaving the box leaves it
+    };
+
     // `guard` runs a handler the way the window runs its own.
-    KeyboardAccess(frmOndulix& window, std::function<void(const std::function<void()>&)> guard);
+    KeyboardAccess(Controls controls, std::function<void(const std::function<void()>&)> guard);
 
     // Every key the window answers and what it does, for the keyboard help:
     // read from the tables and menus that set the keys up.
@@ -34,6 +59,6 @@ private:
     std::vector<std::pair<QAbstractButton*, Qt::Key>> Mnemonics() const;
     void Covered();
 
-    frmOndulix& w;
+    Controls w;
     std::function<void(const std::function<void()>&)> m_guard;
 };

@@ -72,7 +72,31 @@ frmOndulix::frmOndulix(const Environment& environment)
     CreateControls();
     CreateMenu();
     WireEvents();
-    m_keys = new KeyboardAccess(*this, [this](const std::function<void()>& f) { Guard(f); });
+    m_keys = new KeyboardAccess({.window = this,
+                                 .chkOndulixChart = chkOndulixChart,
+                                 .chkCenter = chkCenter,
+                                 .cboBDmonth = cboBDmonth,
+                                 .cboBDday = cboBDday,
+                                 .cboBDyear = cboBDyear,
+                                 .cboFriend = cboFriend,
+                                 .cboDDmonth = cboDDmonth,
+                                 .cboDDday = cboDDday,
+                                 .cboDDyear = cboDDyear,
+                                 .optBirthdate = optBirthdate,
+                                 .optBirthday = optBirthday,
+                                 .txtFriend = txtFriend,
+                                 .cmdsave = cmdsave,
+                                 .cmdGoToToday = cmdGoToToday,
+                                 .cmdDraw = cmdDraw,
+                                 .cmdExit = cmdExit,
+                                 .sldMoonPhase = sldMoonPhase,
+                                 .picMoon = picMoon,
+                                 .lblReadout = lblReadout,
+                                 .lblEnterFriend = lblEnterFriend,
+                                 .lblDispDate = lblDispDate,
+                                 .cursor = cursor,
+                                 .txtFriend_LostFocus = [this] { txtFriend_LostFocus(); }},
+                                [this](const std::function<void()>& f) { Guard(f); });
     m_people.Told = [this](const QString& said, bool undone) {
         notice->Say(undone ? QStringLiteral("Diurungkan: ") + said : said,
                     undone ? QStringLiteral("Ulangi") : QStringLiteral("Urungkan"),
