@@ -9,8 +9,8 @@ namespace chart {
 
 namespace {
 
-constexpr double SampleStep = 3;  // hours; 8 samples a day
-constexpr double LastHour = 1440; // 60 days
+constexpr double SampleStep = 3; // hours; 8 samples a day
+constexpr double LastHour = ChartDayCount * HoursPerDay;
 
 template <typename ValueAt>
 void DrawSamples(Surface& surface, Color color, ValueAt valueAt) {

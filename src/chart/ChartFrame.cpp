@@ -17,10 +17,10 @@ constexpr int LastTitleDay = 53; // titles of months starting later would run of
 void DrawDayGrid(Surface& surface, QDate start, QDate marker) {
     PlotColor = QBColor(7);
     PlotMoveTo(surface, 0, 0);
-    PlotLineTo(surface, ChartDays * HoursPerDay, 0);
+    PlotLineTo(surface, ChartDayCount * HoursPerDay, 0);
 
     QDate d = start;
-    for (int i = 1; i <= ChartDays - 1; ++i) {
+    for (int i = 1; i <= ChartDayCount - 1; ++i) {
         const std::int32_t x = checked::Mul(HoursPerDay, i);
         d = cal::AddDays(d, 1);
         if (d == marker) {
@@ -46,7 +46,7 @@ void DrawChartLabels(Surface& surface, QDate start) {
     }
 
     PlotColor = QBColor(0);
-    for (int i = 1; i <= ChartDays - 1; ++i) {
+    for (int i = 1; i <= ChartDayCount - 1; ++i) {
         const QDate d = cal::AddDays(start, i);
         const QString text = cal::FormatDay(d);
         const int n = text.toInt();

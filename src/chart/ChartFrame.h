@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/CycleModel.h"
 #include "plot/Surface.h"
 
 #include <QDate>
@@ -8,9 +9,6 @@
 // the start date (24 per day), y is -100..100. Both draw through the plot
 // toolkit only, and leave PlotColor at the last colour used.
 namespace chart {
-
-inline constexpr int ChartDays = 60;
-inline constexpr int HoursPerDay = 24;
 
 // Zero axis and one line per day 1..59: solid on Sundays, dashed otherwise;
 // blue-grey on the first of a month, black on the marker date.

@@ -17,6 +17,10 @@ struct PlotWindowSetup {
     static constexpr std::int32_t DevWidth = 9000, DevHeight = 4000;
     static constexpr std::int32_t DevLeft = 1600, DevTop = 300;
     static constexpr std::int32_t FontSize = 7;
+    // Twips per world unit, as PlotInit works them out (whole twips), and the
+    // device span the world covers.
+    static constexpr std::int32_t ScaleX = DevWidth / (X2 - X1), ScaleY = DevHeight / (Y2 - Y1);
+    static constexpr std::int32_t SpanX = ScaleX * (X2 - X1), SpanY = ScaleY * (Y2 - Y1);
     static QString FontName() { return QStringLiteral("small fonts"); }
 };
 

@@ -16,11 +16,11 @@ std::optional<DayReadout> ReadDay(const ChartOptions& options, std::int32_t char
     DayReadout day;
     day.date = cal::AddDays(span->start, chartDay);
     day.dayNumber = cal::DiffDays(options.birth, day.date);
-    const double hours = span->hours + 24.0 * chartDay;
+    const double hours = span->hours + double(HoursPerDay) * chartDay;
     for (std::int32_t kind = FirstKind; kind <= LastKind; ++kind) {
         if (!options.kinds[kind]) continue;
         const double now = CycleLevel(tables, kind, hours);
-        const double next = CycleLevel(tables, kind, hours + 24);
+        const double next = CycleLevel(tables, kind, hours + HoursPerDay);
         const bool crosses = now == 0 || (now < 0) != (next < 0);
         day.items.push_back({kind, 100 * now, next > now, kind <= LastPrimaryKind && crosses});
     }

@@ -13,8 +13,6 @@
 // crosses zero that day (a "critical" day), and the moon's phase.
 namespace chart {
 
-inline constexpr std::int32_t ChartDayCount = 60;
-
 struct DayReadout {
     struct Item {
         std::int32_t kind;

@@ -5,19 +5,11 @@
 
 namespace chart {
 
-double CycleLevel(const CycleTables& tables, std::int32_t kind, double hours) {
-    using modMathUtil::SinDeg;
-    if (kind <= LastPrimaryKind) return SinDeg(hours * tables.CycleRate[kind]);
-    const Components c = CombinedComponents(kind);
-    return (SinDeg(hours * tables.CycleRate[c.q]) + SinDeg(hours * tables.CycleRate[c.p])) / 2;
-}
-
 std::vector<DayValues> ChartDays(const ChartOptions& options) {
     std::vector<DayValues> days;
     const auto span = ChooseChartSpan(options.birth, options.display, options.centre);
     if (!span) return days;
     const CycleTables tables = MakeCycleTables();
-    constexpr std::int32_t ChartDayCount = 60;
     days.reserve(ChartDayCount);
     for (std::int32_t d = 0; d < ChartDayCount; ++d) {
         DayValues day;
@@ -26,7 +18,7 @@ std::vector<DayValues> ChartDays(const ChartOptions& options) {
         for (std::int32_t kind = FirstKind; kind <= LastKind; ++kind)
             if (options.kinds[kind])
                 day.values.push_back(
-                    {kind, 100 * CycleLevel(tables, kind, span->hours + 24.0 * d)});
+                    {kind, 100 * CycleLevel(tables, kind, span->hours + double(HoursPerDay) * d)});
         days.push_back(std::move(day));
     }
     return days;

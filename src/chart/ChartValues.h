@@ -10,11 +10,6 @@
 // The chart's values as numbers: what the curves show, day by day.
 namespace chart {
 
-// Kind 1..7 at `hours` after birth, from -1 to 1: the sine of a primary
-// kind, the mean of its two sines for a combined one. The curves draw 98
-// times this.
-double CycleLevel(const CycleTables& tables, std::int32_t kind, double hours);
-
 struct KindValue {
     std::int32_t kind;
     double percent; // 100 x CycleLevel, -100..100

@@ -34,15 +34,25 @@ QString CycleCaption(std::int32_t kind) {
     return QString::fromLatin1(captions[kind]);
 }
 
+double PrimaryLevel(const CycleTables& tables, std::int32_t kind, double hours) {
+    return SinDeg(hours * tables.CycleRate[kind]); // a kind past 4 has no rate: refused
+}
+
+double CycleLevel(const CycleTables& tables, std::int32_t kind, double hours) {
+    if (kind <= LastPrimaryKind) return PrimaryLevel(tables, kind, hours);
+    const Components c = CombinedComponents(kind);
+    return (PrimaryLevel(tables, c.q, hours) + PrimaryLevel(tables, c.p, hours)) / 2;
+}
+
 std::int32_t PrimaryValue(const CycleTables& tables, std::int32_t kind, double H, double t) {
-    return checked::Round(98 * SinDeg((t + H) * tables.CycleRate[kind]));
+    return checked::Round(FullSwing * PrimaryLevel(tables, kind, t + H));
 }
 
 std::int32_t CombinedValue(const CycleTables& tables, std::int32_t p, std::int32_t q, double H,
                            double t) {
-    const double s1 = SinDeg((t + H) * tables.CycleRate[q]);
-    const double s2 = SinDeg((t + H) * tables.CycleRate[p]);
-    return checked::Round(49 * (s1 + s2));
+    // Half the swing of each of the two (98 x mean = 49 x sum, to the last bit).
+    return checked::Round(FullSwing / 2 *
+                          (PrimaryLevel(tables, q, t + H) + PrimaryLevel(tables, p, t + H)));
 }
 
 } // namespace chart

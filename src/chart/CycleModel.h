@@ -12,6 +12,13 @@
 // birth, scaled to -98..98 chart units.
 namespace chart {
 
+// The chart: 60 days of 24 hours; a centred one starts 30 days before the
+// display date; a cycle's peak is 98 chart units.
+inline constexpr std::int32_t ChartDayCount = 60;
+inline constexpr std::int32_t HoursPerDay = 24;
+inline constexpr std::int32_t CentringDays = 30;
+inline constexpr std::int32_t FullSwing = 98;
+
 inline constexpr std::int32_t FirstKind = 1;
 inline constexpr std::int32_t LastPrimaryKind = 4;
 inline constexpr std::int32_t LastKind = 7;
@@ -36,6 +43,14 @@ Components CombinedComponents(std::int32_t kind);
 
 // Check box caption of a kind ("Fisik", ..., "Mastery").
 QString CycleCaption(std::int32_t kind);
+
+// Primary kind 1..4 at `hours` after birth: SinDeg(hours x rate), -1..1.
+double PrimaryLevel(const CycleTables& tables, std::int32_t kind, double hours);
+
+// Kind 1..7 at `hours` after birth, from -1 to 1: the sine of a primary
+// kind, the mean of its two sines for a combined one. The one cycle formula:
+// the curves, the values and the readout all come from it.
+double CycleLevel(const CycleTables& tables, std::int32_t kind, double hours);
 
 // Value of primary kind k at chart hour t, H hours after birth:
 // 98 x SinDeg((t + H) x rate), rounded halves to even.

@@ -20,7 +20,7 @@ std::optional<ChartSpan> ChooseChartSpan(QDate birth, QDate display, bool centre
     if (span.days < 0) return std::nullopt;
 
     if (centreTicked && span.days > 0) {
-        const double shift = modMathUtil::MinDbl(span.days, 30);
+        const double shift = modMathUtil::MinDbl(span.days, CentringDays);
         span.start = cal::AddDays(display, -static_cast<std::int32_t>(shift));
         span.marker = display;
     } else {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chart/CycleModel.h"
+
 #include <QDate>
 #include <QString>
 #include <cstdint>
@@ -11,7 +13,8 @@ namespace moon {
 
 inline constexpr std::int32_t PictureCount = 24;
 inline constexpr double PicturesPerDay = 0.8127749; // 24 pictures per 29.5285 days
-inline constexpr std::int32_t CentringOffset = 30;  // slider days before the display date
+inline constexpr std::int32_t CentringOffset =
+    chart::CentringDays; // slider days before the display date
 inline constexpr std::int32_t SliderMax = 60;
 
 // 2 January 1900, the day picture 1 (new moon) starts.

@@ -16,11 +16,11 @@ namespace {
 
 using chart::PlotWindowSetup;
 
-// Twips of the plot window per chart day and per chart unit of value.
-constexpr double TwipsPerDay = 24.0 * (PlotWindowSetup::DevWidth / PlotWindowSetup::X2);
-constexpr double TwipsPerUnit =
-    PlotWindowSetup::DevHeight / (PlotWindowSetup::Y2 - PlotWindowSetup::Y1);
-constexpr double UnitsPerPercent = 0.98; // the curves reach 98 units
+// Twips of the plot window per chart day and per chart unit of value, as the
+// plot toolkit maps them.
+constexpr double TwipsPerDay = chart::HoursPerDay * PlotWindowSetup::ScaleX;
+constexpr double TwipsPerUnit = PlotWindowSetup::ScaleY;
+constexpr double UnitsPerPercent = chart::FullSwing / 100.0;
 
 class DayCursorAccessible final : public QAccessibleWidget {
 public:

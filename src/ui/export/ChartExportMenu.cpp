@@ -22,8 +22,6 @@ using chart::ExportFormat;
 
 namespace {
 
-const QString AppTitle = QStringLiteral("Ondulix");
-
 struct Filter {
     const char* text;
     ExportFormat format;

@@ -18,7 +18,7 @@ int RunOndulix(int argc, char** argv, const std::function<void(frmOndulix&)>& st
     const QString settingsPath = settings::DefaultIniPath();
     UsePrivateRuntimeFolder(settings::PrivateFolderBeside(settingsPath));
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Ondulix"));
+    QApplication::setApplicationName(AppTitle);
     QApplication::setApplicationVersion(QStringLiteral(ONDULIX_VERSION));
     // The desktop entry's name: docks group the window under its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ondulix.Ondulix"));
@@ -43,14 +43,12 @@ int RunOndulix(int argc, char** argv, const std::function<void(frmOndulix&)>& st
         return 0;
     case SingleInstance::Claim::Running: // it cannot be asked to; say where it is
         std::fprintf(stderr, "ondulix: %s\n", qPrintable(instance.Problem()));
-        messages.MsgBox(nullptr, instance.Problem(), MessageBoxes::OkOnly,
-                        QStringLiteral("Ondulix"));
+        messages.MsgBox(nullptr, instance.Problem(), MessageBoxes::OkOnly, AppTitle);
         return 0;
     case SingleInstance::Claim::Unreachable: // leave the settings file alone
         std::fprintf(stderr, "ondulix: %s\n", qPrintable(instance.Problem()));
         messages.MsgBox(nullptr, instance.Problem(),
-                        MessageBoxes::OkOnly | MessageBoxes::Exclamation,
-                        QStringLiteral("Ondulix"));
+                        MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
         return 1;
     }
 

@@ -4,6 +4,9 @@
 
 class QWidget;
 
+// The program's name, as its window and message boxes are titled.
+inline const QString AppTitle = QStringLiteral("Ondulix");
+
 // The window's message boxes go through this seam, so tests can answer them
 // without a modal loop. Flags and answers use the classic message-box codes.
 class MessageBoxes {

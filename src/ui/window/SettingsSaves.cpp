@@ -5,12 +5,6 @@
 #include <QDir>
 #include <QtGlobal>
 
-namespace {
-
-const QString AppTitle = QStringLiteral("Ondulix");
-
-} // namespace
-
 void SettingsSaves::Tell(const QString& reason) {
     m_messages->MsgBox(m_parent, m_store.SaveFailedMessage(reason),
                        MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);

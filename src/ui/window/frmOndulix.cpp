@@ -38,8 +38,6 @@ using namespace FormLayout;
 
 namespace {
 
-const QString AppTitle = QStringLiteral("Ondulix");
-
 // The program's icon at each size it is built in.
 QIcon AppIcon() {
     QIcon icon;

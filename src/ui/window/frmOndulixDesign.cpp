@@ -9,6 +9,7 @@
 #include "ui/keyboard/KeyboardAccess.h"
 #include "ui/window/Controls.h"
 #include "ui/window/FormLayout.h"
+#include "ui/window/MessageBoxes.h"
 #include "ui/window/Notice.h"
 #include "ui/window/frmOndulix.h"
 #include "util/Calendar.h"
@@ -94,7 +95,7 @@ void frmOndulix::CreateControls() {
         }
     });
     PlaceTwips(cursor, chart::PlotWindowSetup::DevLeft, chart::PlotWindowSetup::DevTop,
-               chart::PlotWindowSetup::DevWidth - 360, chart::PlotWindowSetup::DevHeight);
+               chart::PlotWindowSetup::SpanX, chart::PlotWindowSetup::SpanY);
     lblDispDate = AddLabel(canvas, "Set Tanggal", Qt::AlignRight, 6120, 4920, 1215, black, white);
 
     cboDDmonth = AddPicker(canvas, 7440, 4920, 1335);
@@ -139,7 +140,7 @@ void frmOndulix::CreateControls() {
 }
 
 void frmOndulix::CreateMenu() {
-    QMenu* mnuProgram = menuBar()->addMenu(QStringLiteral("Ondulix"));
+    QMenu* mnuProgram = menuBar()->addMenu(AppTitle);
     auto item = [&](const char* caption) {
         QAction* a = mnuProgram->addAction(QString::fromLatin1(caption));
         a->setCheckable(true);
