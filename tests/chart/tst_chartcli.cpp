@@ -36,6 +36,8 @@ private slots:
         QTest::newRow("everything")
             << Dates + QStringList{"--center", "--cycles", "1,2,3,5", "--scale", "2", "-o", "c.svg"}
             << "1235";
+        QTest::newRow("the largest scale")
+            << Dates + QStringList{"--scale", "4", "-o", "c.png"} << "123";
         QTest::newRow("year range ends")
             << QStringList{"--birth",  "1901-01-01", "--date",   "2040-12-31",
                            "--cycles", "7",          "--output", "c.png"}
@@ -51,7 +53,8 @@ private slots:
             if (c.options.kinds[k]) ticked += QString::number(k);
         QCOMPARE(ticked, kinds);
         QCOMPARE(c.options.centre, args.contains("--center"));
-        QCOMPARE(c.options.devicePixelRatio, args.contains("--scale") ? 2.0 : 1.0);
+        const qsizetype scale = args.indexOf("--scale");
+        QCOMPARE(c.options.devicePixelRatio, scale < 0 ? 1.0 : args[scale + 1].toDouble());
     }
 
     void refuses_data() {
@@ -76,6 +79,8 @@ private slots:
             << Dates + QStringList{"--cycles", "Fisik"} + out << "from 1 to 7";
         QTest::newRow("scale too small")
             << Dates + QStringList{"--scale", "0.5"} + out << "--scale";
+        QTest::newRow("scale too large")
+            << Dates + QStringList{"--scale", "4.01"} + out << "--scale";
         QTest::newRow("missing output") << Dates << "missing --output";
         QTest::newRow("missing birth")
             << QStringList{"--date", "2000-01-01"} + out << "missing --birth";

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -36,6 +37,35 @@ QPoint Pixel(double x, double y, double dpr) {
 class TestChartExport : public QObject {
     Q_OBJECT
 private slots:
+    // On paper the chart fills the page's width or height, keeping its shape,
+    // centred the other way.
+    void whereTheChartLandsOnAPage_data() {
+        QTest::addColumn<QRect>("page");
+        QTest::addColumn<QRect>("chart");
+        // 8670 x 4030 twips of paper area: 800 wide is 372 high; 300 high is 645 wide.
+        QTest::newRow("width fills") << QRect(100, 200, 800, 600) << QRect(100, 314, 800, 372);
+        QTest::newRow("height fills") << QRect(0, 0, 1000, 300) << QRect(177, 0, 645, 300);
+    }
+    void whereTheChartLandsOnAPage() {
+        QFETCH(QRect, page);
+        QFETCH(QRect, chart);
+        QImage image(1000, 1000, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            PaintChartOnPage(painter, page, PhysicalFromBirth());
+        }
+        QRect ink;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) != qRgb(255, 255, 255)) ink |= QRect(x, y, 1, 1);
+        for (const auto& [got, want] : {std::pair{ink.left(), chart.left()},
+                                        {ink.top(), chart.top()},
+                                        {ink.right(), chart.right()},
+                                        {ink.bottom(), chart.bottom()}})
+            QVERIFY2(qAbs(got - want) <= 2, qPrintable(QString("%1 for %2").arg(got).arg(want)));
+    }
+
     void imagePixels_data() {
         QTest::addColumn<double>("dpr");
         QTest::newRow("ratio 1") << 1.0;

@@ -74,6 +74,27 @@ private slots:
                 QVERIFY(At(image, x, y) == Back || At(image, x, y) == Red);
     }
 
+    // Strokes are batched (runs into polylines, the rest into one call per
+    // colour): every stroke still lands, in its own colour.
+    void everyStrokeLands() {
+        constexpr Color Blue = RGB(0, 0, 255);
+        constexpr int To = Surface::HasColor; // from the current position
+        const QImage image = Paint(1, [](Surface& s) {
+            s.Line(Line, 150, 150, 450, 150, Red); // a run of three
+            s.Line(To, 0, 0, 450, 450, Red);
+            s.Line(To, 0, 0, 750, 450, Red);
+            s.Line(Line, 150, 750, 450, 750, Red);  // a lone stroke
+            s.Line(Line, 900, 150, 900, 450, Blue); // another colour
+            s.Line(Line, 1200, 150, 1200, 450, Red);
+        });
+        const std::pair<QPoint, Color> middles[] = {{{20, 10}, Red},  {{30, 20}, Red},
+                                                    {{40, 30}, Red},  {{20, 50}, Red},
+                                                    {{60, 20}, Blue}, {{80, 20}, Red}};
+        for (const auto& [at, color] : middles)
+            QVERIFY2(At(image, at.x(), at.y()) == color,
+                     qPrintable(QString("%1,%2").arg(at.x()).arg(at.y())));
+    }
+
     void lineFromCurrentPositionIgnoresStart() {
         const QImage image = Paint(1, [](Surface& s) {
             s.SetCurrentX(300);

@@ -187,6 +187,10 @@ private slots:
         QTest::newRow("blanks kept by quotes") << QByteArray("[S]\n") << "S"
                                                << "k"
                                                << " a " << QByteArray("[S]\nk=\" a \"\n");
+        QTest::newRow("a trailing blank alone kept by quotes")
+            << QByteArray("[S]\n") << "S"
+            << "k"
+            << "a " << QByteArray("[S]\nk=\"a \"\n");
         QTest::newRow("quotes kept by quotes") << QByteArray("[S]\n") << "S"
                                                << "k"
                                                << "'a'" << QByteArray("[S]\nk=\"'a'\"\n");

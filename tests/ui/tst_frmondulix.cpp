@@ -59,7 +59,12 @@ private slots:
         QCOMPARE(w->cboFriend->count(), 1);
         QCOMPARE(w->cboFriend->Text(), "(Hari Ulang Tahun saya)");
         QVERIFY(w->optBirthday->isChecked());
-        QVERIFY(!w->cboBDyear->isEnabled());
+        for (ComboPicker* c : {w->cboBDday, w->cboBDmonth, w->cboBDyear})
+            QVERIFY(!c->isEnabled()); // locked while viewing
+        w->optBirthdate->click();
+        for (ComboPicker* c : {w->cboBDday, w->cboBDmonth, w->cboBDyear})
+            QVERIFY(c->isEnabled());
+        w->optBirthday->click();
         QVERIFY(w->cmdsave->isHidden());
         QVERIFY(w->txtFriend->isHidden() && w->lblEnterFriend->isHidden());
         QCOMPARE(w->txtFriend->geometry(), QRect(192, 360, 185, 25));
@@ -106,6 +111,29 @@ private slots:
         QCOMPARE(Trio(w->cboDDday, w->cboDDmonth, w->cboDDyear), "1 January 1960");
     }
 
+    // A year change while 29 February is picked makes it the 28th, with one redraw.
+    void aLeapDayMeetsACommonYear_data() {
+        QTest::addColumn<bool>("birth");
+        QTest::newRow("birth date") << true;
+        QTest::newRow("display date") << false;
+    }
+    void aLeapDayMeetsACommonYear() {
+        QFETCH(bool, birth);
+        Open();
+        w->optBirthdate->click();
+        ComboPicker* day = birth ? w->cboBDday : w->cboDDday;
+        ComboPicker* month = birth ? w->cboBDmonth : w->cboDDmonth;
+        ComboPicker* year = birth ? w->cboBDyear : w->cboDDyear;
+        Pick(year, "2000");
+        Pick(month, "February");
+        Pick(day, "29");
+        const int before = w->DrawRuns();
+        Pick(year, "2001");
+        QCOMPARE(Trio(day, month, year), "28 February 2001");
+        QCOMPARE(day->count(), 28);
+        QCOMPARE(w->DrawRuns() - before, 1);
+    }
+
     // "Hari Ini" goes to the day it is clicked, not the day the program started.
     void todayAfterMidnight() {
         QDate today = StartDay;
@@ -127,7 +155,14 @@ private slots:
             QCOMPARE(w->DrawRuns() - before, 1);
             QCOMPARE(w->CycleMenus()[k - 1]->isChecked(), w->chkOndulixChart[k]->isChecked());
         }
-        w->mnuPhysical->trigger(); // one click of the menu undoes the box's change
+        for (int k = 1; k <= 4; ++k) { // each item moves its own box, once
+            const bool was = w->chkOndulixChart[k]->isChecked();
+            w->CycleMenus()[k - 1]->trigger();
+            QCOMPARE(w->chkOndulixChart[k]->isChecked(), !was);
+            QCOMPARE(w->CycleMenus()[k - 1]->isChecked(), !was);
+        }
+        for (int k = 2; k <= 4; ++k) // and back: only Fisik's box change is undone
+            w->CycleMenus()[k - 1]->trigger();
         QVERIFY(w->mnuPhysical->isChecked() && w->chkOndulixChart[1]->isChecked());
         w->chkOndulixChart[6]->click();
         w->chkCenter->click();

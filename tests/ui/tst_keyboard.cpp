@@ -94,6 +94,29 @@ private slots:
         }
     }
 
+    // The cursor's dot on a curve sits where the chart draws that curve.
+    void theDotsSitOnTheCurves() {
+        f.Open();
+        int day = 0; // the day Fisik is furthest from zero
+        for (int d = 0; d < 60; ++d)
+            if (qAbs(chart::ReadDay(f.w->CurrentChart(), d)->items[0].percent) >
+                qAbs(chart::ReadDay(f.w->CurrentChart(), day)->items[0].percent))
+                day = d;
+        f.w->cursor->SetDay(day);
+        const int x = f.w->cursor->mapTo(f.w->canvas, QPoint(qRound(day * 9.6), 0)).x();
+        auto redRows = [x](const QImage& image) { // mean row of red in column x
+            double sum = 0;
+            int n = 0;
+            for (int y = 0; y < image.height(); ++y)
+                if (image.pixel(x, y) == qRgb(255, 0, 0)) sum += y, ++n;
+            return n ? sum / n : -1.0;
+        };
+        const double curve = redRows(f.w->canvas->Image());
+        const double dot = redRows(f.w->canvas->grab().toImage());
+        QVERIFY(curve > 0 && dot > 0);
+        QVERIFY2(qAbs(dot - curve) <= 1.5, qPrintable(QString("%1 vs %2").arg(dot).arg(curve)));
+    }
+
     void keysMoveTheCursorAndEnterRedrawsOnce() {
         OpenActive();
         f.w->cursor->setFocus();
