@@ -7,6 +7,7 @@
 #include "ui/chartview/DayCursor.h"
 #include "ui/chartview/FormCanvas.h"
 #include "ui/export/ChartExportMenu.h"
+#include "ui/friends/FriendsPanel.h"
 #include "ui/keyboard/KeyboardAccess.h"
 #include "ui/window/Controls.h"
 #include "ui/window/DatePickers.h"
@@ -57,8 +58,6 @@ frmOndulix::frmOndulix(const Environment& environment)
     : m_messages(environment.messages),
       m_settings(environment.iniPath.isEmpty() ? settings::DefaultIniPath() : environment.iniPath,
                  environment.messages, this),
-      m_people(
-          [this](const settings::FriendList& list, std::int32_t shown) { PutPeople(list, shown); }),
       m_today(environment.today), m_dialogs(environment.dialogs) {
     if (!m_today) m_today = [] { return QDate::currentDate(); };
     if (!m_dialogs) {
@@ -68,6 +67,26 @@ frmOndulix::frmOndulix(const Environment& environment)
     setWindowTitle(AppTitle);
     setWindowIcon(AppIcon());
     CreateControls();
+    m_friends = std::make_unique<FriendsPanel>(
+        FriendsPanel::Window{.window = this,
+                             .Friends = Friends,
+                             .FriendIndex = FriendIndex,
+                             .SuppressDraw = SuppressDraw,
+                             .AllowRedraw = AllowRedraw,
+                             .IsActivated = IsActivated,
+                             .cboFriend = cboFriend,
+                             .cboBDday = cboBDday,
+                             .cboBDmonth = cboBDmonth,
+                             .cboBDyear = cboBDyear,
+                             .txtFriend = txtFriend,
+                             .lblEnterFriend = lblEnterFriend,
+                             .cmdsave = cmdsave,
+                             .optBirthday = optBirthday,
+                             .optBirthdate = optBirthdate,
+                             .messages = m_messages,
+                             .settings = m_settings,
+                             .notice = notice,
+                             .cmdDraw_Click = [this] { cmdDraw_Click(); }});
     CreateMenu();
     WireEvents();
     m_keys = new KeyboardAccess({.window = this,
@@ -95,11 +114,6 @@ frmOndulix::frmOndulix(const Environment& environment)
                                  .cursor = cursor,
                                  .txtFriend_LostFocus = [this] { txtFriend_LostFocus(); }},
                                 [this](const std::function<void()>& f) { Guard(f); });
-    m_people.Told = [this](const QString& said, bool undone) {
-        notice->Say(undone ? QStringLiteral("Diurungkan: ") + said : said,
-                    undone ? QStringLiteral("Ulangi") : QStringLiteral("Urungkan"),
-                    [this, undone] { undone ? People().redo() : People().undo(); });
-    };
     // The window is created and loaded before it is first shown.
     Guard([this] { Form_Load(); });
 }
@@ -503,142 +517,52 @@ void frmOndulix::SelectDisplayDate(const cal::DateTrio& date) {
 
 // ---- Friends list: selection and modes ----
 
+QUndoStack& frmOndulix::People() {
+    return m_friends->People();
+}
+
 void frmOndulix::FillFriendCombo(std::int32_t index) {
-    cboFriend->Clear();
-    for (const QString& name : Friends.Names())
-        cboFriend->AddItem(name);
-    SelectListItem(*cboFriend, Friends.FriendName[index], true);
-    SetCheckedByCode(optBirthday);
+    m_friends->FillFriendCombo(index);
 }
 
 void frmOndulix::SaveFriend() {
-    const QString name = txtFriend->text();
-    const auto place = Friends.Place(name);
-    using Outcome = settings::FriendList::SaveOutcome;
-    if (place.outcome == Outcome::Full) {
-        m_messages->MsgBox(
-            this,
-            QStringLiteral("Ondulix holds at most %1 friends. Remove one before adding %2.")
-                .arg(settings::FriendList::MaxFriends)
-                .arg(name),
-            MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
-        return;
-    }
-    if (place.outcome != Outcome::Inserted &&
-        !ReplaceDateAsked(place.index, Trio(*cboBDday, *cboBDmonth, *cboBDyear))) {
-        txtFriend->setFocus(); // still entering: the name or the date can be changed
-        return;
-    }
-    SuppressDraw = true;
-    FriendIndex = place.index;
-    if (place.outcome == Outcome::Inserted)
-        InsertFriend(place.index);
-    else
-        UpdateFriendDate(place.index);
-}
-
-bool frmOndulix::ReplaceDateAsked(std::int32_t index, const cal::DateTrio& date) {
-    const cal::DateTrio stored = Friends.Entry(index).birth;
-    if (stored.day == date.day && stored.month == date.month && stored.year == date.year)
-        return true;
-    const QString whose = index == 0 ? QStringLiteral("Anda") : Friends.FriendName[index];
-    const QString prompt = QStringLiteral("Ganti tanggal lahir %1 dari %2 menjadi %3?")
-                               .arg(whose, settings::ShownDate(stored), settings::ShownDate(date));
-    return m_messages->MsgBox(this, prompt,
-                              MessageBoxes::OkCancel | MessageBoxes::DefaultButton2 |
-                                  MessageBoxes::Question,
-                              AppTitle) == MessageBoxes::Ok;
+    m_friends->SaveFriend();
 }
 
 void frmOndulix::InsertFriend(std::int32_t index) {
-    const settings::Friend added{txtFriend->text(), Trio(*cboBDday, *cboBDmonth, *cboBDyear)};
-    settings::FriendList after = Friends;
-    after.Insert(index, added);
-    m_people.Change(Friends, cboFriend->ListIndex(), after, index,
-                    QStringLiteral("tambah ") + added.name,
-                    settings::AddedNotice(added.name, added.birth));
+    m_friends->InsertFriend(index);
 }
 
 void frmOndulix::UpdateFriendDate(std::int32_t index) {
-    const cal::DateTrio date = Trio(*cboBDday, *cboBDmonth, *cboBDyear);
-    const QString whose = index == 0 ? QStringLiteral("Anda") : Friends.FriendName[index];
-    settings::FriendList after = Friends;
-    after.SetDate(index, date);
-    m_people.Change(Friends, cboFriend->ListIndex(), after, index,
-                    QStringLiteral("tanggal lahir ") + whose,
-                    settings::DateNotice(whose, Friends.Entry(index).birth, date));
+    m_friends->UpdateFriendDate(index);
 }
 
 void frmOndulix::RemoveFriend() {
-    const std::int32_t index = cboFriend->ListIndex();
-    const QString prompt = QStringLiteral("Remove ? \"%1\"").arg(Friends.FriendName[index]);
-    // Enter alone removes no one.
-    if (m_messages->MsgBox(this, prompt, MessageBoxes::OkCancel | MessageBoxes::DefaultButton2,
-                           QString()) != MessageBoxes::Ok)
-        return;
-    const settings::Friend removed = Friends.Entry(index);
-    settings::FriendList after = Friends;
-    after.Remove(index);
-    m_people.Change(Friends, index, after, 0, QStringLiteral("hapus ") + removed.name,
-                    settings::RemovedNotice(removed.name, removed.birth));
-}
-
-void frmOndulix::PutPeople(const settings::FriendList& list, std::int32_t shown) {
-    Friends = list;
-    FriendIndex = shown;
-    // Leaving entry mode draws once; in view mode the selection itself does.
-    SuppressDraw = optBirthdate->isChecked();
-    FillFriendCombo(shown);
-    m_settings.SavePersonal(Friends);
-    cboFriend->setFocus(); // never onto the button that now reads "Remove "
+    m_friends->RemoveFriend();
 }
 
 void frmOndulix::cboFriend_Click() {
-    FriendIndex = cboFriend->ListIndex();
-    cmdsave->setVisible(FriendIndex > 0);
-    AllowRedraw = false;
-    SelectListItem(*cboBDyear, Friends.FriendYear[FriendIndex], true);
-    SelectListItem(*cboBDmonth, Friends.FriendMonth[FriendIndex], true);
-    SelectListItem(*cboBDday, Friends.FriendDay[FriendIndex], true);
-    AllowRedraw = true;
-    if (IsActivated && !SuppressDraw) cmdDraw_Click();
-    SuppressDraw = false;
+    m_friends->cboFriend_Click();
 }
 
 void frmOndulix::optBirthday_Click() {
-    cboBDmonth->setEnabled(false);
-    cboBDday->setEnabled(false);
-    cboBDyear->setEnabled(false);
-    cmdsave->setText(QStringLiteral("Remove "));
-    if (cboFriend->Text() == settings::FriendList::OwnEntryName) cmdsave->hide();
-    lblEnterFriend->hide();
-    txtFriend->hide();
-    cboFriend_Click();
+    m_friends->optBirthday_Click();
 }
 
 void frmOndulix::optBirthdate_Click() {
-    cboBDmonth->setEnabled(true);
-    cboBDday->setEnabled(true);
-    cboBDyear->setEnabled(true);
-    cmdsave->setText(QStringLiteral("Save "));
-    cmdsave->show();
-    lblEnterFriend->show();
-    txtFriend->show();
-    txtFriend->setText(QString());
-    if (isVisible()) txtFriend->setFocus(); // the name comes first
+    m_friends->optBirthdate_Click();
 }
 
 void frmOndulix::txtFriend_Change() {
-    cmdsave->setText(txtFriend->text().isEmpty() ? QStringLiteral("Save ")
-                                                 : QStringLiteral("Data"));
+    m_friends->txtFriend_Change();
 }
 
 void frmOndulix::txtFriend_GotFocus() {
-    modListUtil::SelectAllText(*txtFriend);
+    m_friends->txtFriend_GotFocus();
 }
 
 void frmOndulix::txtFriend_LostFocus() {
-    txtFriend->setText(modStrUtil::ProperCase(txtFriend->text(), true));
+    m_friends->txtFriend_LostFocus();
 }
 
 bool frmOndulix::eventFilter(QObject* watched, QEvent* event) {

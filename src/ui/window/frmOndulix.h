@@ -22,6 +22,7 @@ class ChartDialogs;
 class ChartExportMenu;
 class DayCursor;
 class FormCanvas;
+class FriendsPanel;
 class HelpMenu;
 class KeyboardAccess;
 class MessageBoxes;
@@ -165,7 +166,7 @@ public:
     // The settings file.
     const QString& IniPath() { return m_settings.Store().Path(); }
     // Every change to the people, to undo and redo.
-    QUndoStack& People() { return m_people.Stack(); }
+    QUndoStack& People();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -193,18 +194,14 @@ private:
     // TodayDay, TodayMonth, TodayYear: today, or the own birth date when
     // that lies after today.
     void SetTodayFields(QDate ownBirth);
-    // A list of people in place: the picker on entry `shown`, the file saved.
-    void PutPeople(const settings::FriendList& list, std::int32_t shown);
-    // Asks before a birth date on file is replaced; true to go on.
-    bool ReplaceDateAsked(std::int32_t index, const cal::DateTrio& date);
 
     // The controls' dates and choices, as a chart to draw.
     chart::ChartOptions ReadChartControls() const;
 
     MessageBoxes* m_messages;
     SettingsSaves m_settings;
-    settings::PeopleHistory m_people;
-    QStringList m_loadProblems; // told once the window is up
+    std::unique_ptr<FriendsPanel> m_friends; // the friends list's logic
+    QStringList m_loadProblems;              // told once the window is up
     std::function<QDate()> m_today;
     ChartDialogs* m_dialogs;
     std::unique_ptr<ChartDialogs> m_ownDialogs;

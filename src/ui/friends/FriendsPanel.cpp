@@ -1,0 +1,166 @@
+#include "ui/friends/FriendsPanel.h"
+
+#include "ui/window/Controls.h"
+#include "ui/window/MessageBoxes.h"
+#include "ui/window/Notice.h"
+#include "ui/window/SettingsSaves.h"
+#include "util/modListUtil.h"
+#include "util/modStrUtil.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+using modListUtil::SelectListItem;
+
+FriendsPanel::FriendsPanel(Window window)
+    : w(std::move(window)), m_people([this](const settings::FriendList& list, std::int32_t shown) {
+          PutPeople(list, shown);
+      }) {
+    m_people.Told = [this](const QString& said, bool undone) {
+        w.notice->Say(undone ? QStringLiteral("Diurungkan: ") + said : said,
+                      undone ? QStringLiteral("Ulangi") : QStringLiteral("Urungkan"),
+                      [this, undone] { undone ? People().redo() : People().undo(); });
+    };
+}
+
+cal::DateTrio FriendsPanel::PickedBirth() const {
+    return {w.cboBDday->Text(), w.cboBDmonth->Text(), w.cboBDyear->Text()};
+}
+
+void FriendsPanel::FillFriendCombo(std::int32_t index) {
+    w.cboFriend->Clear();
+    for (const QString& name : w.Friends.Names())
+        w.cboFriend->AddItem(name);
+    SelectListItem(*w.cboFriend, w.Friends.FriendName[index], true);
+    w.optBirthday->setChecked(true); // raises its click when it was not selected
+}
+
+void FriendsPanel::SaveFriend() {
+    const QString name = w.txtFriend->text();
+    const auto place = w.Friends.Place(name);
+    using Outcome = settings::FriendList::SaveOutcome;
+    if (place.outcome == Outcome::Full) {
+        w.messages->MsgBox(
+            w.window,
+            QStringLiteral("Ondulix holds at most %1 friends. Remove one before adding %2.")
+                .arg(settings::FriendList::MaxFriends)
+                .arg(name),
+            MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
+        return;
+    }
+    if (place.outcome != Outcome::Inserted && !ReplaceDateAsked(place.index, PickedBirth())) {
+        w.txtFriend->setFocus(); // still entering: the name or the date can be changed
+        return;
+    }
+    w.SuppressDraw = true;
+    w.FriendIndex = place.index;
+    if (place.outcome == Outcome::Inserted)
+        InsertFriend(place.index);
+    else
+        UpdateFriendDate(place.index);
+}
+
+bool FriendsPanel::ReplaceDateAsked(std::int32_t index, const cal::DateTrio& date) {
+    const cal::DateTrio stored = w.Friends.Entry(index).birth;
+    if (stored.day == date.day && stored.month == date.month && stored.year == date.year)
+        return true;
+    const QString whose = index == 0 ? QStringLiteral("Anda") : w.Friends.FriendName[index];
+    const QString prompt = QStringLiteral("Ganti tanggal lahir %1 dari %2 menjadi %3?")
+                               .arg(whose, settings::ShownDate(stored), settings::ShownDate(date));
+    return w.messages->MsgBox(w.window, prompt,
+                              MessageBoxes::OkCancel | MessageBoxes::DefaultButton2 |
+                                  MessageBoxes::Question,
+                              AppTitle) == MessageBoxes::Ok;
+}
+
+void FriendsPanel::InsertFriend(std::int32_t index) {
+    const settings::Friend added{w.txtFriend->text(), PickedBirth()};
+    settings::FriendList after = w.Friends;
+    after.Insert(index, added);
+    m_people.Change(w.Friends, w.cboFriend->ListIndex(), after, index,
+                    QStringLiteral("tambah ") + added.name,
+                    settings::AddedNotice(added.name, added.birth));
+}
+
+void FriendsPanel::UpdateFriendDate(std::int32_t index) {
+    const cal::DateTrio date = PickedBirth();
+    const QString whose = index == 0 ? QStringLiteral("Anda") : w.Friends.FriendName[index];
+    settings::FriendList after = w.Friends;
+    after.SetDate(index, date);
+    m_people.Change(w.Friends, w.cboFriend->ListIndex(), after, index,
+                    QStringLiteral("tanggal lahir ") + whose,
+                    settings::DateNotice(whose, w.Friends.Entry(index).birth, date));
+}
+
+void FriendsPanel::RemoveFriend() {
+    const std::int32_t index = w.cboFriend->ListIndex();
+    const QString prompt = QStringLiteral("Remove ? \"%1\"").arg(w.Friends.FriendName[index]);
+    // Enter alone removes no one.
+    if (w.messages->MsgBox(w.window, prompt, MessageBoxes::OkCancel | MessageBoxes::DefaultButton2,
+                           QString()) != MessageBoxes::Ok)
+        return;
+    const settings::Friend removed = w.Friends.Entry(index);
+    settings::FriendList after = w.Friends;
+    after.Remove(index);
+    m_people.Change(w.Friends, index, after, 0, QStringLiteral("hapus ") + removed.name,
+                    settings::RemovedNotice(removed.name, removed.birth));
+}
+
+void FriendsPanel::PutPeople(const settings::FriendList& list, std::int32_t shown) {
+    w.Friends = list;
+    w.FriendIndex = shown;
+    // Leaving entry mode draws once; in view mode the selection itself does.
+    w.SuppressDraw = w.optBirthdate->isChecked();
+    FillFriendCombo(shown);
+    w.settings.SavePersonal(w.Friends);
+    w.cboFriend->setFocus(); // never onto the button that now reads "Remove "
+}
+
+void FriendsPanel::cboFriend_Click() {
+    w.FriendIndex = w.cboFriend->ListIndex();
+    w.cmdsave->setVisible(w.FriendIndex > 0);
+    w.AllowRedraw = false;
+    SelectListItem(*w.cboBDyear, w.Friends.FriendYear[w.FriendIndex], true);
+    SelectListItem(*w.cboBDmonth, w.Friends.FriendMonth[w.FriendIndex], true);
+    SelectListItem(*w.cboBDday, w.Friends.FriendDay[w.FriendIndex], true);
+    w.AllowRedraw = true;
+    if (w.IsActivated && !w.SuppressDraw) w.cmdDraw_Click();
+    w.SuppressDraw = false;
+}
+
+void FriendsPanel::optBirthday_Click() {
+    w.cboBDmonth->setEnabled(false);
+    w.cboBDday->setEnabled(false);
+    w.cboBDyear->setEnabled(false);
+    w.cmdsave->setText(QStringLiteral("Remove "));
+    if (w.cboFriend->Text() == settings::FriendList::OwnEntryName) w.cmdsave->hide();
+    w.lblEnterFriend->hide();
+    w.txtFriend->hide();
+    cboFriend_Click();
+}
+
+void FriendsPanel::optBirthdate_Click() {
+    w.cboBDmonth->setEnabled(true);
+    w.cboBDday->setEnabled(true);
+    w.cboBDyear->setEnabled(true);
+    w.cmdsave->setText(QStringLiteral("Save "));
+    w.cmdsave->show();
+    w.lblEnterFriend->show();
+    w.txtFriend->show();
+    w.txtFriend->setText(QString());
+    if (w.window->isVisible()) w.txtFriend->setFocus(); // the name comes first
+}
+
+void FriendsPanel::txtFriend_Change() {
+    w.cmdsave->setText(w.txtFriend->text().isEmpty() ? QStringLiteral("Save ")
+                                                     : QStringLiteral("Data"));
+}
+
+void FriendsPanel::txtFriend_GotFocus() {
+    modListUtil::SelectAllText(*w.txtFriend);
+}
+
+void FriendsPanel::txtFriend_LostFocus() {
+    w.txtFriend->setText(modStrUtil::ProperCase(w.txtFriend->text(), true));
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "settings/FriendList.h"
+#include "settings/PeopleHistory.h"
+
+#include <cstdint>
+#include <functional>
+
+class ComboPicker;
+class MessageBoxes;
+class NameBox;
+class Notice;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+class SettingsSaves;
+
+// The friends list as the window shows it: view and entry modes, the save
+// and remove command, and every change to the people made undoable. It works
+// on the window's own fields and controls, under their names; the window's
+// handlers of the same names forward here.
+class FriendsPanel {
+public:
+    struct Window {
+        QWidget* window;
+        settings::FriendList& Friends;
+        std::int32_t& FriendIndex;
+        bool& SuppressDraw;
+        bool& AllowRedraw;
+        const bool& IsActivated;
+        ComboPicker *cboFriend, *cboBDday, *cboBDmonth, *cboBDyear;
+        NameBox* txtFriend;
+        QLabel* lblEnterFriend;
+        QPushButton* cmdsave;
+        QRadioButton *optBirthday, *optBirthdate;
+        MessageBoxes* messages;
+        SettingsSaves& settings;
+        Notice* notice;
+        std::function<void()> cmdDraw_Click;
+    };
+    explicit FriendsPanel(Window window);
+
+    QUndoStack& People() { return m_people.Stack(); }
+
+    void FillFriendCombo(std::int32_t index);
+    void SaveFriend();
+    void RemoveFriend();
+    void InsertFriend(std::int32_t index);
+    void UpdateFriendDate(std::int32_t index);
+    void cboFriend_Click();
+    void optBirthday_Click();
+    void optBirthdate_Click();
+    void txtFriend_Change();
+    void txtFriend_GotFocus();
+    void txtFriend_LostFocus();
+
+private:
+    // A list of people in place: the picker on entry `shown`, the file saved.
+    void PutPeople(const settings::FriendList& list, std::int32_t shown);
+    // Asks before a birth date on file is replaced; true to go on.
+    bool ReplaceDateAsked(std::int32_t index, const cal::DateTrio& date);
+    cal::DateTrio PickedBirth() const;
+
+    Window w;
+    settings::PeopleHistory m_people;
+};
