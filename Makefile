@@ -64,12 +64,7 @@ mutants: deps
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
-check-# The suite against the planted faults of tests/mutation/mutants.txt (never in
-# CI; about a minute a fault). MUTANTS=3,7 runs only those.
-mutants: deps
-	python3 tests/mutation/run-mutants.py $(if $(MUTANTS),--only $(MUTANTS))
-
-format:
+check-format:
 	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 
 clean:
