@@ -13,6 +13,7 @@
 #include <QLocalSocket>
 #include <QThread>
 #include <fcntl.h>
+#include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -151,39 +152,43 @@ void SingleInstance::Listen(std::function<void()> raise) {
 }
 
 SingleInstance::Claim SingleInstance::Ask() {
-    const QDeadlineTimer deadline(m_timeoutMs);
+    // A copy still starting (loading its file, making its window) has not
+    // named its socket yet: it gets twice as long to do so. Once named, the
+    // socket has the usual time to answer.
+    const QDeadlineTimer starting(2 * m_timeoutMs);
+    std::optional<QDeadlineTimer> answering;
+    const QString running = QStringLiteral("Ondulix is already running with this settings file. "
+                                           "Switch to its window.");
     do {
         const QByteArray content = ReadLock(m_lockFd);
         if (content == NoSocket) {
-            m_problem = QStringLiteral("Ondulix is already running with this settings file. "
-                                       "Switch to its window.");
+            m_problem = running;
             return Claim::Running;
         }
         // Empty, or cut short: the running copy is still starting.
         const QString socketPath =
             content.endsWith('\n') ? QFile::decodeName(content.chopped(1)) : QString();
         if (!socketPath.isEmpty() && !IsTrustedSocket(socketPath)) {
-            m_problem = QStringLiteral("Ondulix is already running with this settings file. "
-                                       "Switch to its window.");
+            m_problem = running;
             return Claim::Running;
         }
         if (!socketPath.isEmpty()) {
+            if (!answering) answering = QDeadlineTimer(m_timeoutMs);
+            const auto left = [&] { return std::max<int>(1, int(answering->remainingTime())); };
             QLocalSocket socket;
             socket.connectToServer(socketPath);
-            const int wait = std::max<int>(1, int(deadline.remainingTime()));
-            bool answered = socket.waitForConnected(wait);
+            bool answered = socket.waitForConnected(left());
             if (answered) {
                 socket.write(RaiseRequest.data(), RaiseRequest.size());
-                answered = socket.waitForBytesWritten(wait);
+                answered = socket.waitForBytesWritten(left());
                 while (answered && socket.bytesAvailable() < RaiseAnswer.size())
-                    answered =
-                        socket.waitForReadyRead(std::max<int>(1, int(deadline.remainingTime())));
+                    answered = socket.waitForReadyRead(left());
                 answered = answered && socket.read(RaiseAnswer.size()) == RaiseAnswer;
             }
             if (answered) return Claim::Forwarded;
         }
         QThread::msleep(50);
-    } while (!deadline.hasExpired());
+    } while (answering ? !answering->hasExpired() : !starting.hasExpired());
     m_problem = QStringLiteral("Ondulix is already running with this settings file, but it does "
                                "not answer. Close it first, or end it if it hangs.");
     return Claim::Unreachable;
