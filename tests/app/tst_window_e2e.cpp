@@ -85,18 +85,21 @@ private slots:
         const QPoint origin = d.Place(window).client;
         const QRect day(origin + QPoint(584, 328), QSize(41, 21));    // display date: day
         const QRect slider(origin + QPoint(96, 288), QSize(600, 17)); // twips 1440, 4320
-        auto wheelOver = [&](const QRect& r) { // hovering alone changes a picker's look
+        auto hover = [&](const QRect& r) { // hovering alone changes a picker's look
             d.Run("xdotool",
                   {"mousemove", QString::number(r.center().x()), QString::number(r.center().y())});
-            QTest::qWait(300);
-            const QImage before = d.Screenshot().copy(r);
-            d.Run("xdotool", {"click", "4"}); // up: the slider starts at 0
-            QTest::qWait(300);
-            return before != d.Screenshot().copy(r);
+            QTest::qWait(500);
+            return d.Screenshot().copy(r);
         };
         QTest::qWait(500); // the first chart
-        QVERIFY2(!wheelOver(day), "the unfocused day picker turned");
-        QVERIFY2(wheelOver(slider), "no wheel reached the window");
+        const QImage day0 = hover(day);
+        d.Run("xdotool", {"click", "4"}); // up: the slider starts at 0
+        QTest::qWait(1000);
+        QVERIFY2(d.Screenshot().copy(day) == day0, "the unfocused day picker turned");
+        const QImage slider0 = hover(slider);
+        d.Run("xdotool", {"click", "4"});
+        QTRY_VERIFY2_WITH_TIMEOUT(d.Screenshot().copy(slider) != slider0,
+                                  "no wheel reached the window", TimeoutMs);
         ::kill(program.processId(), SIGTERM);
         QVERIFY(program.waitForFinished(TimeoutMs));
     }
