@@ -39,6 +39,9 @@ private slots:
             << QDate(1971, 5, 9) << QDate(2004, 3, 7) << false << 17 << "26"
             << "Rabu 24-03-2004 · hari ke-12.008 · Emosi -78,2% ↑ · Wisdom -73,6% ↑ · "
                "Bulan: sabit awal";
+        QTest::newRow("a combined cycle at zero is not critical")
+            << QDate(2000, 1, 1) << QDate(2000, 1, 1) << false << 0 << "5"
+            << "Sabtu 01-01-2000 · hari ke-0 · Passion 0,0% ↑ · Bulan: kuartal akhir";
         QTest::newRow("born that day: zero is critical")
             << QDate(2000, 1, 1) << QDate(2000, 1, 1) << false << 0 << "1"
             << "Sabtu 01-01-2000 · hari ke-0 · Fisik 0,0% kritis · Bulan: kuartal akhir";
