@@ -73,7 +73,7 @@ def main():
         if only and number not in only:
             continue
         path = src / file
-        text = path.read_text()
+        text = path.read_text() if path.exists() else ""
         if text.count(old) != 1:
             print(f"{number:3} gone     {file}: {old.strip()}")
             continue
