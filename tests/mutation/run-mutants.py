@@ -5,7 +5,9 @@ CI (make mutants). Never runs as root: a planted fault in the whole-file
 writer's device branch could replace a device file; as root it starts itself
 again as nobody, on a copy of the tree that nobody owns.
 
-    run-mutants.py [--work DIR] [--only N[,N...]]
+    run-mutants.py [--work DIR] [--only N[,N...]] [--tests REGEX]
+
+--tests runs only the matching tests: a quick look at one area, not a verdict.
 """
 import argparse
 import os
@@ -42,6 +44,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--work")
     parser.add_argument("--only")
+    parser.add_argument("--tests")
     opts = parser.parse_args()
     work = pathlib.Path(opts.work or tempfile.mkdtemp(prefix="ondulix-mutants-"))
     src, build = work / "src", work / "build"
@@ -56,7 +59,8 @@ def main():
         env = dict(os.environ, HOME=str(work))
         os.execvpe("setpriv", ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups",
                                sys.executable, str(src / "tests/mutation/run-mutants.py"),
-                               "--work", str(work)] + (["--only", opts.only] if opts.only else []),
+                               "--work", str(work)] + (["--only", opts.only] if opts.only else [])
+                   + (["--tests", opts.tests] if opts.tests else []),
                    env)
     os.environ["HOME"] = str(work)
     if run(["cmake", "-S", src, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
@@ -64,6 +68,9 @@ def main():
         sys.exit("the unchanged tree does not build")
     # A second try for a test that failed: a fault fails every time, a slow machine once.
     ctest = ["ctest", "-j2", "--timeout", "180", "--repeat", "until-pass:2", "-E", SKIP]
+    if opts.tests:
+        ctest += ["-R", opts.tests]
+    ctest_mutant = ctest + ["--stop-on-failure"]  # one failing test is enough
     if run(ctest, build):
         sys.exit("the suite fails on the unchanged tree")
     chosen = mutants(src / "tests/mutation/mutants.txt")
@@ -82,7 +89,7 @@ def main():
             if run(["ninja"], build):
                 broken += 1
                 verdict = "no build"
-            elif run(ctest, build):
+            elif run(ctest_mutant, build):
                 killed += 1
                 verdict = "killed"
             else:

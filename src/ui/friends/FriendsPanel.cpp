@@ -77,7 +77,7 @@ bool FriendsPanel::ReplaceDateAsked(std::int32_t index, const cal::DateTrio& dat
 void FriendsPanel::InsertFriend(std::int32_t index) {
     const settings::Friend added{w.txtFriend->text(), PickedBirth()};
     settings::FriendList after = w.Friends;
-    after.Insert(index, added);
+    after.Save(added.name, added.birth);
     m_people.Change(w.Friends, w.cboFriend->ListIndex(), after, index,
                     QStringLiteral("tambah ") + added.name,
                     settings::AddedNotice(added.name, added.birth));
@@ -87,7 +87,7 @@ void FriendsPanel::UpdateFriendDate(std::int32_t index) {
     const cal::DateTrio date = PickedBirth();
     const QString whose = index == 0 ? QStringLiteral("Anda") : w.Friends.FriendName[index];
     settings::FriendList after = w.Friends;
-    after.SetDate(index, date);
+    after.Save(w.txtFriend->text(), date); // the name is the listed one, or empty for the own entry
     m_people.Change(w.Friends, w.cboFriend->ListIndex(), after, index,
                     QStringLiteral("tanggal lahir ") + whose,
                     settings::DateNotice(whose, w.Friends.Entry(index).birth, date));
