@@ -1,0 +1,142 @@
+#include "chart/ChartReadout.h"
+#include "ui/WindowFixture.h"
+#include "ui/chartview/DayCursor.h"
+#include "ui/chartview/FormCanvas.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+
+class TestDayCursor : public QObject {
+    Q_OBJECT
+
+    WindowFixture f;
+    std::unique_ptr<frmOndulix>& w = f.w;
+
+    QString ReadoutOf(int day) const {
+        return chart::ReadoutText(*chart::ReadDay(w->CurrentChart(), day));
+    }
+
+private slots:
+    void init() { f.Reset(); }
+    void cleanup() { w.reset(); }
+
+    // The cursor is drawn over the chart, never into it.
+    void theCursorLeavesTheChartAlone() {
+        f.Open();
+        const QImage before = w->canvas->Image();
+        const QImage shownBefore = w->canvas->grab().toImage();
+        w->cursor->SetDay(10);
+        QCOMPARE(w->canvas->Image(), before);
+        QVERIFY(w->canvas->grab().toImage() != shownBefore); // but it is seen
+        QCOMPARE(w->cursor->Readout(), ReadoutOf(10));
+        QCOMPARE(w->lblReadout->toolTip(), chart::ReadoutTip(*w->cursor->Read()));
+        QCOMPARE(w->lblReadout->accessibleDescription(), ReadoutOf(10));
+        w->cursor->SetDay(std::nullopt);
+        QCOMPARE(w->canvas->grab().toImage(), shownBefore);
+        QVERIFY(w->lblReadout->text().isEmpty());
+    }
+
+    // Every cycle ticked, every day: the two lines under the chart are whole.
+    void theReadoutLineIsWhole() {
+        f.Open();
+        for (int k = 1; k <= 7; ++k)
+            w->chkOndulixChart[k]->setChecked(true);
+        const QFontMetrics metrics = w->lblReadout->fontMetrics();
+        QVERIFY(2 * metrics.lineSpacing() <= w->lblReadout->height());
+        for (int day = 0; day < 60; ++day) {
+            w->cursor->SetDay(day);
+            const QStringList lines = w->lblReadout->text().split('\n');
+            QCOMPARE(lines.size(), 2);
+            QCOMPARE(lines[1].count(" · "), 6);
+            for (const QString& line : lines)
+                QVERIFY2(metrics.horizontalAdvance(line) <= w->lblReadout->width(),
+                         qPrintable(line));
+        }
+    }
+
+    // The cursor's dot on a curve sits at the height where the chart draws it.
+    void theDotsSitOnTheCurves() {
+        f.Open();
+        int day = 0; // the day Fisik is furthest from zero
+        for (int d = 0; d < 60; ++d)
+            if (qAbs(chart::ReadDay(w->CurrentChart(), d)->items[0].percent) >
+                qAbs(chart::ReadDay(w->CurrentChart(), day)->items[0].percent))
+                day = d;
+        w->cursor->SetDay(day);
+        const int x = w->cursor->mapTo(w->canvas, QPoint(qRound(day * 9.6), 0)).x();
+        auto redRows = [x](const QImage& image) { // mean row of red in column x
+            double sum = 0;
+            int n = 0;
+            for (int y = 0; y < image.height(); ++y)
+                if (image.pixel(x, y) == qRgb(255, 0, 0)) sum += y, ++n;
+            return n ? sum / n : -1.0;
+        };
+        const double curve = redRows(w->canvas->Image());
+        const double dot = redRows(w->canvas->grab().toImage());
+        QVERIFY(curve > 0 && dot > 0);
+        QVERIFY2(qAbs(dot - curve) <= 1.5, qPrintable(QString("%1 vs %2").arg(dot).arg(curve)));
+    }
+
+    void keysMoveTheCursorAndEnterRedrawsOnce() {
+        f.OpenActive();
+        w->cursor->setFocus();
+        QCOMPARE(w->cursor->Day(), 0); // the display date's day
+        const std::pair<Qt::Key, int> moves[] = {
+            {Qt::Key_Right, 1},  {Qt::Key_Left, 0},    {Qt::Key_Left, 0}, {Qt::Key_End, 59},
+            {Qt::Key_Right, 59}, {Qt::Key_PageUp, 52}, {Qt::Key_Home, 0}, {Qt::Key_PageDown, 7},
+        };
+        for (const auto& [key, day] : moves) {
+            QTest::keyClick(w->cursor, key);
+            QCOMPARE(w->cursor->Day(), day);
+        }
+        const int runs = w->DrawRuns();
+        QTest::keyClick(w->cursor, Qt::Key_Return);
+        QCOMPARE(w->DrawRuns(), runs + 1);
+        QCOMPARE(f.Display(), "14 March 2004");
+        QCOMPARE(w->cursor->Day(), 0); // the same date, now the chart's first day
+    }
+
+    // The day under the pointer is the one whose number is there: numbers
+    // are centred on their lines, 9.6 pixels apart (day 20 at x 192).
+    void theMouseMovesAndHidesIt_data() {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<int>("day");
+        Row("left half of 20's number", 188.0, 20);
+        Row("right half of 20's number", 196.0, 20);
+        Row("nearer 21", 197.0, 21);
+    }
+    void theMouseMovesAndHidesIt() {
+        QFETCH(double, x);
+        QFETCH(int, day);
+        f.Open();
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, 100),
+                         w->cursor->mapToGlobal(QPointF(x, 100)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(w->cursor, &move);
+        QCOMPARE(w->cursor->Day(), day);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(w->cursor, &leave);
+        QCOMPARE(w->cursor->Day(), std::nullopt);
+    }
+
+    // No chart, no values; and a redraw keeps the day or hides the cursor.
+    void noValuesWithoutAChart() {
+        f.Open();
+        w->cursor->SetDay(40);
+        f.PickBirth("8 March 2004"); // born after the display date: an empty chart
+        QCOMPARE(w->cursor->Day(), std::nullopt);
+        w->cursor->SetDay(5);
+        QCOMPARE(w->cursor->Day(), std::nullopt);
+        QVERIFY(w->cursor->Readout().isEmpty());
+        Pick(w->cboBDyear, "1990");
+        w->cursor->SetDay(40);
+        w->chkCenter->click(); // the chart moves 30 days back: day 40 is now day 70
+        QCOMPARE(w->cursor->Day(), std::nullopt);
+        w->cursor->SetDay(45);
+        w->chkCenter->click(); // and forward again: day 45 is day 15
+        QCOMPARE(w->cursor->Day(), 15);
+    }
+};
+
+QTEST_MAIN(TestDayCursor)
+#include "tst_daycursor.moc"

@@ -1,0 +1,221 @@
+#include "chart/ChartValues.h"
+#include "ui/WindowFixture.h"
+#include "ui/chartview/FormCanvas.h"
+#include "ui/export/ChartExportMenu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPrinter>
+#include <QProcess>
+#include <QScreen>
+#include <QTimer>
+
+// The file, print and copy dialogs, answered by the test.
+struct FakeDialogs final : ChartDialogs {
+    QString path; // empty: cancel
+    int filter = 0;
+    QString proposal;
+    QString printTo; // a PDF file standing in for the printer; empty: cancel
+    int previews = 0;
+    QString AskSaveFile(QWidget*, const QString&, const QString& proposed, const QStringList&,
+                        int* chosen) override {
+        proposal = proposed;
+        *chosen = filter;
+        return path;
+    }
+    bool AskPrint(QWidget*, QPrinter& printer) override {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printTo);
+        return !printTo.isEmpty();
+    }
+    void PreviewPrint(QWidget*, QPrinter& printer,
+                      const std::function<void(QPrinter*)>& paint) override {
+        ++previews;
+        AskPrint(nullptr, printer);
+        paint(&printer);
+    }
+};
+
+class TestChartExportMenu : public QObject {
+    Q_OBJECT
+
+    WindowFixture f;
+    std::unique_ptr<frmOndulix>& w = f.w;
+    FakeDialogs dialogs;
+    QString Out(const QString& name) const { return f.dir->filePath("out/" + name); }
+
+private slots:
+    void init() {
+        f.Reset();
+        dialogs = FakeDialogs();
+        f.dialogs = &dialogs;
+        QDir(f.dir->path()).mkdir("out");
+    }
+    void cleanup() { w.reset(); }
+
+    void theMenu() {
+        f.Open();
+        QStringList menus;
+        for (QAction* a : w->menuBar()->actions())
+            menus << a->text();
+        QCOMPARE(menus, QStringList({"Ondulix", "&Berkas", "Suntin&g", "Ba&ntuan"}));
+        const ChartExportMenu* e = w->Export;
+        const std::pair<QAction*, QString> items[] = {
+            {e->mnuSaveChart, "Simpan Grafik... Ctrl+S"},
+            {e->mnuCopyChart, "Salin Grafik Ctrl+C"},
+            {e->mnuPrint, "Cetak... Ctrl+P"},
+            {e->mnuPrintPreview, "Pratinjau Cetak... "},
+            {e->mnuExportValues, "Ekspor Nilai (CSV)... "}};
+        for (const auto& [action, shown] : items)
+            QCOMPARE(action->text() + ' ' + action->shortcut().toString(), shown);
+    }
+
+    // Exports draw the state, not the screen, and never redraw it.
+    void savesTheChartOnScreen_data() {
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("written");
+        Row("PNG", 0, "a.png", "a.png");
+        Row("PNG by filter", 0, "a", "a.png");
+        Row("2x PNG", 1, "b.png", "b.png");
+        Row("SVG by extension over the filter", 0, "c.svg", "c.svg");
+        Row("PDF", 3, "d", "d.pdf");
+    }
+    void savesTheChartOnScreen() {
+        QFETCH(int, filter);
+        QFETCH(QString, name);
+        QFETCH(QString, written);
+        f.Open();
+        w->chkOndulixChart[5]->click();
+        const int runs = w->DrawRuns();
+        dialogs.path = Out(name);
+        dialogs.filter = filter;
+        w->Export->mnuSaveChart->trigger();
+        QCOMPARE(f.answers.asked.size(), 0);
+        QCOMPARE(w->DrawRuns(), runs);
+        QVERIFY(dialogs.proposal.endsWith("/Ondulix-2004-03-07.png"));
+        const QByteArray bytes = ReadAll(Out(written));
+        QVERIFY(bytes.startsWith(written.endsWith(".pdf")   ? "%PDF-"
+                                 : written.endsWith(".svg") ? "<?xml"
+                                                            : "\x89PNG"));
+        const double ratio = w->devicePixelRatioF();
+        if (written.endsWith(".png")) {
+            const QImage image = QImage::fromData(bytes, "PNG");
+            const double scale = filter == 1 ? 2 : ratio;
+            QCOMPARE(image.size(), QSize(qRound(616 * scale), qRound(307 * scale)));
+            if (scale == ratio) // pixel for pixel the window's own image
+                QCOMPARE(
+                    image.convertToFormat(QImage::Format_RGB32),
+                    w->canvas->Image().copy(QRect(QPoint(qRound(87 * ratio), 0), image.size())));
+        }
+    }
+
+    // The window's SVG is the command-line program's for the same chart.
+    void theSvgIsTheCommandLinesSvg() {
+        f.Open();
+        Pick(w->cboDDyear, "2001");
+        w->chkCenter->click();
+        w->chkOndulixChart[4]->click();
+        dialogs.path = Out("window.svg");
+        w->Export->mnuSaveChart->trigger();
+        QProcess p;
+        p.start(qEnvironmentVariable("ONDULIX_CHART_BIN"),
+                {"--birth", "1960-01-01", "--date", "2001-03-07", "--center", "--cycles", "1,2,3,4",
+                 "-o", Out("cli.svg")});
+        QVERIFY(p.waitForFinished(60000) && p.exitCode() == 0);
+        QCOMPARE(ReadAll(dialogs.path), ReadAll(Out("cli.svg")));
+    }
+
+    void valuesAsCsv() {
+        WriteAll(f.ini,
+                 "[PERSONAL]\r\nNo. of Friends=1\r\nName001=Ani Budi\r\nBday001=9-May-1971\r\n");
+        f.Open();
+        Pick(w->cboFriend, "Ani Budi");
+        dialogs.path = Out("values");
+        w->Export->mnuExportValues->trigger();
+        QVERIFY(dialogs.proposal.endsWith("/Ondulix-Ani-Budi-2004-03-07.csv"));
+        const QByteArray csv = ReadAll(Out("values.csv"));
+        QVERIFY(
+            csv.startsWith("Date,Day since birth,Fisik,Emosi,Intelektual\r\n2004-03-07,11991,"));
+        QCOMPARE(csv, chart::ChartBytes(w->CurrentChart(), chart::ExportFormat::Csv));
+    }
+
+    void copiesAnImageAndItsSvg() {
+        f.Open();
+        QGuiApplication::clipboard()->clear();
+        w->Export->mnuCopyChart->trigger();
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(data && data->hasImage());
+        const double ratio = w->devicePixelRatioF();
+        QCOMPARE(qvariant_cast<QImage>(data->imageData()).size(),
+                 QSize(qRound(616 * ratio), qRound(307 * ratio)));
+        QVERIFY(data->data("image/svg+xml").contains("<svg"));
+    }
+
+    void printsOnePage() {
+        f.Open();
+        dialogs.printTo = Out("printed.pdf");
+        w->Export->mnuPrint->trigger();
+        QCOMPARE(ReadAll(dialogs.printTo).count("/Type /Page\n"), 1);
+        dialogs.printTo = Out("preview.pdf");
+        w->Export->mnuPrintPreview->trigger();
+        QCOMPARE(dialogs.previews, 1);
+        QVERIFY(ReadAll(dialogs.printTo).startsWith("%PDF-"));
+        QCOMPARE(f.answers.asked.size(), 0);
+    }
+
+    // The real preview opens at most of the screen's height, so the page can be read.
+    void thePreviewOpensLarge() {
+        QtChartDialogs real;
+        QPrinter printer;
+        QSize opened;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                opened = dialog->size();
+                dialog->close();
+            }
+        });
+        real.PreviewPrint(nullptr, printer, [](QPrinter*) {});
+        const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(opened.height() >= room.height() * 85 / 100 && opened.width() <= room.width());
+    }
+
+    // Cancelling changes nothing; a refusal and a failure say why, and the
+    // window goes on working.
+    void cancelUnbornAndFailure() {
+        f.Open();
+        w->Export->mnuSaveChart->trigger();
+        w->Export->mnuPrint->trigger();
+        QVERIFY(QDir(Out("")).isEmpty());
+        QCOMPARE(f.answers.asked.size(), 0);
+
+        f.PickBirth("8 March 2004"); // the day after the display date
+        f.answers = Answers();
+        dialogs.path = Out("unborn.png");
+        w->Export->mnuSaveChart->trigger();
+        QCOMPARE(f.answers.Prompt(), "Belum lahir !!!");
+        QVERIFY(QDir(Out("")).isEmpty());
+
+        Pick(w->cboBDday, "1");
+        f.answers = Answers();
+        WriteAll(Out("chart.pdf"), "old");
+        QFile::setPermissions(Out(""), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        dialogs.path = Out("chart.pdf");
+        w->Export->mnuSaveChart->trigger();
+        QFile::setPermissions(Out(""), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                           QFileDevice::ExeOwner);
+        QVERIFY(f.answers.Prompt().contains(dialogs.path));
+        QVERIFY(f.answers.Prompt().contains("read-only"));
+        QCOMPARE(ReadAll(Out("chart.pdf")), QByteArray("old"));
+        const int runs = w->DrawRuns();
+        w->cmdDraw->click();
+        QCOMPARE(w->DrawRuns(), runs + 1);
+    }
+};
+
+QTEST_MAIN(TestChartExportMenu)
+#include "tst_chartexportmenu.moc"
