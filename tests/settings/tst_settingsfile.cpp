@@ -5,386 +5,269 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace settings;
 
 namespace {
 
-SettingsReader Reader(const QByteArray& personal, const QByteArray& options = {}) {
-    return SettingsReader(
-        ProfileDocument("[PERSONAL]\r\n" + personal + "[ONDULIX OPTIONS]\r\n" + options));
+// A file whose section "PERSONAL" is `personal`, between bytes that must
+// stay; lines end in CRLF.
+QByteArray File(const QByteArray& personal) {
+    return QByteArray("; mine\n[PERSONAL]\n" + personal + "[Other]\nx=1\n").replace("\n", "\r\n");
 }
 
-QString Names(const StoredPersonal& p) {
+QStringList Numbered(int from, int to) {
     QStringList names;
-    for (const Friend& f : p.friends)
-        names << f.name + ' ' + cal::StoredDateText(f.birth);
-    return names.join(", ");
+    for (int i = from; i <= to; ++i)
+        names << QString::asprintf("F%d", i);
+    return names;
 }
+
+// The section as this program writes it, each friend dated 1-Jan-1970.
+QByteArray Written(const QStringList& names, int count) {
+    QByteArray bytes =
+        "My Birthdate=1-Jan-1960\nNo. of Friends=" + QByteArray::number(count) + "\n";
+    for (int i = 1; i <= names.size(); ++i)
+        bytes +=
+            QString::asprintf("Name%03d=%s\nBday%03d=1-Jan-1970\n", i, qPrintable(names[i - 1]), i)
+                .toUtf8();
+    return bytes;
+}
+
+// A settings file loaded, then edited ("-name" removed, "+name" saved dated
+// 2-Mar-1980) and saved after each edit.
+struct Case {
+    QByteArray personal;
+    QString friends;            // as read: "name d-Mon-yyyy, ..."
+    int problems = 0;           // told to the user
+    QString said = {};          // part of what they are told
+    QString edits = {};         // comma-separated; none: nothing saved
+    QByteArray after = {};      // the section afterwards
+    QString own = "1-Jan-1960"; // the own birth date as read
+};
 
 } // namespace
 
+Q_DECLARE_METATYPE(Case)
+
 class TestSettingsFile : public QObject {
     Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    QString ini;
+
 private slots:
-    void personalValues() {
-        const SettingsReader r = Reader("Name001=  Ani  \r\nName002=" + QByteArray(85, 'x') +
-                                        "\r\nName003=\"  padded  \"\r\n");
-        QCOMPARE(r.ReadPersonal("name001", ""), "Ani");
-        QCOMPARE(r.ReadPersonal("Name002", ""), QString(80, 'x'));
-        QCOMPARE(r.ReadPersonal("Name003", ""), "padded");
-        QCOMPARE(r.ReadPersonal("Name004", "1-Jan-1960"), "1-Jan-1960");
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        ini = dir->filePath("Ondulix.ini");
     }
 
-    void options_data() {
-        QTest::addColumn<QByteArray>("value");
-        QTest::addColumn<bool>("on");
-        QTest::newRow("True") << QByteArray("True") << true;
-        QTest::newRow("begins with True") << QByteArray("Truest") << true;
-        QTest::newRow("lower case") << QByteArray("true") << false;
-        QTest::newRow("upper case") << QByteArray("TRUE") << false;
-        QTest::newRow("1") << QByteArray("1") << false;
-        QTest::newRow("Tru") << QByteArray("Tru") << false;
-        QTest::newRow("empty") << QByteArray("") << false;
-        QTest::newRow("False") << QByteArray("False") << false;
-    }
+    // An option is on when its first four characters are "True"; a missing one has its default.
     void options() {
-        QFETCH(QByteArray, value);
-        QFETCH(bool, on);
-        const SettingsReader r = Reader({}, "Intuitive=" + value + "\r\n");
-        QCOMPARE(r.ReadOption("Intuitive", "False"), on);
-        QCOMPARE(r.ReadOption("Physical", "True"), true); // missing: the default
+        for (const auto& [value, on] : {std::pair{"True", true},
+                                        {"Truest", true},
+                                        {"true", false},
+                                        {"TRUE", false},
+                                        {"Tru", false},
+                                        {"", false}}) {
+            const Options o = SettingsReader(ProfileDocument("[ONDULIX OPTIONS]\r\nIntuitive=" +
+                                                             QByteArray(value)))
+                                  .ReadOptions();
+            QVERIFY2(o[Intuitive] == on && o[Physical] && !o[Passion], value);
+        }
     }
 
-    void friends_data() {
-        QTest::addColumn<QByteArray>("personal");
-        QTest::addColumn<QString>("own");
-        QTest::addColumn<QString>("friends");
-        QTest::addColumn<int>("problems");
-        QTest::newRow("no file") << QByteArray() << "1-Jan-1960"
-                                 << "" << 0;
+    void files_data() {
+        QTest::addColumn<Case>("c");
         QTest::newRow("renumbered without gaps")
-            << QByteArray("No. of Friends=3\r\nName001=Ani\r\nBDay001=5-Sep-1970\r\n"
-                          "Name002=\r\nName003=Citra\r\nBday003=29-Feb-2000\r\n")
-            << "1-Jan-1960"
-            << "Ani 5-Sep-1970, Citra 29-Feb-2000" << 0;
+            << Case{"No. of "
+                    "Friends=3\nName001=Ani\nBDay001=5-Sep-1970\nName002=\nName003=Citra\nBday003="
+                    "29-Feb-2000\n",
+                    "Ani 5-Sep-1970, Citra 29-Feb-2000"};
+        QTest::newRow("values trimmed, unquoted and cut to 80")
+            << Case{"No. of Friends=3\nName001=  Ani  \nName002=\"  Budi  \"\nName003=" +
+                        QByteArray(85, 'x') + "\n",
+                    "Ani 1-Jan-1960, Budi 1-Jan-1960, " + QString(80, 'x') + " 1-Jan-1960"};
         // Names past the count are friends the user has; a copy of one read
         // already is what an older removal left behind.
         QTest::newRow("names past count 0")
-            << QByteArray("No. of Friends=0\r\nName001=Ani\r\n") << "1-Jan-1960"
-            << "Ani 1-Jan-1960" << 1;
+            << Case{"No. of Friends=0\nName001=Ani\n", "Ani 1-Jan-1960", 1,
+                    "says 0, but the settings file names 1 more friend"};
         QTest::newRow("count beyond the names")
-            << QByteArray("No. of Friends=999999\r\nName001=Ani\r\n") << "1-Jan-1960"
-            << "Ani 1-Jan-1960" << 0;
-        QTest::newRow("names past a small count")
-            << QByteArray("No. of Friends=1\r\nName001=Ani\r\nName002=Budi\r\nName003=Cici\r\n")
-            << "1-Jan-1960"
-            << "Ani 1-Jan-1960, Budi 1-Jan-1960, Cici 1-Jan-1960" << 1;
+            << Case{"No. of Friends=999999\nName001=Ani\n", "Ani 1-Jan-1960"};
         QTest::newRow("a removal's leftover past the count")
-            << QByteArray("No. of Friends=2\r\nName001=Ani\r\nName002=Cici\r\nName003=Cici\r\n")
-            << "1-Jan-1960"
-            << "Ani 1-Jan-1960, Cici 1-Jan-1960" << 0;
-        QTest::newRow("other spellings are not friend keys")
-            << QByteArray("No. of Friends=1\r\nName001=Ani\r\nName0002=X\r\nNameX=Y\r\n")
-            << "1-Jan-1960"
-            << "Ani 1-Jan-1960" << 0;
-        // A damaged count: read every name there is, and say so.
-        for (const char* count :
-             {"lots", "-1", "99999999999999999999", "1e20", "1000000", "2.5", " "}) {
-            QTest::addRow("count %s", count)
-                << QByteArray("No. of Friends=") + count +
-                       "\r\nName001=Ani\r\nName002=Budi\r\nName004=Dewi\r\n"
-                << "1-Jan-1960"
-                << "Ani 1-Jan-1960, Budi 1-Jan-1960, Dewi 1-Jan-1960" << 1;
-        }
-        QTest::newRow("count missing")
-            << QByteArray("Name001=Ani\r\nBDay001=5-Sep-1970\r\n") << "1-Jan-1960"
-            << "Ani 5-Sep-1970" << 1;
-        QTest::newRow("NUL inside the count's key")
-            << QByteArray("No. of\0Friends=1\r\nName001=Ani\r\n", 31) << "1-Jan-1960"
-            << "Ani 1-Jan-1960" << 1;
-        QTest::newRow("empty count, no friends: nothing to say")
-            << QByteArray("No. of Friends=\r\n") << "1-Jan-1960"
-            << "" << 0;
-        QTest::newRow("own date unreadable") << QByteArray("My Birthdate=\r\n") << "1-Jan-1960"
-                                             << "" << 1;
-        QTest::newRow("years brought into range")
-            << QByteArray("My Birthdate=29-Feb-2044\r\nNo. of Friends=1\r\nName001=Opa\r\n"
-                          "BDay001=3-Mar-1850\r\n")
-            << "29-Feb-2040"
-            << "Opa 3-Mar-1901" << 2;
-        QTest::newRow("a leap day outside the range")
-            << QByteArray("My Birthdate=29-Feb-1896\r\n") << "28-Feb-1901"
-            << "" << 1;
-        QTest::newRow("friend's date unreadable")
-            << QByteArray("No. of Friends=1\r\nName001=Ani\r\nBDay001=soon\r\n") << "1-Jan-1960"
-            << "Ani 1-Jan-1960" << 1;
-    }
-    void friends() {
-        QFETCH(QByteArray, personal);
-        QFETCH(QString, own);
-        QFETCH(QString, friends);
-        QFETCH(int, problems);
-        const StoredPersonal p = Reader(personal).ReadPersonalSection();
-        QCOMPARE(cal::StoredDateText(cal::TrioOf(p.ownBirth)), own);
-        QCOMPARE(Names(p), friends);
-        QCOMPARE(p.problems.size(), problems);
-    }
-
-    void atMost999Friends() {
-        QByteArray personal = "No. of Friends=1001\r\n";
-        for (int i = 1; i <= 1001; ++i)
-            personal += "Name" + FriendNumber(i).toLatin1() + "=F" + QByteArray::number(i) + "\r\n";
-        const StoredPersonal p = Reader(personal).ReadPersonalSection();
-        QCOMPARE(p.friends.size(), std::size_t(FriendList::MaxFriends));
-        QCOMPARE(p.friends.back().name, "F999");
-        QCOMPARE(p.hidden, 2);
-        QCOMPARE(p.problems, QStringList{"The settings file holds 1001 friends, more than the 999 "
-                                         "the list can show; the other 2 stay in the file as they "
-                                         "are."});
-    }
-
-    void numbering() {
-        QCOMPARE(FriendNumber(1), "001");
-        QCOMPARE(FriendNumber(42), "042");
-        QCOMPARE(FriendNumber(999), "999");
-        QCOMPARE(FriendNumber(1000), "1000");
-    }
-
-    void readsBackWhatItWrites() {
-        ProfileDocument d("; kept\r\n[PERSONAL]\r\nNo. of Friends=3\r\n");
-        FriendList list;
-        list.Load({"5", "September", "1975"}, {{"  Spaced  ", {"31", "December", "2040"}},
-                                               {"\"Quoted\"", {"1", "January", "1901"}}});
-        for (const ProfileWrite& w : list.PersonalWrites())
-            d.WriteString(w.section, w.key, w.value);
-        for (const ProfileWrite& w :
-             OptionWrites({true, false, true, true, false, true, false, true}))
-            d.WriteString(w.section, w.key, w.value);
-        QVERIFY(d.Bytes().startsWith("; kept\r\n[PERSONAL]\r\nNo. of Friends=2\r\n"));
-        QVERIFY(d.Bytes().contains("My Birthdate=5-Sep-1975\r\n"));
-        QVERIFY(d.Bytes().endsWith("[ONDULIX OPTIONS]\r\nPhysical=True\r\nEmotional=False\r\n"
-                                   "Intellectual=True\r\nIntuitive=True\r\nPassion=False\r\n"
-                                   "Wisdom=True\r\nMastery=False\r\nCenter=True\r\n"));
-        const SettingsReader r(d);
-        const StoredPersonal p = r.ReadPersonalSection();
-        QCOMPARE(cal::StoredDateText(cal::TrioOf(p.ownBirth)), "5-Sep-1975");
-        QCOMPARE(p.friends.size(), std::size_t(2));
-        QCOMPARE(p.friends[0].name, "Spaced"); // values are trimmed on reading
-        QCOMPARE(p.friends[1].name, "\"Quoted\"");
-        QCOMPARE(r.ReadOptions(), Options({true, false, true, true, false, true, false, true}));
-    }
-
-    void optionDefaults() {
-        // A file without the section reads as a first start.
-        QCOMPARE(SettingsReader(ProfileDocument()).ReadOptions(),
-                 Options({true, true, true, false}));
-    }
-};
-
-// The store on real files: what a save deletes, what it refuses to touch.
-class TestSettingsStore : public QObject {
-    Q_OBJECT
-
-    QTemporaryDir dir;
-    QString ini;
-
-    static QByteArray Personal(int count, const QStringList& names) {
-        QByteArray bytes = "; mine\r\n[PERSONAL]\r\nMy Birthdate=1-Jan-1960\r\nNo. of Friends=" +
-                           QByteArray::number(count) + "\r\n";
-        for (int i = 0; i < names.size(); ++i)
-            bytes += "Name" + FriendNumber(i + 1).toLatin1() + "=" + names[i].toUtf8() +
-                     "\r\nBday" + FriendNumber(i + 1).toLatin1() + "=1-Jan-1970\r\n";
-        return bytes + "[Other]\r\nx=1\r\n";
-    }
-
-    static FriendList Loaded(const StoredSettings& s) {
-        FriendList list;
-        list.Load(cal::TrioOf(s.personal.ownBirth), s.personal.friends);
-        return list;
-    }
-
-private slots:
-    void init() { ini = dir.filePath(QString("Ondulix-%1.ini").arg(QTest::currentTestFunction())); }
-
-    void aRemovedFriendLeavesNothingBehind() {
-        WriteAll(ini, Personal(3, {"Ani", "Budi", "Citra"}));
-        SettingsStore store(ini);
-        FriendList list = Loaded(store.Load());
-        list.Remove(2);
-        QCOMPARE(store.SavePersonal(list), QString());
-        QCOMPARE(ReadAll(ini), Personal(2, {"Ani", "Citra"}));
-        list.Remove(1);
-        list.Remove(1);
-        QCOMPARE(store.SavePersonal(list), QString());
-        QCOMPARE(ReadAll(ini), Personal(0, {}));
-    }
-
-    // Whatever the count says, no friend in the file is ever written over:
-    // not at the repairing run, not at any later one.
-    void noFriendIsEverWrittenOver_data() {
-        QTest::addColumn<QByteArray>("personal");
-        QTest::addColumn<QStringList>("names");
-        QTest::newRow("count too small")
-            << QByteArray("No. of Friends=1\r\nName001=Ani\r\nName002=Budi\r\nName003=Cici\r\n")
-            << QStringList{"Ani", "Budi", "Cici"};
-        QTest::newRow("damaged count, a gap")
-            << QByteArray("No. of Friends=x\r\nName001=A\r\nName002=B\r\nName005=E\r\n")
-            << QStringList{"A", "B", "E"};
-        QTest::newRow("no count, a date without its name")
-            << QByteArray("Name001=Ani\r\nBDay002=1-Jan-1970\r\nName003=Hidden\r\n")
-            << QStringList{"Ani", "Hidden"};
-    }
-    void noFriendIsEverWrittenOver() {
-        QFETCH(QByteArray, personal);
-        QFETCH(QStringList, names);
-        WriteAll(ini, "[PERSONAL]\r\n" + personal);
-        for (const char* added : {"Dewi", "Eka", "Fajar"}) { // one run each
-            SettingsStore store(ini);
-            FriendList list = Loaded(store.Load());
-            QCOMPARE(list.FriendCount, names.size());
-            list.Save(added, {"2", "March", "1980"});
-            QCOMPARE(store.SavePersonal(list), QString());
-            names << added;
-            for (const QString& name : names)
-                QVERIFY2(ReadAll(ini).contains("=" + name.toUtf8() + "\r\n"), qPrintable(name));
-        }
-    }
-
-    // More friends than the list shows: each stays in the file byte for byte.
-    void friendsPast999StayInTheFile() {
-        QByteArray personal = "[PERSONAL]\r\nMy Birthdate=1-Jan-1960\r\nNo. of Friends=1001\r\n";
-        for (int i = 1; i <= 1001; ++i)
-            personal += "Name" + FriendNumber(i).toLatin1() + "=F" + QByteArray::number(i) +
-                        "\r\nBday" + FriendNumber(i).toLatin1() + "=1-Jan-1970\r\n";
-        WriteAll(ini, personal);
-        const QByteArray past = personal.mid(personal.indexOf("Name1000="));
-        SettingsStore store(ini);
-        FriendList list = Loaded(store.Load());
-        list.Remove(list.Find("F500"));
-        QCOMPARE(store.SavePersonal(list), QString());
-        QVERIFY(ReadAll(ini).endsWith(past));
-        QVERIFY(!ReadAll(ini).contains("=F500\r\n"));
-        const StoredSettings next = SettingsStore(ini).Load(); // 998, then F1000 past the count
-        QCOMPARE(next.personal.friends.back().name, "F1000");
-        QCOMPARE(next.personal.hidden, 1);
-    }
-
-    // A name longer than a value is read is shown cut and written back whole.
-    void longNamesStayWhole() {
+            << Case{"No. of Friends=2\nName001=Ani\nName002=Cici\nName003=Cici\n",
+                    "Ani 1-Jan-1960, Cici 1-Jan-1960"};
+        QTest::newRow("other spellings are not friend keys") << Case{
+            "No. of Friends=1\nName001=Ani\nName0002=X\nNameX=Y\nName01=Z\n", "Ani 1-Jan-1960"};
+        for (const char* count : {"lots", "-1", "99999999999999999999", "1e20", "1000000", " "})
+            QTest::addRow("damaged count \"%s\"", count)
+                << Case{"No. of Friends=" + QByteArray(count) + "\nName001=Ani\nName004=Dewi\n",
+                        "Ani 1-Jan-1960, Dewi 1-Jan-1960", 1, "2 friends were found by name"};
+        QTest::newRow("empty count, no friends: nothing to say") << Case{"No. of Friends=\n", ""};
+        QTest::newRow("dates not readable")
+            << Case{"My Birthdate=\nNo. of Friends=1\nName001=Ani\nBDay001=soon\n",
+                    "Ani 1-Jan-1960", 2, "The birth date \"soon\" of Ani was read as Jan 1, 1960"};
+        QTest::newRow("dates out of range")
+            << Case{"My Birthdate=29-Feb-2044\nNo. of Friends=1\nName001=Opa\nBDay001=3-Mar-1850\n",
+                    "Opa 3-Mar-1901",
+                    2,
+                    "",
+                    "",
+                    "",
+                    "29-Feb-2040"};
+        QTest::newRow("a removed friend leaves nothing behind")
+            << Case{Written({"Ani", "Budi", "Citra"}, 3),
+                    "Ani 1-Jan-1970, Budi 1-Jan-1970, Citra 1-Jan-1970",
+                    0,
+                    "",
+                    "-Budi,-Ani,-Citra",
+                    Written({}, 0)};
+        // Whatever the count says, no friend in the file is written over.
+        QTest::newRow("damaged count, a gap") << Case{
+            "No. of Friends=x\nName001=A\nName005=E\n",
+            "A 1-Jan-1960, E 1-Jan-1960",
+            1,
+            "is \"x\", not a whole number from 0 to 999999",
+            "+D",
+            "No. of Friends=3\nName001=A\nMy Birthdate=1-Jan-1960\nBday001=1-Jan-1960\nName002=D\n"
+            "Bday002=2-Mar-1980\nName003=E\nBday003=1-Jan-1960\n"};
+        // A name longer than a value is read is shown cut and written back whole.
         const QByteArray longName = QByteArray(79, 'x') + "yz tail";
-        WriteAll(ini, "[PERSONAL]\r\nNo. of Friends=1\r\nName001=" + longName + "\r\n");
+        QTest::newRow("a long name stays whole") << Case{
+            "No. of Friends=1\nName001=" + longName + "\n",
+            QString(79, 'x') + "y 1-Jan-1960",
+            0,
+            "",
+            "+Ani",
+            "No. of Friends=2\nName001=Ani\nMy Birthdate=1-Jan-1960\nBday001=2-Mar-1980\nName002=" +
+                longName + "\nBday002=1-Jan-1960\n"};
+        // Friends the list cannot show stay as they are.
+        QStringList shown;
+        for (const QString& name : Numbered(1, 999))
+            shown << name + " 1-Jan-1970";
+        QTest::newRow("friends past 999 stay") << Case{
+            Written(Numbered(1, 1001), 1001),
+            shown.join(", "),
+            1,
+            "holds 1001 friends, more than the 999 the list can show; the other 2 stay",
+            "-F500",
+            Written(Numbered(1, 499) + Numbered(501, 999), 998) +
+                "Name1000=F1000\nBday1000=1-Jan-1970\nName1001=F1001\nBday1001=1-Jan-1970\n"};
+        // Damage of every kind, 50 MB of it: what can be read is read, the rest stays.
+        QByteArray junk = "[Junk]\n";
+        while (junk.size() < 50 * 1024 * 1024)
+            junk += "key = a line of junk ; \"not\" a comment [ ] \t\x01\n";
+        const QByteArray b(100000, 'B');
+        QTest::newRow("a huge damaged file") << Case{
+            "No. of Friends=3\nName001=Ani" + QByteArray(1, '\0') + "\nName002=" + b +
+                "\nBday002=31-Feb-1970\nName003=\xFF\xFE\n" + junk,
+            "Ani 1-Jan-1960, " + QString(80, 'B') + " 1-Jan-1960, \u00ff\u00fe 1-Jan-1960",
+            1,
+            "The birth date \"31-Feb-1970\"",
+            "-\u00ff\u00fe",
+            "No. of Friends=2\nName001=Ani\nName002=" + b +
+                "\nBday002=1-Jan-1960\nMy Birthdate=1-Jan-1960\nBday001=1-Jan-1960\n" + junk};
+    }
+    void files() {
+        QFETCH(Case, c);
+        WriteAll(ini, File(c.personal));
         SettingsStore store(ini);
-        FriendList list = Loaded(store.Load());
-        QCOMPARE(list.FriendName[1], QString(79, 'x') + 'y');
-        list.Save("Ani", {"2", "March", "1980"}); // moves it to number 2
-        QCOMPARE(store.SavePersonal(list), QString());
-        QVERIFY(ReadAll(ini).contains("Name002=" + longName + "\r\n"));
+        const StoredSettings stored = store.Load();
+        QStringList names;
+        for (const Friend& f : stored.personal.friends)
+            names << f.name + ' ' + cal::StoredDateText(f.birth);
+        QCOMPARE(names.join(", "), c.friends);
+        QCOMPARE(cal::StoredDateText(cal::TrioOf(stored.personal.ownBirth)), c.own);
+        QCOMPARE(stored.problems.size(), c.problems);
+        QVERIFY2(stored.problems.join('\n').contains(c.said),
+                 qPrintable(stored.problems.join('\n')));
+        FriendList list;
+        list.Load(cal::TrioOf(stored.personal.ownBirth), stored.personal.friends);
+        for (const QString& edit : c.edits.split(',', Qt::SkipEmptyParts)) {
+            if (edit.startsWith('-'))
+                list.Remove(list.Find(edit.mid(1)));
+            else
+                list.Save(edit.mid(1), {"2", "March", "1980"});
+            QCOMPARE(store.SavePersonal(list), QString());
+        }
+        QCOMPARE(ReadAll(ini), File(c.edits.isEmpty() ? c.personal : c.after));
     }
 
-    // The user's own link to a file not made yet: the first save makes it.
-    void aLinkToAFileNotMadeYet() {
-        const QString target = dir.filePath("elsewhere/real.ini");
-        QVERIFY(QFile::link(target, ini));
-        SettingsStore store(ini);
-        FriendList list = Loaded(store.Load());
-        QCOMPARE(store.Blocked(), QString());
+    // The first start: no file, and no folder for it yet.
+    void firstStart() {
+        SettingsStore store(dir->filePath("new/Ondulix.ini"));
+        const StoredSettings stored = store.Load();
+        QVERIFY(stored.firstStart && stored.problems.isEmpty());
+        QCOMPARE(stored.options, Options({true, true, true}));
+        FriendList list;
+        list.Save("", {"5", "September", "1975"});
+        list.Save("Ani", {"29", "February", "2000"});
+        const Options options{true, false, true, true, false, true, false, true};
         QCOMPARE(store.SavePersonal(list), QString());
-        QVERIFY(QFileInfo(ini).isSymLink());
-        QVERIFY(ReadAll(target).startsWith("[PERSONAL]\r\n"));
-        QCOMPARE(QFileInfo(target).permissions() & 0x0077, 0); // birth dates: the owner's alone
+        QCOMPARE(store.SaveOptions(options), QString());
+        QCOMPARE(ReadAll(store.Path()),
+                 QByteArray("[PERSONAL]\r\nMy Birthdate=5-Sep-1975\r\nNo. of Friends=1\r\n"
+                            "Name001=Ani\r\nBday001=29-Feb-2000\r\n[ONDULIX OPTIONS]\r\n"
+                            "Physical=True\r\nEmotional=False\r\nIntellectual=True\r\n"
+                            "Intuitive=True\r\nPassion=False\r\nWisdom=True\r\nMastery=False\r\n"
+                            "Center=True\r\n"));
+        QCOMPARE(SettingsStore(store.Path()).Load().options, options);
     }
 
     // What cannot be read is not read, at once, and never written.
-    void aFileThatCouldNotBeReadIsNeverWritten_data() {
-        QTest::addColumn<QString>("kind");
+    void unreadableFilesAreNeverWritten_data() {
         QTest::addColumn<QString>("reason");
-        QTest::newRow("folder") << "folder"
-                                << "it is a folder";
-        QTest::newRow("pipe") << "pipe"
-                              << "it is not a regular file";
-        QTest::newRow("link to a device") << "device"
-                                          << "it is not a regular file";
-        QTest::newRow("too large") << "large"
-                                   << "it is larger than 64 MB";
+        QTest::newRow("folder") << "it is a folder";
+        QTest::newRow("pipe") << "it is not a regular file";
+        QTest::newRow("link to a device") << "it is not a regular file";
+        QTest::newRow("too large") << "it is larger than 64 MB";
     }
-    void aFileThatCouldNotBeReadIsNeverWritten() {
-        QFETCH(QString, kind);
+    void unreadableFilesAreNeverWritten() {
         QFETCH(QString, reason);
+        const QString kind = QTest::currentDataTag();
         if (kind == "folder") QVERIFY(QDir().mkpath(ini));
         if (kind == "pipe") QCOMPARE(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
-        if (kind == "device") QVERIFY(QFile::link("/dev/zero", ini));
-        if (kind == "large") {
-            QFile f(ini);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(MaxProfileBytes + 1));
-        }
+        if (kind == "link to a device") QVERIFY(QFile::link("/dev/zero", ini));
+        QFile large(ini);
+        if (kind == "too large")
+            QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(MaxProfileBytes + 1));
         SettingsStore store(ini);
         const StoredSettings stored = store.Load();
         QCOMPARE(stored.problems.size(), 1);
         QVERIFY2(stored.problems[0].contains("could not be read (" + reason + ")"),
                  qPrintable(stored.problems[0]));
-        FriendList list = Loaded(stored);
+        const FriendList list;
         QVERIFY(store.SavePersonal(list).contains("does not overwrite"));
         QVERIFY(store.SaveOptions({}).contains("does not overwrite"));
         QVERIFY(store.CloseFailedMessage("x").contains("Save elsewhere, close"));
-        const QString elsewhere = ini + "-saved.ini";
-        QCOMPARE(store.SaveAllTo(elsewhere, list, {true}), QString());
-        QVERIFY(ReadAll(elsewhere).contains("[ONDULIX OPTIONS]\r\nPhysical=True\r\n"));
-        QFile::remove(ini);
-        QDir(ini).removeRecursively();
+        QCOMPARE(store.SaveAllTo(ini + "-saved.ini", list, {true}), QString());
+        QVERIFY(ReadAll(ini + "-saved.ini").contains("[ONDULIX OPTIONS]\r\nPhysical=True\r\n"));
     }
 
-    // A damaged file of every kind at once, and 50 MB of it: what can be
-    // read is read, what cannot is said once, and a save changes only its keys.
-    void aHugeDamagedFile() {
-        QByteArray bytes = "\xEF\xBB\xBF[PERSONAL]\r\nNo. of Friends=3\r\nName001=Ani";
-        bytes += '\0';
-        bytes += "\r\nName002=" + QByteArray(100000, 'B') +
-                 "\r\nBday002=31-Feb-1970\r\nName003=\xFF\xFE\r\n";
-        bytes.append("[Junk]\r\n");
-        const QByteArray junk = "key = a line of junk ; \"not\" a comment [ ] \t\x01\r\n";
-        while (bytes.size() < 50 * 1024 * 1024)
-            bytes.append(junk);
-        WriteAll(ini, bytes);
-        SettingsStore store(ini);
-        const StoredSettings stored = store.Load();
-        QCOMPARE(stored.personal.friends.size(), std::size_t(3));
-        QCOMPARE(stored.personal.friends[0].name, "Ani");
-        QCOMPARE(stored.personal.friends[1].name, QString(80, 'B'));
-        QCOMPARE(stored.personal.friends[2].name, QString::fromUtf8("\xC3\xBF\xC3\xBE"));
-        QCOMPARE(stored.problems.size(), 1); // the impossible date
-        FriendList list = Loaded(stored);
-        list.Remove(3);
-        QCOMPARE(store.SavePersonal(list), QString());
-        const QByteArray after = ReadAll(ini);
-        QCOMPARE(after.mid(after.indexOf("[Junk]")), bytes.mid(bytes.indexOf("[Junk]")));
-        QVERIFY(!after.contains("Name003"));
-    }
-
-    // Only this program's own temporary files, left by a save that was
-    // interrupted before this copy started, are removed.
+    // Loading removes only this program's temporary files of a save that was
+    // interrupted before this copy started, and only the user's own.
     void onlyOurInterruptedSavesAreRemoved() {
         const QDateTime started = QDateTime::currentDateTime();
-        const QString name = QFileInfo(ini).fileName();
-        const QStringList files{"." + name + ".ondulix-AbC123", name + ".backup", name + ".201912",
-                                name + ".AbC123", "." + name + ".ondulix-young1"};
+        const QStringList files{".Ondulix.ini.ondulix-AbC123", "Ondulix.ini.backup",
+                                "Ondulix.ini.AbC123", ".Ondulix.ini.ondulix-young1",
+                                ".Ondulix.ini.ondulix-nobody"};
         for (const QString& f : files) {
-            WriteAll(dir.filePath(f), "partial");
-            QFile file(dir.filePath(f));
-            QVERIFY(file.open(QIODevice::ReadWrite));
+            QFile file(dir->filePath(f));
+            QVERIFY(file.open(QIODevice::WriteOnly));
             QVERIFY(file.setFileTime(started.addSecs(f.endsWith("young1") ? 5 : -60),
                                      QFileDevice::FileModificationTime));
         }
+        const bool root = ::geteuid() == 0; // only root can give a file to another user
+        if (root) QCOMPARE(::chown(qPrintable(dir->filePath(files[4])), 65534, 65534), 0);
         SettingsStore(ini, started).Load();
         for (const QString& f : files)
-            QCOMPARE(QFile::exists(dir.filePath(f)), f != files[0]);
+            QCOMPARE(QFile::exists(dir->filePath(f)), f != files[0] && (root || f != files[4]));
     }
 };
 
-int main(int argc, char* argv[]) {
-    TestSettingsFile file;
-    TestSettingsStore store;
-    return QTest::qExec(&file, argc, argv) | QTest::qExec(&store, argc, argv);
-}
+QTEST_GUILESS_MAIN(TestSettingsFile)
 #include "tst_settingsfile.moc"
