@@ -1,14 +1,10 @@
 #include "TestFiles.h"
-#include "chart/ChartExport.h"
+#include "chart/ChartCommandLine.h"
 #include "chart/ChartValues.h"
-#include "util/Calendar.h"
-#include "util/Checked.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QImage>
 #include <QPainter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -18,6 +14,8 @@ using namespace chart;
 
 namespace {
 
+const QString Dates = QStringLiteral("--birth 1960-01-01 --date 2000-01-01 ");
+
 ChartOptions PhysicalFromBirth(double dpr = 1) {
     ChartOptions o;
     o.birth = o.display = QDate(2000, 1, 1);
@@ -26,249 +24,199 @@ ChartOptions PhysicalFromBirth(double dpr = 1) {
     return o;
 }
 
-// Pixel of a device point (twips) in an image of ChartArea.
-QPoint Pixel(double x, double y, double dpr) {
-    return QPoint(qRound((x - ChartArea.left()) * dpr / 15),
-                  qRound((y - ChartArea.top()) * dpr / 15));
+// Runs the real ondulix-chart with no runtime folder (Qt would warn of that
+// on a line of its own): its exit code, standard output and error.
+std::tuple<int, QByteArray, QString> Run(const QStringList& args) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("XDG_RUNTIME_DIR");
+    p.setProcessEnvironment(env);
+    p.start(qEnvironmentVariable("ONDULIX_CHART_BIN"), args);
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return {-1, {}, {}};
+    return {p.exitCode(), p.readAllStandardOutput(),
+            QString::fromUtf8(p.readAllStandardError()).trimmed()};
 }
 
 } // namespace
 
+// The chart out of the window: images, SVG, PDF, pages, CSV, and the
+// ondulix-chart command that writes them.
 class TestChartExport : public QObject {
     Q_OBJECT
 private slots:
-    // On paper the chart fills the page's width or height, keeping its shape,
-    // centred the other way.
-    void whereTheChartLandsOnAPage_data() {
-        QTest::addColumn<QRect>("page");
-        QTest::addColumn<QRect>("chart");
-        // 8670 x 4030 twips of paper area: 800 wide is 372 high; 300 high is 645 wide.
-        QTest::newRow("width fills") << QRect(100, 200, 800, 600) << QRect(100, 314, 800, 372);
-        QTest::newRow("height fills") << QRect(0, 0, 1000, 300) << QRect(177, 0, 645, 300);
-    }
+    // The chart's 8670 x 4030 twips of paper fill the page's width or height,
+    // centred the other way: 800 wide is 372 high, 300 high is 645 wide.
     void whereTheChartLandsOnAPage() {
-        QFETCH(QRect, page);
-        QFETCH(QRect, chart);
-        QImage image(1000, 1000, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        {
+        for (const auto& [page, chart] :
+             {std::pair{QRect(100, 200, 800, 600), QRect(100, 314, 800, 372)},
+              {QRect(0, 0, 1000, 300), QRect(177, 0, 645, 300)}}) {
+            QImage image(1000, 1000, QImage::Format_RGB32);
+            image.fill(Qt::white);
             QPainter painter(&image);
             PaintChartOnPage(painter, page, PhysicalFromBirth());
+            painter.end();
+            QRect ink;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixel(x, y) != qRgb(255, 255, 255)) ink |= QRect(x, y, 1, 1);
+            const QPoint a = ink.topLeft() - chart.topLeft(),
+                         b = ink.bottomRight() - chart.bottomRight();
+            QVERIFY2(qMax(qMax(qAbs(a.x()), qAbs(a.y())), qMax(qAbs(b.x()), qAbs(b.y()))) <= 2,
+                     qPrintable(QStringLiteral("ink %1 %2").arg(ink.left()).arg(ink.top())));
         }
-        QRect ink;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (image.pixel(x, y) != qRgb(255, 255, 255)) ink |= QRect(x, y, 1, 1);
-        for (const auto& [got, want] : {std::pair{ink.left(), chart.left()},
-                                        {ink.top(), chart.top()},
-                                        {ink.right(), chart.right()},
-                                        {ink.bottom(), chart.bottom()}})
-            QVERIFY2(qAbs(got - want) <= 2, qPrintable(QString("%1 for %2").arg(got).arg(want)));
     }
 
-    void imagePixels_data() {
-        QTest::addColumn<double>("dpr");
-        QTest::newRow("ratio 1") << 1.0;
-        QTest::newRow("ratio 2") << 2.0;
-    }
+    // Twips (x, y) land on pixel ((x - 1305) r / 15, y r / 15) at ratio r: a
+    // one-pixel black frame around white; Physical red at its peak (2428, 340)
+    // and back at the axis (3256, 2300); Sunday 2 January's solid grey line.
     void imagePixels() {
-        QFETCH(double, dpr);
-        const QImage image = RenderChartImage(PhysicalFromBirth(dpr));
-        QCOMPARE(image.size(), QSize(qRound(616 * dpr), qRound(307 * dpr)));
-        QCOMPARE(image.devicePixelRatio(), dpr);
-
-        const QColor black(0, 0, 0), white(255, 255, 255), red(255, 0, 0);
-        // The frame: a black one-pixel border around white.
-        const QPoint topLeft = Pixel(1600, 300, dpr), bottomRight = Pixel(10240, 4300, dpr);
-        const int row = Pixel(0, 1200, dpr).y(), column = Pixel(1650, 0, dpr).x();
-        QCOMPARE(image.pixelColor(topLeft.x(), row), black);
-        QCOMPARE(image.pixelColor(topLeft.x() + 1, row), white);
-        QCOMPARE(image.pixelColor(bottomRight.x(), row), black);
-        QCOMPARE(image.pixelColor(bottomRight.x() - 1, row), white);
-        QCOMPARE(image.pixelColor(column, topLeft.y()), black);
-        QCOMPARE(image.pixelColor(column, topLeft.y() + 1), white);
-        QCOMPARE(image.pixelColor(column, bottomRight.y()), black);
-        // Physical peaks at (138, 98), device (2428, 340), and is back at the
-        // axis at (276, 0), device (3256, 2300).
-        QCOMPARE(image.pixelColor(Pixel(2428, 340, dpr)), red);
-        QCOMPARE(image.pixelColor(Pixel(3256, 2300, dpr)), red);
-        // Sunday 2 January: a solid grey day line at x 1744.
-        QCOMPARE(image.pixelColor(Pixel(1744, 1000, dpr)), QColor(192, 192, 192));
+        for (const double dpr : {1.0, 2.0}) {
+            const QImage image = RenderChartImage(PhysicalFromBirth(dpr));
+            QCOMPARE(image.size(), QSize(qRound(616 * dpr), qRound(307 * dpr)));
+            QCOMPARE(image.devicePixelRatio(), dpr);
+            const auto at = [&](double x, double y, int dx = 0, int dy = 0) {
+                return image
+                    .pixelColor(qRound((x - 1305) * dpr / 15) + dx, qRound(y * dpr / 15) + dy)
+                    .name();
+            };
+            QCOMPARE(QStringList({at(1600, 1200), at(1600, 1200, 1), at(10240, 1200),
+                                  at(10240, 1200, -1), at(1650, 300), at(1650, 300, 0, 1),
+                                  at(1650, 4300), at(2428, 340), at(3256, 2300), at(1744, 1000)}),
+                     QStringList({"#000000", "#ffffff", "#000000", "#ffffff", "#000000", "#ffffff",
+                                  "#000000", "#ff0000", "#ff0000", "#c0c0c0"}));
+        }
     }
 
-    void unbornLeavesAnEmptyChart() {
-        ChartOptions o = PhysicalFromBirth();
-        o.birth = QDate(2000, 1, 2);
-        const QImage image = RenderChartImage(o);
-        for (int x = Pixel(1600, 0, 1).x() + 1; x < Pixel(10240, 0, 1).x(); ++x)
-            for (int y = Pixel(0, 300, 1).y() + 1; y < Pixel(0, 4300, 1).y(); ++y)
-                QCOMPARE(image.pixelColor(x, y), QColor(Qt::white));
-    }
-
-    void svgUsesTwips() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("chart.svg"));
-        QCOMPARE(WriteChartFile(PhysicalFromBirth(), path), QString());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray svg = file.readAll();
-        QVERIFY(svg.contains("viewBox=\"1305 0 9240 4605\""));
-        QVERIFY(svg.contains("x=\"1600\" y=\"300\" width=\"8640\" height=\"4000\""));
-        // The curve is one polyline through its 481 samples, flat at its peak.
-        QVERIFY(svg.contains("points=\"1600,2300 1618,2240 "));
-        QVERIFY(svg.contains(" 2410,340 2428,340 2446,340 "));
-        QVERIFY(svg.contains(">January 2000</text>"));
-        QVERIFY(svg.contains(">by K.P.Morvo</text>"));
-    }
-
-    void writesPngWhole() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("chart.png"));
-        QCOMPARE(WriteChartFile(PhysicalFromBirth(2), path), QString());
-        const QImage read(path);
-        QCOMPARE(read.size(), QSize(1232, 614));
-        QCOMPARE(read.pixelColor(Pixel(2428, 340, 2)), QColor(255, 0, 0));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"chart.png"});
-    }
-
-    void refusesUnwritablePaths_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("missing folder") << "no/such/folder/chart.png"
-                                        << "does not exist";
-        QTest::newRow("unknown format") << "chart.jpg"
-                                        << ".png, .svg, .pdf or .csv";
-        QTest::newRow("folder in the way") << "."
-                                           << ".png, .svg, .pdf or .csv";
-    }
-    void refusesUnwritablePaths() {
-        QFETCH(QString, name);
-        QFETCH(QString, reason);
-        QTemporaryDir dir;
-        const QString error = WriteChartFile(PhysicalFromBirth(), dir.filePath(name));
-        QVERIFY2(error.contains(reason) && !error.contains('\n'), qPrintable(error));
-        QVERIFY(QDir(dir.path()).isEmpty());
-    }
-
-    // Each output, checked as what it claims to be.
+    // Each file holds the same bytes every time (but for a PDF's creation
+    // date) and is what it claims to be.
     void formats_data() {
         QTest::addColumn<int>("format");
-        QTest::newRow("PNG") << int(ExportFormat::Png);
-        QTest::newRow("SVG") << int(ExportFormat::Svg);
-        QTest::newRow("PDF") << int(ExportFormat::Pdf);
-        QTest::newRow("CSV") << int(ExportFormat::Csv);
+        for (const auto f :
+             {ExportFormat::Png, ExportFormat::Svg, ExportFormat::Pdf, ExportFormat::Csv})
+            QTest::newRow(qPrintable(FormatSuffix(f))) << int(f);
     }
     void formats() {
         QFETCH(int, format);
         const auto f = ExportFormat(format);
-        ChartOptions o = PhysicalFromBirth();
+        ChartOptions o = PhysicalFromBirth(2);
         o.birth = QDate(1960, 1, 1);
+        o.centre = true;
         o.kinds[5] = true;
         o.person = "Ani, \"A\"";
         QTemporaryDir dir;
-        const QString path = dir.filePath("chart." + FormatSuffix(f));
-        QCOMPARE(FormatOfName(path.toUpper()), f);
-        QCOMPARE(WriteChartFile(o, path), QString());
+        const QString path = dir.filePath("chart");
+        QCOMPARE(WriteChartFile(o, path, f), QString());
         const QByteArray bytes = ReadAll(path);
-        // The same bytes every time, but for the second a PDF is stamped with.
         static const QRegularExpression stamp(QStringLiteral("/CreationDate \\(D:[^)]*\\)"));
-        const auto unstamped = [](const QByteArray& b) {
-            return QString::fromLatin1(b).replace(stamp, QStringLiteral("/CreationDate ()"));
-        };
-        QCOMPARE(unstamped(bytes), unstamped(ChartBytes(o, f)));
-        const QString title =
-            "Ondulix: Ani, \"A\", born 1 January 1960, 60 days from 1 January 2000";
-        QCOMPARE(ChartTitle(o), title);
-        switch (f) {
-        case ExportFormat::Png:
-            QCOMPARE(QImage::fromData(bytes, "PNG").convertToFormat(QImage::Format_RGB32),
-                     RenderChartImage(o).convertToFormat(QImage::Format_RGB32));
-            break;
-        case ExportFormat::Svg: {
-            QSvgRenderer svg(bytes);
-            QVERIFY(svg.isValid());
-            QCOMPARE(svg.viewBox(), ChartArea);
-            QVERIFY(bytes.contains("<title>Ondulix: Ani, "));
-            QVERIFY(bytes.contains(", born 1 January 1960, 60 days from 1 January 2000</title>"));
+        QCOMPARE(QString::fromLatin1(bytes).remove(stamp),
+                 QString::fromLatin1(ChartBytes(o, f)).remove(stamp));
+        if (f == ExportFormat::Png) { // a file keeps no ratio, only its dots an inch: 192
+            const QImage png = QImage::fromData(bytes, "PNG");
+            QVERIFY(png.size() == QSize(1232, 614) && png.dotsPerMeterX() == 7559);
+        } else if (f == ExportFormat::Svg) { // in twips, the curve one polyline, texts as text
+            QCOMPARE(QSvgRenderer(bytes).viewBox(), ChartArea);
             QVERIFY(bytes.contains("width=\"162.983mm\" height=\"81.2271mm\""));
-            break;
-        }
-        case ExportFormat::Pdf:
-            QVERIFY(bytes.startsWith("%PDF-"));
-            QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
-                         bytes.count("/Type /Page "),
-                     1);
-            QVERIFY(bytes.contains("/FontFile2")); // the chart's face, embedded
-            QVERIFY(bytes.contains("/Title"));
-            break;
-        case ExportFormat::Csv: {
+            QVERIFY(bytes.contains("<title>Ondulix: Ani, \"A\", born 1 January 1960, 60 days from "
+                                   "2 December 1999</title>"));
+            QVERIFY(bytes.contains("x=\"1600\" y=\"300\" width=\"8640\" height=\"4000\""));
+            QVERIFY(bytes.contains("points=\"1600,3320 1618,3260 ") &&
+                    bytes.contains(">by K.P.Morvo</text>"));
+        } else if (f == ExportFormat::Pdf) { // one page, the chart's face embedded
+            QVERIFY(bytes.startsWith("%PDF-") && bytes.contains("/FontFile2"));
+            QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page "), 1);
+        } else { // day by day from 30 days before the display date
             const QList<QByteArray> lines = bytes.split('\n');
             QCOMPARE(lines.size(), 62); // header, 60 days, and the last line end
-            QCOMPARE(lines[0], QByteArray("Date,Day since birth,Fisik,Passion\r"));
-            QCOMPARE(lines[1], QByteArray("2000-01-01,14610,97.9,0.2\r"));
-            QCOMPARE(lines[60].left(17), QByteArray("2000-02-29,14669,"));
-            break;
+            QCOMPARE(lines[0], "Date,Day since birth,Fisik,Passion\r");
+            QCOMPARE(lines[1], "1999-12-02,14580,-52.0,-74.7\r");
+            QCOMPARE(lines[31], "2000-01-01,14610,97.9,0.2\r");
+            QCOMPARE(PercentText(-0.04), "0.0");
         }
-        }
+        o.birth = o.display.addDays(1); // unborn: nothing written
+        QVERIFY(WriteChartFile(o, path + "2", f).contains("after the display date"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"chart"});
     }
 
-    // The values are the curves' own: 98 chart units are 100 percent.
-    void csvValuesAreTheModels() {
-        ChartOptions o;
-        o.birth = QDate(1971, 5, 9);
-        o.display = QDate(2004, 3, 7);
-        o.centre = true;
-        for (int k = 1; k <= 7; ++k)
-            o.kinds[k] = true;
-        const auto days = ChartDays(o);
-        QCOMPARE(days.size(), std::size_t(60));
-        QCOMPARE(days[0].date, QDate(2004, 2, 6));
-        QCOMPARE(days[30].date, o.display);
-        const CycleTables tables = MakeCycleTables();
-        const double H = cal::DiffHours(o.birth, days[0].date);
-        for (int d = 0; d < 60; ++d) {
-            QCOMPARE(days[d].dayNumber, cal::DiffDays(o.birth, days[d].date));
-            QCOMPARE(days[d].values.size(), std::size_t(7));
-            for (const KindValue& v : days[d].values) {
-                const Components c = v.kind > 4 ? CombinedComponents(v.kind) : Components{};
-                const int drawn = v.kind <= 4 ? PrimaryValue(tables, v.kind, H, 24.0 * d)
-                                              : CombinedValue(tables, c.p, c.q, H, 24.0 * d);
-                QVERIFY(std::abs(v.percent) <= 100);
-                QCOMPARE(checked::Round(0.98 * v.percent), drawn);
-            }
+    // A chart to draw (its cycles, centring, ratio, format and file), or
+    // part of the one-line reason it is refused.
+    void parses_data() {
+        QTest::addColumn<QString>("args");
+        QTest::addColumn<QString>("result");
+        const auto row = [](const char* tag, const QString& args, const char* result) {
+            QTest::newRow(tag) << args << result;
+        };
+        row("defaults", Dates + "-o c.png", "123 1 png c.png");
+        row("everything", Dates + "--center --cycles 1,2,3,5 --scale 2 -o c.svg",
+            "1235 centred 2 svg c.svg");
+        row("largest scale", Dates + "--scale 4 -o c.PDF", "123 4 pdf c.PDF");
+        row("--format wins", Dates + "--format csv --output c.png", "123 1 csv c.png");
+        row("impossible date", "--birth 1999-02-29 --date 2000-01-01 -o c.png", "not a date");
+        row("before 1901", "--birth 1900-12-31 --date 2000-01-01 -o c.png", "1901 to 2040");
+        row("after 2040", "--birth 1960-01-01 --date 2041-01-01 -o c.png", "1901 to 2040");
+        row("born after", "--birth 2000-01-02 --date 2000-01-01 -o c.png", "after the display");
+        row("unknown cycle", Dates + "--cycles 1,8 -o c.png", "from 1 to 7");
+        row("cycle by name", Dates + "--cycles Fisik -o c.png", "from 1 to 7");
+        row("scale too small", Dates + "--scale 0.5 -o c.png", "--scale 0.5: a number from 1 to 4");
+        row("scale too large", Dates + "--scale 4.01 -o c.png", "--scale 4.01: a number");
+        row("missing output", Dates.trimmed(), "missing --output");
+        row("unknown extension", Dates + "-o c.jpg", "or --format must say which");
+        row("unknown format", Dates + "--format jpg -o c.png", "one of png, svg, pdf, csv");
+        row("stray argument", Dates + "-o c.png extra", "unexpected argument: extra");
+    }
+    void parses() {
+        QFETCH(QString, args);
+        QFETCH(QString, result);
+        const ChartCommand c = ParseChartCommand(("ondulix-chart " + args).split(' '));
+        QString got = c.message;
+        if (c.action == ChartCommand::Action::Render) {
+            for (int k = 1; k <= 7; ++k)
+                got += c.options.kinds[k] ? QString::number(k) : QString();
+            got += QStringLiteral("%1%2 %3 %4")
+                       .arg(c.options.centre ? " centred " : " ")
+                       .arg(c.options.devicePixelRatio)
+                       .arg(FormatSuffix(c.format), c.output);
         }
-        QCOMPARE(PercentText(-0.04), "0.0");
-        QCOMPARE(PercentText(-12.05), "-12.1");
+        QVERIFY2(got.contains(result), qPrintable(got));
     }
 
-    // A failed write leaves the old file as it was, and says why.
-    void failedWritesKeepTheOldFile_data() { formats_data(); }
-    void failedWritesKeepTheOldFile() {
-        QFETCH(int, format);
-        const auto f = ExportFormat(format);
+    // The real program: a chart in the file named (or the help or version on
+    // standard output), else one line of why and no file (exit 2 for the
+    // arguments, 1 for the write).
+    void binary_data() {
+        QTest::addColumn<QString>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("PNG") << Dates + "--center -o DIR/c.png" << 0 << "PNG\r\n";
+        QTest::newRow("SVG") << Dates + "--center -o DIR/c.svg" << 0 << "<svg";
+        QTest::newRow("PDF") << Dates + "-o DIR/c.pdf" << 0 << "%PDF-";
+        QTest::newRow("CSV") << Dates + "-o DIR/c.csv" << 0 << "Date,Day since birth,Fisik,";
+        QTest::newRow("help") << "--help" << 0 << "Usage: ondulix-chart [options]";
+        QTest::newRow("version") << "--version" << 0 << "ondulix-chart " ONDULIX_VERSION "\n";
+        QTest::newRow("impossible date")
+            << "--birth 2001-02-29 --date 2002-01-01 -o DIR/c.png" << 2 << "not a date";
+        QTest::newRow("missing folder")
+            << Dates + "-o /proc/ondulix/c.png" << 1 << "does not exist";
+        QTest::newRow("full disk")
+            << Dates + "--format csv -o /dev/full" << 1 << "No space left on device";
+    }
+    void binary() {
+        QFETCH(QString, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, says);
+        if (args.contains("/dev/full") && !QFileInfo::exists("/dev/full")) QSKIP("no /dev/full");
         QTemporaryDir dir;
-        const QString path = dir.filePath("old." + FormatSuffix(f));
-        WriteAll(path, "the old file");
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        const QString error = WriteChartFile(PhysicalFromBirth(), path, f);
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                              QFileDevice::ExeOwner);
-        QVERIFY2(error.contains(path) && error.contains("read-only"), qPrintable(error));
-        QCOMPARE(ReadAll(path), QByteArray("the old file"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"old." + FormatSuffix(f)});
-
-        if (!QFileInfo::exists("/dev/full")) QSKIP("no /dev/full here");
-        const QString full = WriteChartFile(PhysicalFromBirth(), "/dev/full", f);
-        QVERIFY2(full.contains("No space left on device"), qPrintable(full));
-        QVERIFY(!QFileInfo("/dev/full").isFile()); // still the device
-    }
-
-    void unbornExportsNothing() {
-        ChartOptions o = PhysicalFromBirth();
-        o.birth = QDate(2000, 1, 2);
-        QTemporaryDir dir;
-        QVERIFY(WriteChartFile(o, dir.filePath("chart.pdf")).contains("after the display date"));
-        QVERIFY(QDir(dir.path()).isEmpty());
+        const auto [exit, out, err] = Run(args.replace("DIR", dir.path()).split(' '));
+        QCOMPARE(exit, exitCode);
+        const QStringList files = QDir(dir.path()).entryList(QDir::Files);
+        if (exit == 0)
+            QVERIFY(
+                err.isEmpty() &&
+                (files.isEmpty() ? out : ReadAll(dir.filePath(files[0]))).contains(says.toUtf8()));
+        else
+            QVERIFY2(err.startsWith("ondulix-chart: ") && err.contains(says) &&
+                         !err.contains('\n') && files.isEmpty(),
+                     qPrintable(err));
+        QVERIFY(!QFileInfo("/dev/full").isFile()); // written into, not replaced
     }
 };
 
