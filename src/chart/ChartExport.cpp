@@ -185,11 +185,4 @@ QString WriteChartFile(const ChartOptions& options, const QString& path, ExportF
     return QString();
 }
 
-QString WriteChartFile(const ChartOptions& options, const QString& path) {
-    const auto format = FormatOfName(path);
-    if (!format)
-        return QStringLiteral("output %1: the name must end in .png, .svg, .pdf or .csv").arg(path);
-    return WriteChartFile(options, path, *format);
-}
-
 } // namespace chart

@@ -45,8 +45,6 @@ QByteArray ChartBytes(const ChartOptions& options, ExportFormat format);
 // anything fails. Returns an empty string on success, else a one-line reason
 // naming the file.
 QString WriteChartFile(const ChartOptions& options, const QString& path, ExportFormat format);
-// The format by the name's extension.
-QString WriteChartFile(const ChartOptions& options, const QString& path);
 
 // The message of the draw command for a birth date after the display date.
 inline const QString UnbornMessage = QStringLiteral("Belum lahir !!!");

@@ -144,27 +144,23 @@ private slots:
         QCOMPARE(csv, chart::ChartBytes(w->CurrentChart(), chart::ExportFormat::Csv));
     }
 
-    void copiesAnImageAndItsSvg() {
+    // A copy is the image with its SVG; a print is one page; neither asks anything.
+    void copiesAndPrints() {
         f.Open();
         QGuiApplication::clipboard()->clear();
         w->Export->mnuCopyChart->trigger();
         const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-        QVERIFY(data && data->hasImage());
         const double ratio = w->devicePixelRatioF();
         QCOMPARE(qvariant_cast<QImage>(data->imageData()).size(),
                  QSize(qRound(616 * ratio), qRound(307 * ratio)));
         QVERIFY(data->data("image/svg+xml").contains("<svg"));
-    }
-
-    void printsOnePage() {
-        f.Open();
         dialogs.printTo = Out("printed.pdf");
         w->Export->mnuPrint->trigger();
         QCOMPARE(ReadAll(dialogs.printTo).count("/Type /Page\n"), 1);
         dialogs.printTo = Out("preview.pdf");
         w->Export->mnuPrintPreview->trigger();
         QCOMPARE(dialogs.previews, 1);
-        QVERIFY(ReadAll(dialogs.printTo).startsWith("%PDF-"));
+        QCOMPARE(ReadAll(dialogs.printTo).count("/Type /Page\n"), 1);
         QCOMPARE(f.answers.asked.size(), 0);
     }
 
