@@ -170,13 +170,4 @@ void PlotDashTo(Surface& surface, std::int32_t x, std::int32_t y, std::int32_t s
     surface.Line(LineFromTo, px, py, x1, y1, PlotColor); // closing half dash
 }
 
-void PlotResetState() {
-    PlotWinX1 = PlotWinY1 = PlotWinX2 = PlotWinY2 = 0;
-    PlotScaleX = PlotScaleY = PlotSpanX = PlotSpanY = 0;
-    PlotDevRight = PlotDevBottom = PlotDevLeft = PlotDevTop = 0;
-    PlotFontName.clear();
-    PlotFontSize = 0;
-    PlotColor = 0;
-}
-
 } // namespace modPlotUtil

@@ -60,7 +60,4 @@ void PlotText(Surface& surface, std::int32_t x, std::int32_t y, const QString& t
 // evenly: half dash, n gaps and n - 1 dashes alternating, half dash.
 void PlotDashTo(Surface& surface, std::int32_t x, std::int32_t y, std::int32_t size);
 
-// Returns the plot state to what it is before any PlotInit (all zero, no font).
-void PlotResetState();
-
 } // namespace modPlotUtil
