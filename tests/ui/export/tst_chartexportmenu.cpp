@@ -7,11 +7,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QPrinter>
-#include <QProcess>
-#include <QScreen>
 #include <QTimer>
 
 // The file, print and copy dialogs, answered by the test.
@@ -57,29 +54,11 @@ private slots:
     }
     void cleanup() { w.reset(); }
 
-    void theMenu() {
-        f.Open();
-        QStringList menus;
-        for (QAction* a : w->menuBar()->actions())
-            menus << a->text();
-        QCOMPARE(menus, QStringList({"Ondulix", "&Berkas", "Suntin&g", "Ba&ntuan"}));
-        const ChartExportMenu* e = w->Export;
-        const std::pair<QAction*, QString> items[] = {
-            {e->mnuSaveChart, "Simpan Grafik... Ctrl+S"},
-            {e->mnuCopyChart, "Salin Grafik Ctrl+C"},
-            {e->mnuPrint, "Cetak... Ctrl+P"},
-            {e->mnuPrintPreview, "Pratinjau Cetak... "},
-            {e->mnuExportValues, "Ekspor Nilai (CSV)... "}};
-        for (const auto& [action, shown] : items)
-            QCOMPARE(action->text() + ' ' + action->shortcut().toString(), shown);
-    }
-
     // Exports draw the state, not the screen, and never redraw it.
     void savesTheChartOnScreen_data() {
         QTest::addColumn<int>("filter");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("written");
-        Row("PNG", 0, "a.png", "a.png");
         Row("PNG by filter", 0, "a", "a.png");
         Row("2x PNG", 1, "b.png", "b.png");
         Row("SVG by extension over the filter", 0, "c.svg", "c.svg");
@@ -114,22 +93,6 @@ private slots:
         }
     }
 
-    // The window's SVG is the command-line program's for the same chart.
-    void theSvgIsTheCommandLinesSvg() {
-        f.Open();
-        Pick(w->cboDDyear, "2001");
-        w->chkCenter->click();
-        w->chkOndulixChart[4]->click();
-        dialogs.path = Out("window.svg");
-        w->Export->mnuSaveChart->trigger();
-        QProcess p;
-        p.start(qEnvironmentVariable("ONDULIX_CHART_BIN"),
-                {"--birth", "1960-01-01", "--date", "2001-03-07", "--center", "--cycles", "1,2,3,4",
-                 "-o", Out("cli.svg")});
-        QVERIFY(p.waitForFinished(60000) && p.exitCode() == 0);
-        QCOMPARE(ReadAll(dialogs.path), ReadAll(Out("cli.svg")));
-    }
-
     void valuesAsCsv() {
         WriteAll(f.ini,
                  "[PERSONAL]\r\nNo. of Friends=1\r\nName001=Ani Budi\r\nBday001=9-May-1971\r\n");
@@ -162,22 +125,6 @@ private slots:
         QCOMPARE(dialogs.previews, 1);
         QCOMPARE(ReadAll(dialogs.printTo).count("/Type /Page\n"), 1);
         QCOMPARE(f.answers.asked.size(), 0);
-    }
-
-    // The real preview opens at most of the screen's height, so the page can be read.
-    void thePreviewOpensLarge() {
-        QtChartDialogs real;
-        QPrinter printer;
-        QSize opened;
-        QTimer::singleShot(0, [&] {
-            if (QWidget* dialog = QApplication::activeModalWidget()) {
-                opened = dialog->size();
-                dialog->close();
-            }
-        });
-        real.PreviewPrint(nullptr, printer, [](QPrinter*) {});
-        const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
-        QVERIFY(opened.height() >= room.height() * 85 / 100 && opened.width() <= room.width());
     }
 
     // Cancelling changes nothing; a refusal and a failure say why, and the

@@ -18,14 +18,13 @@ namespace {
 // WCAG's contrast ratio of two colours.
 double Contrast(QColor a, QColor b) {
     auto luminance = [](QColor c) {
-        auto channel = [](double v) {
-            v /= 255;
+        auto linear = [](double v) {
             return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
         };
-        return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
     };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
+    return (light + 0.05) / (dark + 0.05);
 }
 
 } // namespace
@@ -39,46 +38,6 @@ class TestKeyboard : public QObject {
 private slots:
     void init() { f.Reset(); }
     void cleanup() { w.reset(); }
-
-    void tabOrderFollowsTheReadingOrder() {
-        f.Open();
-        // In view mode the selected option button is the group's one Tab stop.
-        QCOMPARE(w->optBirthdate->focusPolicy() & Qt::TabFocus, 0);
-        const QList<QWidget*> chain{w->cboBDmonth,
-                                    w->cboBDday,
-                                    w->cboBDyear,
-                                    w->optBirthday,
-                                    w->cboFriend,
-                                    w->txtFriend,
-                                    w->cmdsave,
-                                    w->cboDDmonth,
-                                    w->cboDDday,
-                                    w->cboDDyear,
-                                    w->cmdDraw,
-                                    w->cmdGoToToday,
-                                    w->chkOndulixChart[2],
-                                    w->chkOndulixChart[1],
-                                    w->chkOndulixChart[3],
-                                    w->chkOndulixChart[4],
-                                    w->chkOndulixChart[5],
-                                    w->chkOndulixChart[6],
-                                    w->chkOndulixChart[7],
-                                    w->chkCenter,
-                                    w->cursor,
-                                    w->sldMoonPhase,
-                                    w->cmdExit};
-        auto next = [](QWidget* widget) { // what Tab reaches next
-            do
-                widget = widget->nextInFocusChain();
-            while (!(widget->focusPolicy() & Qt::TabFocus));
-            return widget;
-        };
-        for (int i = 0; i + 1 < chain.size(); ++i)
-            QVERIFY2(next(chain[i]) == chain[i + 1], qPrintable(chain[i + 1]->accessibleName()));
-        w->optBirthdate->click(); // entry mode: the other option button is the stop
-        QCOMPARE(w->optBirthday->focusPolicy() & Qt::TabFocus, 0);
-        QCOMPARE(next(w->optBirthdate), w->cboBDmonth);
-    }
 
     // Keyboard only: Alt+L puts the focus in the name box; Enter saves the
     // name as leaving the box writes it, and the focus goes to the friends
@@ -145,8 +104,6 @@ private slots:
         QCOMPARE(intuisi->text(), "Intuisi");
         QTest::keyClick(w.get(), Qt::Key_O, Qt::AltModifier);
         QTRY_VERIFY(w->menuBar()->actions()[0]->menu()->isVisible());
-        w->Help->mnuAbout->trigger();
-        QVERIFY(f.answers.Prompt().contains(ONDULIX_VERSION) && f.answers.Prompt().contains(f.ini));
     }
 
     // In entry mode the name box covers the friends picker: it takes no focus.

@@ -49,6 +49,7 @@ private slots:
         QCOMPARE(w->DrawRuns(), 0);
         QCOMPARE(f.Birth() + ", " + f.Display(), "1 January 1960, 7 March 2004");
         QCOMPARE(w->cboFriend->Text(), "(Hari Ulang Tahun saya)");
+        QCOMPARE(w->cboBDyear->List(0) + "-" + w->cboBDyear->List(139), "1901-2040");
         for (bool entering : {false, true}) { // the birth date is locked while viewing
             if (entering) w->optBirthdate->click();
             for (ComboPicker* c : {w->cboBDday, w->cboBDmonth, w->cboBDyear})
