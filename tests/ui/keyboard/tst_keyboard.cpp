@@ -23,7 +23,8 @@ double Contrast(QColor a, QColor b) {
         };
         return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
     };
-    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
+    const double la = luminance(a), lb = luminance(b);
+    const double dark = std::min(la, lb), light = std::max(la, lb);
     return (light + 0.05) / (dark + 0.05);
 }
 
