@@ -3,7 +3,7 @@
 #include <QTest>
 
 using namespace settings;
-using Outcome = FriendList::SaveOutcome;
+using enum FriendList::SaveOutcome;
 
 namespace {
 
@@ -16,67 +16,53 @@ QString Numbered(int count) {
     return names.join(' ');
 }
 
+// On a list of friends (names split at blanks), every entry dated Old: a
+// save of `name` dated New, or the removal of "-name".
+struct Edit {
+    QString before, name, after;
+    FriendList::SaveOutcome outcome = {};
+    int index = -1; // the entry dated New
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Edit)
 
 class TestFriendList : public QObject {
     Q_OBJECT
 private slots:
-    // On a list of friends (names split at blanks), every entry dated Old:
-    // a save of `name` dated New, or the removal of "-name".
     void edits_data() {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<int>("outcome");
-        QTest::addColumn<int>("index"); // the entry dated New
-        const auto row = [](const char* what, const QString& before, const char* name,
-                            const QString& after, Outcome outcome, int index) {
-            QTest::newRow(what) << before << QString(name) << after << int(outcome) << index;
-        };
-        row("first friend", "", "Budi", "Budi", Outcome::Inserted, 1);
-        row("in name order", "Ani Citra", "Budi", "Ani Budi Citra", Outcome::Inserted, 2);
-        row("at the end", "Ani Citra", "Dewi", "Ani Citra Dewi", Outcome::Inserted, 3);
-        row("in front", "Ani Citra", "Abe", "Abe Ani Citra", Outcome::Inserted, 1);
-        row("by character code", "Ani budi", "Budi", "Ani Budi budi", Outcome::Inserted, 2);
-        row("letter case makes another name", "Ani", "ani", "Ani ani", Outcome::Inserted, 2);
+        QTest::addColumn<Edit>("e");
+        QTest::newRow("at the end") << Edit{"Ani Citra", "Dewi", "Ani Citra Dewi", Inserted, 3};
+        QTest::newRow("character code") << Edit{"Ani budi", "Budi", "Ani Budi budi", Inserted, 2};
         // A file's order is kept; the search stops at the first later name.
-        row("unsorted file", "Zed Ani", "Budi", "Budi Zed Ani", Outcome::Inserted, 1);
-        row("a listed name: new date", "Ani Citra", "Citra", "Ani Citra", Outcome::Updated, 2);
-        row("no name: the own date", "Ani", "", "Ani", Outcome::OwnDate, 0);
+        QTest::newRow("unsorted file") << Edit{"Zed Ani", "Budi", "Budi Zed Ani", Inserted, 1};
+        QTest::newRow("a listed name") << Edit{"Ani Citra", "Citra", "Ani Citra", Updated, 2};
+        QTest::newRow("no name: the own date") << Edit{"Ani", "", "Ani", OwnDate, 0};
         // Loading keeps at most 999; a full list refuses only a new name.
-        row("full: a new name", Numbered(1001), "Zed", Numbered(999), Outcome::Full, -1);
-        row("full: a listed name", Numbered(999), "F500", Numbered(999), Outcome::Updated, 500);
-        row("full: the own date", Numbered(999), "", Numbered(999), Outcome::OwnDate, 0);
-        row("remove the first", "Ani Budi Citra", "-Ani", "Budi Citra", {}, -1);
-        row("remove the middle", "Ani Budi Citra", "-Budi", "Ani Citra", {}, -1);
-        row("remove the last", "Ani Budi Citra", "-Citra", "Ani Budi", {}, -1);
+        QTest::newRow("full, new") << Edit{Numbered(1001), "Zed", Numbered(999), Full};
+        QTest::newRow("full, listed") << Edit{Numbered(999), "F500", Numbered(999), Updated, 500};
+        QTest::newRow("remove the first") << Edit{"Ani Budi Citra", "-Ani", "Budi Citra"};
+        QTest::newRow("remove the last") << Edit{"Ani Budi Citra", "-Citra", "Ani Budi"};
     }
     void edits() {
-        QFETCH(QString, before);
-        QFETCH(QString, name);
-        QFETCH(QString, after);
-        QFETCH(int, outcome);
-        QFETCH(int, index);
+        QFETCH(Edit, e);
         std::vector<Friend> friends;
-        for (const QString& n : before.split(' ', Qt::SkipEmptyParts))
+        for (const QString& n : e.before.split(' ', Qt::SkipEmptyParts))
             friends.push_back({n, Old});
         FriendList list;
         list.Load(Old, friends);
-        if (name.startsWith('-')) {
-            list.Remove(list.Find(name.mid(1)));
+        if (e.name.startsWith('-')) {
+            list.Remove(list.Find(e.name.mid(1)));
         } else {
-            QCOMPARE(int(list.Place(name).outcome), outcome); // Place alone changes nothing
-            const auto saved = list.Save(name, New);
-            QCOMPARE(int(saved.outcome), outcome);
-            QCOMPARE(saved.index, index);
+            const auto saved = list.Save(e.name, New);
+            QCOMPARE(saved.outcome, e.outcome);
+            QCOMPARE(saved.index, e.index);
         }
-        const QStringList names = after.split(' ', Qt::SkipEmptyParts);
-        QCOMPARE(list.Names(), QStringList{FriendList::OwnEntryName} + names);
-        QCOMPARE(list.FriendCount, names.size());
+        QCOMPARE(list.Names(),
+                 QStringList{FriendList::OwnEntryName} + e.after.split(' ', Qt::SkipEmptyParts));
         for (int i = 0; i <= list.FriendCount; ++i)
-            QCOMPARE(list.Entry(i).birth, i == index ? New : Old);
-        for (int i = 0; i < names.size(); ++i)
-            QCOMPARE(list.Find(names[i]), i + 1);          // exact names only
+            QCOMPARE(list.Entry(i).birth, i == e.index ? New : Old);
         QCOMPARE(list.Find(FriendList::OwnEntryName), -1); // the own entry is no friend
     }
 };

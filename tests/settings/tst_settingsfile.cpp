@@ -1,8 +1,11 @@
 #include "TestFiles.h"
 #include "settings/SettingsFile.h"
+#include "util/SaveWhole.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -12,6 +15,27 @@
 using namespace settings;
 
 namespace {
+
+// Key "k" of section "S" read with the default "dflt".
+struct Read {
+    QByteArray file;
+    QString value;
+    QString fallback = "dflt";
+    int buffer = 81;
+};
+
+struct Edit {
+    QByteArray before;
+    QString key;
+    QString value; // null: the key is deleted
+    QByteArray after;
+};
+
+struct stat Stat(const QString& path) {
+    struct stat st {};
+    ::stat(QFile::encodeName(path).constData(), &st);
+    return st;
+}
 
 // A file whose section "PERSONAL" is `personal`, between bytes that must
 // stay; lines end in CRLF.
@@ -28,30 +52,36 @@ QStringList Numbered(int from, int to) {
 
 // The section as this program writes it, each friend dated 1-Jan-1970.
 QByteArray Written(const QStringList& names, int count) {
-    QByteArray bytes =
-        "My Birthdate=1-Jan-1960\nNo. of Friends=" + QByteArray::number(count) + "\n";
+    QString bytes = QString("My Birthdate=1-Jan-1960\nNo. of Friends=%1\n").arg(count);
     for (int i = 1; i <= names.size(); ++i)
         bytes +=
-            QString::asprintf("Name%03d=%s\nBday%03d=1-Jan-1970\n", i, qPrintable(names[i - 1]), i)
-                .toUtf8();
-    return bytes;
+            QString::asprintf("Name%03d=%s\nBday%03d=1-Jan-1970\n", i, qPrintable(names[i - 1]), i);
+    return bytes.toUtf8();
 }
 
 // A settings file loaded, then edited ("-name" removed, "+name" saved dated
 // 2-Mar-1980) and saved after each edit.
 struct Case {
     QByteArray personal;
-    QString friends;            // as read: "name d-Mon-yyyy, ..."
-    int problems = 0;           // told to the user
-    QString said = {};          // part of what they are told
-    QString edits = {};         // comma-separated; none: nothing saved
-    QByteArray after = {};      // the section afterwards
-    QString own = "1-Jan-1960"; // the own birth date as read
+    QString friends;  // as read: "name d-Mon-yyyy, ..."
+    int problems;     // told to the user
+    QString said;     // part of what they are told
+    QString edits;    // comma-separated; none: nothing saved
+    QByteArray after; // the section afterwards
+    QString own;      // the own birth date as read
 };
 
 } // namespace
 
+Q_DECLARE_METATYPE(Read)
+Q_DECLARE_METATYPE(Edit)
 Q_DECLARE_METATYPE(Case)
+
+static void Row(const char* tag, const QByteArray& personal, const QString& friends,
+                int problems = 0, const QString& said = {}, const QString& edits = {},
+                const QByteArray& after = {}, const QString& own = "1-Jan-1960") {
+    QTest::newRow(tag) << Case{personal, friends, problems, said, edits, after, own};
+}
 
 class TestSettingsFile : public QObject {
     Q_OBJECT
@@ -65,112 +95,181 @@ private slots:
         ini = dir->filePath("Ondulix.ini");
     }
 
-    // An option is on when its first four characters are "True"; a missing one has its default.
+    void reads_data() {
+        QTest::addColumn<Read>("r");
+        QTest::newRow("letter case, blanks") << Read{"[ s ]\n \t K \t= \t v w \t\n", "v w"};
+        QTest::newRow("missing section") << Read{"[T]\nk=v\n", "dflt"};
+        // A default loses its trailing blanks, as the Windows call does.
+        QTest::newRow("default: only blanks") << Read{"", "", "   "};
+        QTest::newRow("empty value") << Read{"[S]\nk=\n", ""};
+        QTest::newRow("one pair of quotes") << Read{"[S]\nk=\"\"v\"\"\n", "\"v\""};
+        QTest::newRow("single quotes") << Read{"[S]\nk='v'\n", "v"};
+        QTest::newRow("unmatched quotes kept") << Read{"[S]\nk=\"v'\n", "\"v'"};
+        QTest::newRow("cut to the buffer") << Read{"[S]\nk=abcdefgh\n", "abcd", "", 5};
+        QTest::newRow("comments: whole lines") << Read{"[S]\n;k=1\n ; k=2\nk=a ; b\n", "a ; b"};
+        QTest::newRow("first duplicate wins") << Read{"[S]\nk=1\nK=2\n[s]\nk=3\n", "1"};
+        QTest::newRow("second section of the name") << Read{"[S]\na=1\n[T]\n[S]\nk=3\n", "3"};
+        QTest::newRow("line ends; a key before [S]") << Read{"k=0\r\n[S]\r\nj=0\nl=2\rk=1", "1"};
+        QTest::newRow("Windows-1252") << Read{"[S]\nk=\x80\x9C\xE9\n", "\u20ac\u0153\u00e9"};
+        // Only the file's first bytes can be its byte-order mark.
+        QTest::newRow("a value that begins with U+FEFF keeps it")
+            << Read{"\xEF\xBB\xBF[S]\nk=\xEF\xBB\xBFx\n", QChar(0xFEFF) + QString("x")};
+        QTest::newRow("a bad line spoils no other") << Read{"[S]\nj=\xE9\nk=\xC3\xA9\n", "\u00e9"};
+    }
+    void reads() {
+        QFETCH(Read, r);
+        QCOMPARE(ProfileDocument(r.file).ReadString("S", "k", r.fallback, r.buffer), r.value);
+    }
+
+    // Every byte but those of the edit stays.
+    void edits_data() {
+        QTest::addColumn<Edit>("e");
+        QTest::newRow("new file") << Edit{"", "k", "0", "[S]\r\nk=0\r\n"};
+        QTest::newRow("the value only") << Edit{"; mine\n[s]\nk = old  \nj=2\n\n[T]\nx=1", "K",
+                                                "new", "; mine\n[s]\nk = new  \nj=2\n\n[T]\nx=1"};
+        QTest::newRow("ends its section")
+            << Edit{"[S]\nk=1\n\n[T]\n", "n", "v", "[S]\nk=1\nn=v\n\n[T]\n"};
+        QTest::newRow("no line end") << Edit{"[S]\nk=1", "n", "v", "[S]\nk=1\nn=v\n"};
+        QTest::newRow("new section, no line end")
+            << Edit{"[T]\nk=1", "n", "v", "[T]\nk=1\n[S]\nn=v\n"};
+        QTest::newRow("first duplicate") << Edit{"[S]\nk=1\nk=2\n", "k", "3", "[S]\nk=3\nk=2\n"};
+        // Blanks or quotes at the ends would be lost on reading without a pair of quotes.
+        QTest::newRow("a leading blank kept") << Edit{"[S]\n", "k", " a", "[S]\nk=\" a\"\n"};
+        QTest::newRow("a trailing blank alone kept") << Edit{"[S]\n", "k", "a ", "[S]\nk=\"a \"\n"};
+        QTest::newRow("quotes kept by quotes") << Edit{"[S]\n", "k", "'a'", "[S]\nk=\"'a'\"\n"};
+        QTest::newRow("UTF-8 in 1252")
+            << Edit{"[S]\nj=\xE9\nk=1\n", "k", "\u00e9", "[S]\nj=\xE9\nk=\xC3\xA9\n"};
+        QTest::newRow("delete a line")
+            << Edit{"[S]\nk=1\nName3=X\nj=2\n", "name3", {}, "[S]\nk=1\nj=2\n"};
+        QTest::newRow("delete every copy")
+            << Edit{"[S]\nk=1\n[T]\nk=3\n[S]\nk=4", "k", {}, "[S]\n[T]\nk=3\n[S]\n"};
+    }
+    void edits() {
+        QFETCH(Edit, e);
+        ProfileDocument d(e.before);
+        e.value.isNull() ? d.DeleteKey("S", e.key) : d.WriteString("S", e.key, e.value);
+        QCOMPARE(d.Bytes(), e.after);
+        QCOMPARE(d.ReadString("S", e.key, "dflt", 1000), e.value.isNull() ? "dflt" : e.value);
+        // The edited document goes on as a fresh read of its bytes does.
+        ProfileDocument fresh(e.after);
+        d.WriteString("S", "new", "v");
+        fresh.WriteString("S", "new", "v");
+        QCOMPARE(d.Bytes(), fresh.Bytes());
+    }
+
+    // A write the file cannot hold (a line break would add a line) is left
+    // out alone; the rest lands.
+    void writeProfile() {
+        const QString refused = WriteProfile(
+            ini, {{"S", "k", "1"}, {"S", "j", "a\r\nb"}, {"S", "i", "2"}, {"S", "k", "", true}});
+        QVERIFY2(refused.contains("j not saved"), qPrintable(refused));
+        QCOMPARE(ReadAll(ini), QByteArray("[S]\r\ni=2\r\n"));
+        QCOMPARE(Stat(ini).st_mode & 07777, 0600u); // birth dates: the owner's alone
+    }
+
+    // Whole-file writing to elsewhere/real.ini, or through a link to it: the
+    // outcome, the file's mode, and no temporary file left behind.
+    void saveWhole_data() {
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("new: the owner's alone") << "" << 0600;
+        QTest::newRow("new: as the umask allows") << "" << 0640;
+        QTest::newRow("old: replaced, its mode kept") << "" << 0604;
+        QTest::newRow("own link into another folder") << "" << 0604;
+        QTest::newRow("a loop of links") << "is a loop of links" << 0604;
+        QTest::newRow("another user's link in a sticky folder") << "another user made" << 0604;
+        QTest::newRow("a full disk") << "No space left on device" << 0604;
+    }
+    void saveWhole() {
+        QFETCH(QString, error);
+        QFETCH(int, mode);
+        const QString kind = QTest::currentDataTag();
+        const bool disk = kind.contains("disk"), other = kind.startsWith("another");
+        if ((other || disk) && ::geteuid() != 0)
+            QSKIP("needs root to play another user or mount a small disk");
+        const QString folder = dir->filePath("elsewhere"), target = folder + "/real.ini";
+        const QString link = dir->filePath(other ? "shared/x.ini" : "x.ini");
+        QVERIFY(QDir().mkpath(folder) && QDir().mkpath(dir->filePath("shared")));
+        ::chmod(qPrintable(dir->filePath("shared")), 01777); // as /tmp
+        if (disk && QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", folder}))
+            QSKIP("this machine does not let us mount a tmpfs");
+        const auto unmount = qScopeGuard([&] {
+            if (disk) QProcess::execute("umount", {folder});
+        });
+        const QByteArray old = "[S]\r\nk=1\r\n", bytes = disk ? QByteArray(100000, 'x') : "new";
+        if (!kind.startsWith("new")) WriteAll(target, old);
+        ::chmod(qPrintable(target), 0604);
+        if (kind.contains("link"))
+            QVERIFY(QFile::link(kind.contains("loop") ? link : target, link));
+        if (other) QCOMPARE(::lchown(qPrintable(link), 65534, 65534), 0);
+        const ino_t inode = Stat(target).st_ino; // 0: no file yet
+        const mode_t mask = ::umask(027);
+        const QString got =
+            SaveWhole(kind.contains("link") ? link : target, bytes,
+                      kind.contains("umask") ? NewFileAccess::Default : NewFileAccess::OwnerOnly);
+        ::umask(mask);
+        QVERIFY2(error.isEmpty() ? got.isEmpty() : got.contains(error), qPrintable(got));
+        QCOMPARE(ReadAll(target), error.isEmpty() ? bytes : old);
+        QCOMPARE(Stat(target).st_mode & 07777, mode_t(mode));
+        if (inode && error.isEmpty()) QVERIFY(Stat(target).st_ino != inode); // replaced whole
+        if (kind.contains("link")) QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"real.ini"});
+    }
+
+    // An option is on when its first four characters are "True".
     void options() {
-        for (const auto& [value, on] : {std::pair{"True", true},
-                                        {"Truest", true},
-                                        {"true", false},
-                                        {"TRUE", false},
-                                        {"Tru", false},
-                                        {"", false}}) {
-            const Options o = SettingsReader(ProfileDocument("[ONDULIX OPTIONS]\r\nIntuitive=" +
-                                                             QByteArray(value)))
-                                  .ReadOptions();
-            QVERIFY2(o[Intuitive] == on && o[Physical] && !o[Passion], value);
+        for (const auto& [value, on] :
+             {std::pair{"Truest", true}, {"true", false}, {"Tru", false}}) {
+            const QByteArray file = "[ONDULIX OPTIONS]\nIntuitive=" + QByteArray(value);
+            QVERIFY2(SettingsReader(ProfileDocument(file)).ReadOptions()[Intuitive] == on, value);
         }
     }
 
     void files_data() {
         QTest::addColumn<Case>("c");
-        QTest::newRow("renumbered without gaps")
-            << Case{"No. of "
-                    "Friends=3\nName001=Ani\nBDay001=5-Sep-1970\nName002=\nName003=Citra\nBday003="
-                    "29-Feb-2000\n",
-                    "Ani 5-Sep-1970, Citra 29-Feb-2000"};
-        QTest::newRow("values trimmed, unquoted and cut to 80")
-            << Case{"No. of Friends=3\nName001=  Ani  \nName002=\"  Budi  \"\nName003=" +
-                        QByteArray(85, 'x') + "\n",
-                    "Ani 1-Jan-1960, Budi 1-Jan-1960, " + QString(80, 'x') + " 1-Jan-1960"};
+        Row("renumbered; names trimmed, unquoted, cut to 80, NULs dropped",
+            "No. of Friends=5\nName001=Ani\nBDay001=5-Sep-1970\nName002=\nName003=  C" +
+                QByteArray(1, '\0') +
+                "itra  \nBday003=29-Feb-2000\nName004=\"  Budi  \"\n"
+                "Name005=" +
+                QByteArray(85, 'x') + "\nName0002=X\nNameX=Y\nName01=Z\n",
+            "Ani 5-Sep-1970, Citra 29-Feb-2000, Budi 1-Jan-1960, " + QString(80, 'x') +
+                " 1-Jan-1960");
         // Names past the count are friends the user has; a copy of one read
         // already is what an older removal left behind.
-        QTest::newRow("names past count 0")
-            << Case{"No. of Friends=0\nName001=Ani\n", "Ani 1-Jan-1960", 1,
-                    "says 0, but the settings file names 1 more friend"};
-        QTest::newRow("count beyond the names")
-            << Case{"No. of Friends=999999\nName001=Ani\n", "Ani 1-Jan-1960"};
-        QTest::newRow("a removal's leftover past the count")
-            << Case{"No. of Friends=2\nName001=Ani\nName002=Cici\nName003=Cici\n",
-                    "Ani 1-Jan-1960, Cici 1-Jan-1960"};
-        QTest::newRow("other spellings are not friend keys") << Case{
-            "No. of Friends=1\nName001=Ani\nName0002=X\nNameX=Y\nName01=Z\n", "Ani 1-Jan-1960"};
-        for (const char* count : {"lots", "-1", "99999999999999999999", "1e20", "1000000", " "})
-            QTest::addRow("damaged count \"%s\"", count)
-                << Case{"No. of Friends=" + QByteArray(count) + "\nName001=Ani\nName004=Dewi\n",
-                        "Ani 1-Jan-1960, Dewi 1-Jan-1960", 1, "2 friends were found by name"};
-        QTest::newRow("empty count, no friends: nothing to say") << Case{"No. of Friends=\n", ""};
-        QTest::newRow("dates not readable")
-            << Case{"My Birthdate=\nNo. of Friends=1\nName001=Ani\nBDay001=soon\n",
-                    "Ani 1-Jan-1960", 2, "The birth date \"soon\" of Ani was read as Jan 1, 1960"};
-        QTest::newRow("dates out of range")
-            << Case{"My Birthdate=29-Feb-2044\nNo. of Friends=1\nName001=Opa\nBDay001=3-Mar-1850\n",
-                    "Opa 3-Mar-1901",
-                    2,
-                    "",
-                    "",
-                    "",
-                    "29-Feb-2040"};
-        QTest::newRow("a removed friend leaves nothing behind")
-            << Case{Written({"Ani", "Budi", "Citra"}, 3),
-                    "Ani 1-Jan-1970, Budi 1-Jan-1970, Citra 1-Jan-1970",
-                    0,
-                    "",
-                    "-Budi,-Ani,-Citra",
-                    Written({}, 0)};
+        Row("names past the count", "No. of Friends=1\nName001=Ani\nName002=Budi\nName003=Ani\n",
+            "Ani 1-Jan-1960, Budi 1-Jan-1960", 1,
+            "says 1, but the settings file names 1 more friend");
+        for (const char* count : {"-1", "999999", "1000000"})
+            Row(count, "No. of Friends=" + QByteArray(count) + "\nName001=Ani\nName004=Dewi\n",
+                "Ani 1-Jan-1960, Dewi 1-Jan-1960", count[0] != '9');
+        Row("empty count, no friends: nothing to say", "No. of Friends=\n", "");
+        Row("dates not readable or out of range",
+            "My Birthdate=29-Feb-2044\nNo. of Friends=2\nName001=Opa\nBDay001=3-Mar-1850\n"
+            "Name002=Ani\nBDay002=soon\n",
+            "Opa 3-Mar-1901, Ani 1-Jan-1960", 3, "\"soon\" of Ani was read as Jan 1, 1960", {}, {},
+            "29-Feb-2040");
+        Row("a removed friend leaves nothing behind", Written({"Ani", "Budi", "Citra"}, 3),
+            "Ani 1-Jan-1970, Budi 1-Jan-1970, Citra 1-Jan-1970", 0, {}, "-Budi",
+            Written({"Ani", "Citra"}, 2));
         // Whatever the count says, no friend in the file is written over.
-        QTest::newRow("damaged count, a gap") << Case{
-            "No. of Friends=x\nName001=A\nName005=E\n",
-            "A 1-Jan-1960, E 1-Jan-1960",
-            1,
-            "is \"x\", not a whole number from 0 to 999999",
-            "+D",
+        Row("damaged count, a gap", "No. of Friends=x\nName001=A\nName005=E\n",
+            "A 1-Jan-1960, E 1-Jan-1960", 1,
+            "is \"x\", not a whole number from 0 to 999999; 2 friends", "+D",
             "No. of Friends=3\nName001=A\nMy Birthdate=1-Jan-1960\nBday001=1-Jan-1960\nName002=D\n"
-            "Bday002=2-Mar-1980\nName003=E\nBday003=1-Jan-1960\n"};
+            "Bday002=2-Mar-1980\nName003=E\nBday003=1-Jan-1960\n");
         // A name longer than a value is read is shown cut and written back whole.
         const QByteArray longName = QByteArray(79, 'x') + "yz tail";
-        QTest::newRow("a long name stays whole") << Case{
-            "No. of Friends=1\nName001=" + longName + "\n",
-            QString(79, 'x') + "y 1-Jan-1960",
-            0,
-            "",
-            "+Ani",
+        Row("a long name stays whole", "No. of Friends=1\nName001=" + longName + "\n",
+            QString(79, 'x') + "y 1-Jan-1960", 0, {}, "+Ani",
             "No. of Friends=2\nName001=Ani\nMy Birthdate=1-Jan-1960\nBday001=2-Mar-1980\nName002=" +
-                longName + "\nBday002=1-Jan-1960\n"};
+                longName + "\nBday002=1-Jan-1960\n");
         // Friends the list cannot show stay as they are.
-        QStringList shown;
-        for (const QString& name : Numbered(1, 999))
-            shown << name + " 1-Jan-1970";
-        QTest::newRow("friends past 999 stay") << Case{
-            Written(Numbered(1, 1001), 1001),
-            shown.join(", "),
-            1,
-            "holds 1001 friends, more than the 999 the list can show; the other 2 stay",
-            "-F500",
+        Row("friends past 999 stay", Written(Numbered(1, 1001), 1001),
+            Numbered(1, 999).join(" 1-Jan-1970, ") + " 1-Jan-1970", 1,
+            "holds 1001 friends, more than the 999 the list can show; the other 2 stay", "-F500",
             Written(Numbered(1, 499) + Numbered(501, 999), 998) +
-                "Name1000=F1000\nBday1000=1-Jan-1970\nName1001=F1001\nBday1001=1-Jan-1970\n"};
-        // Damage of every kind, 50 MB of it: what can be read is read, the rest stays.
-        QByteArray junk = "[Junk]\n";
-        while (junk.size() < 50 * 1024 * 1024)
-            junk += "key = a line of junk ; \"not\" a comment [ ] \t\x01\n";
-        const QByteArray b(100000, 'B');
-        QTest::newRow("a huge damaged file") << Case{
-            "No. of Friends=3\nName001=Ani" + QByteArray(1, '\0') + "\nName002=" + b +
-                "\nBday002=31-Feb-1970\nName003=\xFF\xFE\n" + junk,
-            "Ani 1-Jan-1960, " + QString(80, 'B') + " 1-Jan-1960, \u00ff\u00fe 1-Jan-1960",
-            1,
-            "The birth date \"31-Feb-1970\"",
-            "-\u00ff\u00fe",
-            "No. of Friends=2\nName001=Ani\nName002=" + b +
-                "\nBday002=1-Jan-1960\nMy Birthdate=1-Jan-1960\nBday001=1-Jan-1960\n" + junk};
+                "Name1000=F1000\nBday1000=1-Jan-1970\nName1001=F1001\nBday1001=1-Jan-1970\n");
     }
     void files() {
         QFETCH(Case, c);
@@ -182,9 +281,8 @@ private slots:
             names << f.name + ' ' + cal::StoredDateText(f.birth);
         QCOMPARE(names.join(", "), c.friends);
         QCOMPARE(cal::StoredDateText(cal::TrioOf(stored.personal.ownBirth)), c.own);
-        QCOMPARE(stored.problems.size(), c.problems);
-        QVERIFY2(stored.problems.join('\n').contains(c.said),
-                 qPrintable(stored.problems.join('\n')));
+        const QString told = stored.problems.join('\n');
+        QVERIFY2(stored.problems.size() == c.problems && told.contains(c.said), qPrintable(told));
         FriendList list;
         list.Load(cal::TrioOf(stored.personal.ownBirth), stored.personal.friends);
         for (const QString& edit : c.edits.split(',', Qt::SkipEmptyParts)) {
@@ -202,7 +300,6 @@ private slots:
         SettingsStore store(dir->filePath("new/Ondulix.ini"));
         const StoredSettings stored = store.Load();
         QVERIFY(stored.firstStart && stored.problems.isEmpty());
-        QCOMPARE(stored.options, Options({true, true, true}));
         FriendList list;
         list.Save("", {"5", "September", "1975"});
         list.Save("Ani", {"29", "February", "2000"});
@@ -215,37 +312,20 @@ private slots:
                             "Physical=True\r\nEmotional=False\r\nIntellectual=True\r\n"
                             "Intuitive=True\r\nPassion=False\r\nWisdom=True\r\nMastery=False\r\n"
                             "Center=True\r\n"));
-        QCOMPARE(SettingsStore(store.Path()).Load().options, options);
     }
 
-    // What cannot be read is not read, at once, and never written.
-    void unreadableFilesAreNeverWritten_data() {
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("folder") << "it is a folder";
-        QTest::newRow("pipe") << "it is not a regular file";
-        QTest::newRow("link to a device") << "it is not a regular file";
-        QTest::newRow("too large") << "it is larger than 64 MB";
-    }
+    // A pipe cannot hang the start, nor a file past the size cap fill the
+    // memory: neither is read, and neither is written over.
     void unreadableFilesAreNeverWritten() {
-        QFETCH(QString, reason);
-        const QString kind = QTest::currentDataTag();
-        if (kind == "folder") QVERIFY(QDir().mkpath(ini));
-        if (kind == "pipe") QCOMPARE(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
-        if (kind == "link to a device") QVERIFY(QFile::link("/dev/zero", ini));
-        QFile large(ini);
-        if (kind == "too large")
-            QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(MaxProfileBytes + 1));
-        SettingsStore store(ini);
-        const StoredSettings stored = store.Load();
-        QCOMPARE(stored.problems.size(), 1);
-        QVERIFY2(stored.problems[0].contains("could not be read (" + reason + ")"),
-                 qPrintable(stored.problems[0]));
-        const FriendList list;
-        QVERIFY(store.SavePersonal(list).contains("does not overwrite"));
-        QVERIFY(store.SaveOptions({}).contains("does not overwrite"));
-        QVERIFY(store.CloseFailedMessage("x").contains("Save elsewhere, close"));
-        QCOMPARE(store.SaveAllTo(ini + "-saved.ini", list, {true}), QString());
-        QVERIFY(ReadAll(ini + "-saved.ini").contains("[ONDULIX OPTIONS]\r\nPhysical=True\r\n"));
+        const QString pipe = ini + ".pipe", large = ini + ".large";
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QFile file(large);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(MaxProfileBytes + 1));
+        for (const QString& path : {pipe, large}) {
+            SettingsStore store(path);
+            QCOMPARE(store.Load().problems.size(), 1);
+            QVERIFY(!store.SavePersonal(FriendList()).isEmpty());
+        }
     }
 
     // Loading removes only this program's temporary files of a save that was
