@@ -13,8 +13,14 @@ struct FakeList final : ListControl {
     int ListCount() const override { return static_cast<int>(entries.size()); }
     QString List(int i) const override { return entries.at(i); }
     int ListIndex() const override { return index; }
-    void SetListIndex(int i) override { index = i, ++events; }
-    void Clear() override { entries.clear(), index = -1; }
+    void SetListIndex(int i) override {
+        index = i;
+        ++events;
+    }
+    void Clear() override {
+        entries.clear();
+        index = -1;
+    }
     void AddItem(const QString& text) override { entries.append(text); }
 
     QStringList entries;
