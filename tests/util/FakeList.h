@@ -27,10 +27,3 @@ struct FakeList final : ListControl {
     bool enabled;
     int index = -1, events = 0;
 };
-
-inline QStringList Numbers(int from, int to) {
-    QStringList list;
-    for (int i = from; i <= to; ++i)
-        list.append(QString::number(i));
-    return list;
-}

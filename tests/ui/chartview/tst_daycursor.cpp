@@ -29,7 +29,6 @@ private slots:
         QCOMPARE(w->canvas->Image(), before);
         QVERIFY(w->canvas->grab().toImage() != shownBefore); // but it is seen
         QCOMPARE(w->cursor->Readout(), ReadoutOf(10));
-        QCOMPARE(w->lblReadout->toolTip(), chart::ReadoutTip(*w->cursor->Read()));
         QCOMPARE(w->lblReadout->accessibleDescription(), ReadoutOf(10));
         // The pointer picks the day whose number is nearest: day 20's line is
         // at x 192, day 21's at 201.6; leaving hides the cursor.
@@ -43,24 +42,6 @@ private slots:
         QCOMPARE(w->cursor->Day(), std::nullopt);
         QCOMPARE(w->canvas->grab().toImage(), shownBefore);
         QVERIFY(w->lblReadout->text().isEmpty());
-    }
-
-    // Every cycle ticked, every day: the two lines under the chart are whole.
-    void theReadoutLineIsWhole() {
-        f.Open();
-        for (int k = 1; k <= 7; ++k)
-            w->chkOndulixChart[k]->setChecked(true);
-        const QFontMetrics metrics = w->lblReadout->fontMetrics();
-        QVERIFY(2 * metrics.lineSpacing() <= w->lblReadout->height());
-        for (int day = 0; day < 60; ++day) {
-            w->cursor->SetDay(day);
-            const QStringList lines = w->lblReadout->text().split('\n');
-            QCOMPARE(lines.size(), 2);
-            QCOMPARE(lines[1].count(" · "), 6);
-            for (const QString& line : lines)
-                QVERIFY2(metrics.horizontalAdvance(line) <= w->lblReadout->width(),
-                         qPrintable(line));
-        }
     }
 
     // The cursor's dot on a curve sits at the height where the chart draws it.

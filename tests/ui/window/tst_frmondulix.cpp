@@ -61,6 +61,11 @@ private slots:
         QTRY_VERIFY(w->IsActivated);
         QCOMPARE(w->DrawRuns(), 1);
         QCOMPARE(w->lblPhaseDate->text(), "Mar 7, 2004");
+        w->sldMoonPhase->setSliderDown(true); // dragged: the moon follows at once, the chart stays
+        w->sldMoonPhase->setSliderPosition(15);
+        QCOMPARE(w->lblPhaseDate->text(), "Mar 22, 2004");
+        w->sldMoonPhase->setSliderDown(false);
+        QCOMPARE(w->DrawRuns(), 1);
         QCOMPARE(w->canvas->Image().width(), qRound(710 * w->devicePixelRatioF()));
         QVERIFY(PlotColours().contains(qRgb(255, 0, 0)));  // Fisik
         QVERIFY(!PlotColours().contains(qRgb(0, 180, 0))); // Intuisi is off
@@ -139,18 +144,6 @@ private slots:
         QCOMPARE(w->DrawRuns() - runs, 1);
     }
 
-    void withoutAllowRedrawPickersOnlyRebuild() {
-        f.Open();
-        Pick(w->cboDDday, "31");
-        const int runs = w->DrawRuns();
-        w->AllowRedraw = false;
-        Pick(w->cboDDmonth, "April");
-        w->chkOndulixChart[4]->click();
-        w->chkCenter->click();
-        QCOMPARE(w->DrawRuns(), runs);
-        QCOMPARE(w->cboDDday->count(), 30);
-    }
-
     // Unborn: the message, an empty chart, and the moon left where it was.
     void unbornGetsTheMessageAndAnEmptyChart() {
         f.Open();
@@ -163,34 +156,6 @@ private slots:
         QCOMPARE(w->sldMoonPhase->value(), 12);
         QCOMPARE(w->lblPhaseDate->text(), label);
         QCOMPARE(PlotColours(), QSet<QRgb>{qRgb(255, 255, 255)});
-    }
-
-    // The slider shows the chart's day p at position p, never a day before birth.
-    void centringPlacesTheSlider_data() {
-        QTest::addColumn<QString>("birth");
-        QTest::addColumn<bool>("centre");
-        QTest::addColumn<int>("slider");
-        Row("10 days old", "26 February 2004", true, 10);
-        Row("1001 days old", "10 June 2001", true, 30);
-        Row("not centred", "10 June 2001", false, 0);
-    }
-    void centringPlacesTheSlider() {
-        QFETCH(QString, birth);
-        QFETCH(bool, centre);
-        QFETCH(int, slider);
-        f.Open();
-        f.PickBirth(birth);
-        w->chkCenter->setChecked(centre);
-        w->cmdDraw->click();
-        QCOMPARE(w->sldMoonPhase->value(), slider);
-        QCOMPARE(w->lblPhaseDate->text(), "Mar 7, 2004");
-        const int runs = w->DrawRuns();
-        w->sldMoonPhase->setSliderDown(true); // dragged: the moon follows at once
-        w->sldMoonPhase->setSliderPosition(0);
-        QCOMPARE(w->lblPhaseDate->text(),
-                 QLocale::c().toString(StartDay.addDays(-slider), "MMM d, yyyy"));
-        w->sldMoonPhase->setSliderDown(false);
-        QCOMPARE(w->DrawRuns(), runs);
     }
 
     void aSecondDrawOrACloseDuringTheYield_data() {
