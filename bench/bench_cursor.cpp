@@ -6,6 +6,7 @@
 #include "ui/window/MessageBoxes.h"
 #include "ui/window/frmOndulix.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QTemporaryDir>
@@ -52,6 +53,18 @@ void BM_CursorMove(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CursorMove)->Unit(benchmark::kMicrosecond);
+
+// A screen reader reading the whole chart (flat review, or its list walked):
+// every day's spoken readout through the chart's accessible items. It should
+// stay under a frame, 16 ms.
+void BM_SpokenDays(benchmark::State& state) {
+    Window window;
+    QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(window.w->cursor);
+    for (auto _ : state)
+        for (int day = 0; day < chart->childCount(); ++day)
+            benchmark::DoNotOptimize(chart->child(day)->text(QAccessible::Name));
+}
+BENCHMARK(BM_SpokenDays)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "util/Calendar.h"
 
 #include <QLocale>
+#include <cmath>
 
 namespace chart {
 
@@ -32,13 +33,20 @@ namespace {
 
 const QString Separator = QStringLiteral(" \u00B7 ");
 
-QString DayText(const DayReadout& day) {
+const QLocale& Indonesian() {
+    static const QLocale indonesian(QLocale::Indonesian, QLocale::Indonesia);
+    return indonesian;
+}
+
+QString WeekdayOf(QDate date) {
     static const char* const Weekdays[] = {"Minggu", "Senin", "Selasa", "Rabu",
                                            "Kamis",  "Jumat", "Sabtu"};
-    static const QLocale indonesian(QLocale::Indonesian, QLocale::Indonesia);
-    return QString::fromLatin1(Weekdays[cal::Weekday(day.date) - 1]) + u' ' +
-           day.date.toString(QStringLiteral("dd-MM-yyyy")) + Separator +
-           QStringLiteral("hari ke-") + indonesian.toString(day.dayNumber);
+    return QString::fromLatin1(Weekdays[cal::Weekday(date) - 1]);
+}
+
+QString DayText(const DayReadout& day) {
+    return WeekdayOf(day.date) + u' ' + day.date.toString(QStringLiteral("dd-MM-yyyy")) +
+           Separator + QStringLiteral("hari ke-") + Indonesian().toString(day.dayNumber);
 }
 
 QString MoonText(const DayReadout& day) {
@@ -87,6 +95,47 @@ ReadoutLines ReadoutLinesOf(const DayReadout& day) {
 QString ReadoutTip(const DayReadout& day) {
     return (QStringList{DayText(day)} + Cycles(day, false) + QStringList{MoonText(day)})
         .join(u'\n');
+}
+
+QString SpokenDate(QDate date, bool withYear) {
+    return WeekdayOf(date) +
+           QStringLiteral(" %1 %2").arg(date.day()).arg(Indonesian().monthName(date.month())) +
+           (withYear ? u' ' + QString::number(date.year()) : QString());
+}
+
+QString SpokenReadout(const DayReadout& day) {
+    QStringList cycles, critical;
+    for (const DayReadout::Item& item : day.items) {
+        const long whole = std::lround(item.percent);
+        cycles << CycleCaption(item.kind) + u' ' +
+                      (whole < 0 ? QStringLiteral("minus %1").arg(-whole)
+                                 : QString::number(whole)) +
+                      (item.rising ? QStringLiteral(" naik") : QStringLiteral(" turun"));
+        if (item.critical) critical << CycleCaption(item.kind);
+    }
+    QString text = SpokenDate(day.date, false) + QStringLiteral(": ") +
+                   (cycles.isEmpty() ? QStringLiteral("tidak ada siklus") : cycles.join(u", ")) +
+                   u'.';
+    if (!critical.isEmpty()) text += QStringLiteral(" Kritis: ") + critical.join(u", ") + u'.';
+    if (moon::PhaseNameOfDay(day.date.addDays(-1)) != day.moonPhase)
+        text += QStringLiteral(" Bulan: ") + day.moonPhase + u'.';
+    return text;
+}
+
+QString ChartSummary(const ChartOptions& options) {
+    const auto span = ChooseChartSpan(options.birth, options.display, options.centre);
+    if (!span) return {};
+    const auto longDate = [](QDate d) {
+        return Indonesian().toString(d, QStringLiteral("d MMMM yyyy"));
+    };
+    QStringList cycles;
+    for (int k = FirstKind; k <= LastKind; ++k)
+        if (options.kinds[k]) cycles << CycleCaption(k);
+    return QStringLiteral("Grafik %1, lahir %2: %3 hari, %4 sampai %5. Siklus: %6.")
+        .arg(options.person.isEmpty() ? QStringLiteral("Anda") : options.person,
+             longDate(options.birth), QString::number(ChartDayCount), longDate(span->start),
+             longDate(cal::AddDays(span->start, ChartDayCount - 1)),
+             cycles.isEmpty() ? QStringLiteral("tidak ada") : cycles.join(u", "));
 }
 
 } // namespace chart

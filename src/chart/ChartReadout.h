@@ -50,4 +50,16 @@ ReadoutLines ReadoutLinesOf(const DayReadout& day);
 // Several short lines, for a tooltip: the day, one line per cycle, the moon.
 QString ReadoutTip(const DayReadout& day);
 
+// "Senin 8 Desember 2026" (`withYear`) or "Senin 8 Desember".
+QString SpokenDate(QDate date, bool withYear);
+
+// The readout as a screen reader says it, key after key: short, what changes
+// first. "Senin 8 Desember: Fisik 94 naik, Emosi minus 28 turun. Kritis:
+// Intelektual. Bulan: purnama." The moon only on the day its phase changes.
+QString SpokenReadout(const DayReadout& day);
+
+// What a chart shows, in a sentence: whose, the birth date, the 60 days and
+// the ticked cycles; nothing for a chart that cannot be drawn.
+QString ChartSummary(const ChartOptions& options);
+
 } // namespace chart

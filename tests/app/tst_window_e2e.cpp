@@ -49,39 +49,6 @@ private slots:
         QVERIFY2(Desktop::End(program, 0), "the program did not close");
         QVERIFY(ReadAll(d.Ini()).startsWith("[PERSONAL]\r\n"));
     }
-
-    // A screen reader's library finds every control, over AT-SPI on a private D-Bus session.
-    void screenReadersFindEveryControl() {
-        if (QProcess::execute("/usr/bin/python3", {"-c", "import pyatspi"}) != 0 ||
-            QStandardPaths::findExecutable("dbus-daemon").isEmpty())
-            QSKIP("apt-get install python3-pyatspi dbus-daemon at-spi2-core to read the tree");
-        QProcess bus, program;
-        bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
-        QTRY_VERIFY_WITH_TIMEOUT(bus.canReadLine(), TimeoutMs);
-        // Both the program and the reader meet on this bus.
-        qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
-        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
-        QVERIFY(!d.Open(program).isEmpty());
-        const QString tree =
-            '\n' + QString::fromUtf8(
-                       d.Run("/usr/bin/python3", {QFINDTESTDATA("atspi_tree.py"), "30"}, 60000));
-        // "role<TAB>name" starts a node's line; a picker's line ends with what it is for.
-        const QString wanted =
-            "application\tOndulix|check box\tFisik|check box\tMastery|"
-            "check box\tPerjelas posisinya|radio button\tTanggal Lahir|"
-            "radio button\tLihat teman|text\tNama teman|push button\tSet|"
-            "push button\tHari Ini|push button\tTutup|slider\tHari gambar bulan|"
-            "image\tGambar bulan|label\tNilai hari|menu item\tSimpan Grafik...|"
-            "image\tGrafik siklus\tOndulix: born 1 January 1960, 60 days from |"
-            "\tTanggal lahir: hari|\tTanggal lahir: bulan|\tTanggal lahir: tahun|"
-            "\tSet tanggal: hari|\tDaftar teman";
-        for (const QString& line : wanted.split('|'))
-            QVERIFY2(tree.contains(line.startsWith('\t') ? line + '\n' : '\n' + line),
-                     qPrintable(line));
-        QVERIFY(Desktop::End(program));
-        bus.terminate();
-        QVERIFY(bus.waitForFinished(TimeoutMs));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestWindowE2E)

@@ -153,34 +153,48 @@ private slots:
         QCOMPARE(modPlotUtil::PlotFontSize, 7); // back from the credit's small type
     }
 
-    // Worked by hand (sines as above, the moon's linear count); the tooltip too.
+    // Worked by hand (sines as above, the moon's linear count); the tooltip and
+    // what a screen reader says: short, the moon only on the day its phase changes.
     void readsADay_data() {
         QTest::addColumn<QString>("chart");
         QTest::addColumn<int>("day");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("spoken");
         QTest::newRow("crossing during the day")
             << "2000-01-01 2000-01-01 - 17" << 11
             << "Rabu 12-01-2000 · hari ke-11 · Fisik +13,6% kritis · Mastery +50,1% ↓ · "
-               "Bulan: kuartal awal";
+               "Bulan: kuartal awal"
+            << "Rabu 12 Januari: Fisik 14 turun, Mastery 50 turun. Kritis: Fisik.";
         QTest::newRow("centred")
             << "1960-01-01 2000-01-01 centred 26" << 30
             << "Sabtu 01-01-2000 · hari ke-14.610 · Emosi -97,5% ↑ · Wisdom -98,2% ↑ · "
-               "Bulan: kuartal akhir";
+               "Bulan: kuartal akhir"
+            << "Sabtu 1 Januari: Emosi minus 97 naik, Wisdom minus 98 naik.";
         QTest::newRow("zero: critical for a primary cycle only")
             << "2000-01-01 2000-01-01 - 15" << 0
             << "Sabtu 01-01-2000 · hari ke-0 · Fisik 0,0% kritis · Passion 0,0% ↑ · "
-               "Bulan: kuartal akhir";
-        QTest::newRow("unborn") << "2000-01-02 2000-01-01 - 1" << 0 << "";
-        QTest::newRow("day -1") << "1990-01-01 2000-01-01 - 1" << -1 << "";
-        QTest::newRow("day 60") << "1990-01-01 2000-01-01 - 1" << 60 << "";
+               "Bulan: kuartal akhir"
+            << "Sabtu 1 Januari: Fisik 0 naik, Passion 0 naik. Kritis: Fisik.";
+        QTest::newRow("the moon's new phase")
+            << "2000-01-01 2000-01-01 - 1" << 10
+            << "Selasa 11-01-2000 · hari ke-10 · Fisik +39,8% ↓ · Bulan: kuartal awal"
+            << "Selasa 11 Januari: Fisik 40 turun. Bulan: kuartal awal.";
+        QTest::newRow("unborn") << "2000-01-02 2000-01-01 - 1" << 0 << ""
+                                << "";
+        QTest::newRow("day -1") << "1990-01-01 2000-01-01 - 1" << -1 << ""
+                                << "";
+        QTest::newRow("day 60") << "1990-01-01 2000-01-01 - 1" << 60 << ""
+                                << "";
     }
     void readsADay() {
         QFETCH(QString, chart);
         QFETCH(int, day);
         QFETCH(QString, text);
+        QFETCH(QString, spoken);
         const auto read = ReadDay(Options(chart), day);
         QCOMPARE(read ? ReadoutText(*read) : QString(), text);
         if (!read) return;
+        QCOMPARE(SpokenReadout(*read), spoken);
         QStringList tip = text.split(" · ");
         tip[0] += " · " + tip.takeAt(1); // the day and its number on one line
         QCOMPARE(ReadoutTip(*read).split('\n'), tip);

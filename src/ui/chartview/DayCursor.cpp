@@ -2,13 +2,13 @@
 
 #include "chart/ChartExport.h"
 #include "plot/Twips.h"
+#include "ui/screenreader/SpokenItems.h"
 #include "util/Calendar.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QPainter>
+#include <QTimer>
 #include <QToolTip>
 #include <cmath>
 
@@ -22,38 +22,28 @@ constexpr double TwipsPerDay = chart::HoursPerDay * PlotWindowSetup::ScaleX;
 constexpr double TwipsPerUnit = PlotWindowSetup::ScaleY;
 constexpr double UnitsPerPercent = chart::FullSwing / 100.0;
 
-class DayCursorAccessible final : public QAccessibleWidget {
-public:
-    explicit DayCursorAccessible(DayCursor* cursor)
-        : QAccessibleWidget(cursor, QAccessible::Graphic, QStringLiteral("Grafik siklus")) {}
-    QString text(QAccessible::Text t) const override {
-        const auto* cursor = static_cast<const DayCursor*>(widget());
-        switch (t) {
-        case QAccessible::Value:
-            return cursor->Readout();
-        case QAccessible::Description:
-            return cursor->Summary();
-        default:
-            return QAccessibleWidget::text(t);
-        }
-    }
-};
-
-QAccessibleInterface* Accessible(const QString&, QObject* object) {
-    if (auto* cursor = dynamic_cast<DayCursor*>(object)) return new DayCursorAccessible(cursor);
-    return nullptr;
-}
-
 } // namespace
 
 DayCursor::DayCursor(QWidget* parent, std::function<std::optional<chart::ChartOptions>()> chart)
     : QWidget(parent), m_chart(std::move(chart)) {
-    static const bool installed = (QAccessible::installFactory(Accessible), true);
-    (void)installed;
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_NoSystemBackground);
     setAccessibleName(QStringLiteral("Grafik siklus"));
+    // For a screen reader, a list of the chart's days, named by what each says.
+    const auto read = [this](int day) {
+        const auto options = m_chart();
+        return options ? chart::ReadDay(*options, day) : std::nullopt;
+    };
+    spoken::GiveItems(
+        this,
+        {.role = QAccessible::List,
+         .count = chart::ChartDayCount,
+         .name =
+             [read](int day) { return read(day) ? chart::SpokenReadout(*read(day)) : QString(); },
+         .description = {}, // the full readout is the line under the chart's
+         .summary = [this] { return Summary(); },
+         .current = [this] { return m_day.value_or(-1); }});
 }
 
 QRect DayCursor::Strip(std::optional<double> x) const {
@@ -86,8 +76,6 @@ void DayCursor::SetDay(std::optional<int> day) {
     if (readout == m_readout) return;
     m_readout = readout;
     if (ReadoutChanged) ReadoutChanged(m_readout);
-    QAccessibleValueChangeEvent changed(this, m_readout);
-    QAccessible::updateAccessibility(&changed);
 }
 
 void DayCursor::ChartRedrawn() {
@@ -102,13 +90,8 @@ void DayCursor::ChartRedrawn() {
 
 QString DayCursor::Summary() const {
     const auto options = m_chart();
-    if (!options || !chart::ChooseChartSpan(options->birth, options->display, options->centre))
-        return QStringLiteral("Tidak ada grafik");
-    QStringList cycles;
-    for (int k = chart::FirstKind; k <= chart::LastKind; ++k)
-        if (options->kinds[k]) cycles << chart::CycleCaption(k);
-    return chart::ChartTitle(*options) + QStringLiteral(". Siklus: ") +
-           (cycles.isEmpty() ? QStringLiteral("tidak ada") : cycles.join(QStringLiteral(", ")));
+    const QString summary = options ? chart::ChartSummary(*options) : QString();
+    return summary.isEmpty() ? QStringLiteral("Grafik siklus: tidak ada grafik") : summary;
 }
 
 void DayCursor::paintEvent(QPaintEvent*) {
@@ -157,6 +140,10 @@ void DayCursor::focusInEvent(QFocusEvent* event) {
         SetDay(span ? std::optional(cal::DiffDays(span->start, options->display)) : std::nullopt);
     }
     update();
+    // After the chart's own focus has been told: then the day it is on.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus() && m_day) spoken::FocusItem(this, *m_day);
+    });
 }
 
 void DayCursor::focusOutEvent(QFocusEvent* event) {
@@ -198,8 +185,11 @@ QList<std::pair<QString, QString>> DayCursor::KeyHelp() {
 void DayCursor::keyPressEvent(QKeyEvent* event) {
     const int day = m_day.value_or(0);
     for (const CursorKey& k : CursorKeys)
-        if (event->key() == k.key)
-            return SetDay(std::clamp(k.to.value_or(day + k.step), 0, chart::ChartDayCount - 1));
+        if (event->key() == k.key) {
+            SetDay(std::clamp(k.to.value_or(day + k.step), 0, chart::ChartDayCount - 1));
+            if (m_day) spoken::FocusItem(this, *m_day); // said again at either end
+            return;
+        }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         if (m_read && DayChosen) DayChosen(m_read->date);
         return;

@@ -15,8 +15,9 @@
 // a click), Left and Right move it a day, Home and End to the first and last
 // day, Page Up and Page Down a week; Enter makes its day the display date.
 //
-// It is also the chart for screen readers: an image named and described by
-// the chart it shows, whose value is the cursor's readout.
+// It is also the chart for screen readers: a list of the chart's 60 days,
+// named by what the chart shows; each day's item says that day, and the
+// cursor's day is the focused item.
 class DayCursor final : public QWidget {
 public:
     // `chart`: what the window draws now; nothing when no chart is drawn.
@@ -28,7 +29,7 @@ public:
     // The shown day's readout; empty when hidden.
     QString Readout() const { return m_readout; }
     const std::optional<chart::DayReadout>& Read() const { return m_read; }
-    // What the chart shows, for screen readers: person, 60-day range, cycles.
+    // What the chart shows, for screen readers: person, birth, the 60 days, cycles.
     QString Summary() const;
 
     // The chart was drawn again: the cursor keeps its date, or hides when the

@@ -128,10 +128,13 @@ std::optional<chart::ChartOptions> ChartExportMenu::Chart() {
 }
 
 void ChartExportMenu::Write(const chart::ChartOptions& options, const QString& path,
-                            ExportFormat format) {
+                            ExportFormat format, const QString& done) {
     m_folder = QFileInfo(path).absolutePath();
     const QString error = chart::WriteChartFile(options, path, format);
-    if (!error.isEmpty()) Tell(QStringLiteral("Ondulix could not save the chart: %1.").arg(error));
+    if (!error.isEmpty())
+        Tell(QStringLiteral("Ondulix could not save the chart: %1.").arg(error));
+    else if (Done)
+        Done(done.arg(QFileInfo(path).fileName()));
 }
 
 void ChartExportMenu::SaveChart() {
@@ -156,7 +159,7 @@ void ChartExportMenu::SaveChart() {
         options->devicePixelRatio = chosen.format == ExportFormat::Png && chosen.ratio > 0
                                         ? chosen.ratio
                                         : options->devicePixelRatio;
-    Write(*options, path, *format);
+    Write(*options, path, *format, QStringLiteral("Grafik disimpan: %1"));
 }
 
 void ChartExportMenu::CopyChart() {
@@ -166,6 +169,7 @@ void ChartExportMenu::CopyChart() {
     data->setImageData(chart::RenderChartImage(*options));
     data->setData(QStringLiteral("image/svg+xml"), chart::ChartBytes(*options, ExportFormat::Svg));
     QGuiApplication::clipboard()->setMimeData(data);
+    if (Done) Done(QStringLiteral("Grafik disalin"));
 }
 
 void ChartExportMenu::Print() {
@@ -178,6 +182,8 @@ void ChartExportMenu::Print() {
         Tell(QStringLiteral("Ondulix could not print the chart to %1.")
                  .arg(printer.outputFileName().isEmpty() ? printer.printerName()
                                                          : printer.outputFileName()));
+    else if (Done)
+        Done(QStringLiteral("Grafik dikirim ke pencetak"));
 }
 
 void ChartExportMenu::PrintPreview() {
@@ -199,5 +205,5 @@ void ChartExportMenu::ExportValues() {
                                {QStringLiteral("CSV, comma-separated values (*.csv)")}, &filter);
     if (path.isEmpty()) return;
     if (chart::FormatOfName(path) != ExportFormat::Csv) path += QStringLiteral(".csv");
-    Write(*options, path, ExportFormat::Csv);
+    Write(*options, path, ExportFormat::Csv, QStringLiteral("Nilai disimpan: %1"));
 }

@@ -63,13 +63,17 @@ public:
     void PrintPreview();
     void ExportValues();
 
+    // Told what a command did, once it is done ("Grafik disalin").
+    std::function<void(const QString&)> Done;
+
     // "Ondulix-Ani-2004-03-07.png"; "Ondulix-2004-03-07.png" for the own chart.
     static QString ProposedName(const chart::ChartOptions& options, const QString& suffix);
 
 private:
     // The chart to export, or nothing after telling why there is none.
     std::optional<chart::ChartOptions> Chart();
-    void Write(const chart::ChartOptions& options, const QString& path, chart::ExportFormat format);
+    void Write(const chart::ChartOptions& options, const QString& path, chart::ExportFormat format,
+               const QString& done);
     void Tell(const QString& text, bool warning = true);
 
     QMainWindow* m_window;

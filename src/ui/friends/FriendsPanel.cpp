@@ -88,6 +88,10 @@ void FriendsPanel::UpdateFriendDate(std::int32_t index) {
     const QString whose = index == 0 ? QStringLiteral("Anda") : w.Friends.FriendName[index];
     settings::FriendList after = w.Friends;
     after.Save(w.txtFriend->text(), date); // the name is the listed one, or empty for the own entry
+    if (settings::SameList(w.Friends, after)) // nothing to undo, but said all the same
+        w.notice->Say(
+            QStringLiteral("Tanggal lahir %1 tetap %2").arg(whose, settings::ShownDate(date)), {},
+            {});
     m_people.Change(w.Friends, w.cboFriend->ListIndex(), after, index,
                     QStringLiteral("tanggal lahir ") + whose,
                     settings::DateNotice(whose, w.Friends.Entry(index).birth, date));
@@ -117,8 +121,21 @@ void FriendsPanel::PutPeople(const settings::FriendList& list, std::int32_t show
     w.cboFriend->setFocus(); // never onto the button that now reads "Remove "
 }
 
+void FriendsPanel::SetSaveCaption(const QString& caption) {
+    w.cmdsave->setText(caption);
+    // A reader names the button by its caption; what it does now goes beside.
+    const QString name = w.txtFriend->text().trimmed();
+    w.cmdsave->setAccessibleDescription(
+        caption == QLatin1String("Data") ? QStringLiteral("Simpan tanggal lahir ") + name
+        : caption == QLatin1String("Save ")
+            ? QStringLiteral("Simpan tanggal lahir Anda")
+            : QStringLiteral("Hapus ") +
+                  w.Friends.FriendName[std::max(w.cboFriend->ListIndex(), 0)]);
+}
+
 void FriendsPanel::cboFriend_Click() {
     w.FriendIndex = w.cboFriend->ListIndex();
+    if (w.optBirthday->isChecked()) SetSaveCaption(w.cmdsave->text()); // whom Remove removes
     w.cmdsave->setVisible(w.FriendIndex > 0);
     w.AllowRedraw = false;
     SelectListItem(*w.cboBDyear, w.Friends.FriendYear[w.FriendIndex], true);
@@ -133,7 +150,7 @@ void FriendsPanel::optBirthday_Click() {
     w.cboBDmonth->setEnabled(false);
     w.cboBDday->setEnabled(false);
     w.cboBDyear->setEnabled(false);
-    w.cmdsave->setText(QStringLiteral("Remove "));
+    SetSaveCaption(QStringLiteral("Remove "));
     if (w.cboFriend->Text() == settings::FriendList::OwnEntryName) w.cmdsave->hide();
     w.lblEnterFriend->hide();
     w.txtFriend->hide();
@@ -144,7 +161,7 @@ void FriendsPanel::optBirthdate_Click() {
     w.cboBDmonth->setEnabled(true);
     w.cboBDday->setEnabled(true);
     w.cboBDyear->setEnabled(true);
-    w.cmdsave->setText(QStringLiteral("Save "));
+    SetSaveCaption(QStringLiteral("Save "));
     w.cmdsave->show();
     w.lblEnterFriend->show();
     w.txtFriend->show();
@@ -153,8 +170,8 @@ void FriendsPanel::optBirthdate_Click() {
 }
 
 void FriendsPanel::txtFriend_Change() {
-    w.cmdsave->setText(w.txtFriend->text().isEmpty() ? QStringLiteral("Save ")
-                                                     : QStringLiteral("Data"));
+    SetSaveCaption(w.txtFriend->text().isEmpty() ? QStringLiteral("Save ")
+                                                 : QStringLiteral("Data"));
 }
 
 void FriendsPanel::txtFriend_GotFocus() {

@@ -61,6 +61,8 @@ private:
     // Asks before a birth date on file is replaced; true to go on.
     bool ReplaceDateAsked(std::int32_t index, const cal::DateTrio& date);
     cal::DateTrio PickedBirth() const;
+    // The save button's caption, and what it does now for a screen reader.
+    void SetSaveCaption(const QString& caption);
 
     Window w;
     settings::PeopleHistory m_people;

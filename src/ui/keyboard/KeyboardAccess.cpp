@@ -2,6 +2,7 @@
 
 #include "ui/chartview/DayCursor.h"
 #include "ui/keyboard/OndulixStyle.h"
+#include "ui/screenreader/SpokenItems.h"
 #include "ui/window/Controls.h"
 
 #include <QCheckBox>
@@ -22,7 +23,8 @@ KeyboardAccess::KeyboardAccess(Controls controls,
     NameControls();
     OrderTabs();
     GiveMnemonics();
-    for (QPushButton* b : {w.cmdsave, w.cmdGoToToday, w.cmdDraw, w.cmdExit})
+    for (QWidget* b : std::initializer_list<QWidget*>{w.cmdsave, w.cmdGoToToday, w.cmdDraw,
+                                                      w.cmdExit, w.optBirthdate, w.optBirthday})
         b->installEventFilter(this);
     w.txtFriend->installEventFilter(this);
     // Enter in the name box is the save button, once the name is as leaving
@@ -50,19 +52,36 @@ void KeyboardAccess::NameControls() {
     for (const auto& [widget, name] : names)
         widget->setAccessibleName(QString::fromUtf8(name));
     // On Linux a picker's accessible name is its current entry; what it is
-    // for goes in its description too.
+    // for goes in its description. No label names one: a reader would say
+    // the label instead of the entry.
     for (ComboPicker* picker : {w.cboBDmonth, w.cboBDday, w.cboBDyear, w.cboFriend, w.cboDDmonth,
-                                w.cboDDday, w.cboDDyear})
+                                w.cboDDday, w.cboDDyear}) {
         picker->setAccessibleDescription(picker->accessibleName());
+        spoken::SpeakEntries(picker);
+    }
     // Controls with a caption are named by it.
     for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
              w.chkCenter, w.optBirthdate, w.cmdGoToToday, w.cmdDraw, w.cmdExit})
         b->setAccessibleName(b->text());
     for (int k = 1; k <= 7; ++k)
         w.chkOndulixChart[k]->setAccessibleName(w.chkOndulixChart[k]->text());
-    w.cmdsave->setAccessibleName(QStringLiteral("Simpan atau hapus teman"));
     w.lblEnterFriend->setBuddy(w.txtFriend);
-    w.lblDispDate->setBuddy(w.cboDDmonth);
+    // The moon slider's positions are days: a reader hears each one's date
+    // and phase, not its number; the day it is on with its name.
+    QSlider* slider = w.sldMoonPhase;
+    spoken::GiveItems(slider, {.role = QAccessible::Slider,
+                               .count = slider->maximum() + 1,
+                               .name = w.moonDay,
+                               .description = {},
+                               .summary =
+                                   [slider, day = w.moonDay] {
+                                       return slider->accessibleName() + QStringLiteral(": ") +
+                                              day(slider->value());
+                                   },
+                               .current = [slider] { return slider->value(); }});
+    connect(slider, &QSlider::valueChanged, this, [slider](int day) {
+        if (slider->hasFocus()) spoken::FocusItem(slider, day);
+    });
 }
 
 void KeyboardAccess::OrderTabs() {
@@ -157,7 +176,7 @@ QList<std::pair<QString, QString>> KeyboardAccess::ShortcutTable() const {
     }
     for (const auto& [button, key] : Mnemonics())
         table.append({text(QKeySequence(Qt::ALT | key)),
-                      button == w.cmdsave        ? button->accessibleName()
+                      button == w.cmdsave        ? QStringLiteral("Simpan atau hapus teman")
                       : button->text().isEmpty() ? button->accessibleName()
                                                  : plain(button->text())});
     table.append(
@@ -178,6 +197,16 @@ void KeyboardAccess::Covered() {
 }
 
 bool KeyboardAccess::eventFilter(QObject* watched, QEvent* event) {
+    // Alt+letter on an option button: selected first, then the focus, so a
+    // reader hears it selected. Selecting may send the focus on (Tanggal
+    // Lahir to the name box): it stays there.
+    if (event->type() == QEvent::Shortcut &&
+        (watched == w.optBirthdate || watched == w.optBirthday)) {
+        auto* option = static_cast<QRadioButton*>(watched);
+        option->click();
+        if (!w.txtFriend->isVisible()) option->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
     if (watched == w.txtFriend &&
         (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
         Covered();

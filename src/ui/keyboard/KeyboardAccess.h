@@ -36,9 +36,10 @@ public:
         NameBox* txtFriend;
         QPushButton *cmdsave, *cmdGoToToday, *cmdDraw, *cmdExit;
         QSlider* sldMoonPhase;
-        QLabel *picMoon, *lblReadout, *lblEnterFriend, *lblDispDate;
+        QLabel *picMoon, *lblReadout, *lblEnterFriend;
         DayCursor* cursor;
         std::function<void()> txtFriend_LostFocus; // the name as leaving the box leaves it
+        std::function<QString(int)> moonDay;       // the day at a slider position, in words
     };
 
     // `guard` runs a handler the way the window runs its own.

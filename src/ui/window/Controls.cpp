@@ -1,5 +1,6 @@
 #include "ui/window/Controls.h"
 
+#include <QAbstractItemView>
 #include <QSignalBlocker>
 #include <QValidator>
 #include <QWheelEvent>
@@ -12,6 +13,16 @@ ComboPicker::ComboPicker(QWidget* parent) : QComboBox(parent) {
     connect(this, &QComboBox::activated, this, [this] {
         if (Click) Click();
     });
+    // Under a screen reader Qt 6.4 hands a key pressed in the open list back
+    // once more after the list has closed, and the list would choose its
+    // entry again: a key for a list no longer open is dropped.
+    view()->installEventFilter(this);
+}
+
+bool ComboPicker::eventFilter(QObject* watched, QEvent* event) {
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    if (key && watched == view() && !view()->isVisible()) return true;
+    return QComboBox::eventFilter(watched, event);
 }
 
 void ComboPicker::SetListIndex(int index) {

@@ -27,6 +27,7 @@ public:
     void AddItem(const QString& text) override;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // The wheel turns a picker only while the user works in it.
     void wheelEvent(QWheelEvent* event) override;
 };

@@ -1,8 +1,25 @@
 #include "ui/window/Notice.h"
 
+#include "ui/screenreader/SpokenItems.h"
+
+#include <QAccessibleWidget>
 #include <QTimer>
 
+namespace {
+
+// A notification to screen readers: Orca speaks one as it shows (Qt 6.4 has
+// no live regions).
+QAccessibleInterface* Accessible(const QString&, QObject* object) {
+    auto* notice = dynamic_cast<Notice*>(object);
+    return notice ? new QAccessibleWidget(notice, QAccessible::Notification) : nullptr;
+}
+
+} // namespace
+
 Notice::Notice(QWidget* parent) : QLabel(parent), m_timer(new QTimer(this)) {
+    static const bool installed = (QAccessible::installFactory(Accessible), true);
+    (void)installed;
+    spoken::Renew(this);
     setFocusPolicy(Qt::NoFocus);
     setTextFormat(Qt::RichText);
     setTextInteractionFlags(Qt::LinksAccessibleByMouse);
@@ -28,6 +45,7 @@ void Notice::Say(const QString& text, const QString& link, std::function<void()>
                  : QStringLiteral(" &nbsp;<a href=\"act\" style=\"color:#ffe600\">%1</a>")
                        .arg(link.toHtmlEscaped())));
     setAccessibleName(text);
+    hide(); // shown anew: each notice is heard, even the same words twice
     show();
     raise();
     if (forMs > 0)

@@ -110,9 +110,15 @@ frmOndulix::frmOndulix(const Environment& environment)
                                  .picMoon = picMoon,
                                  .lblReadout = lblReadout,
                                  .lblEnterFriend = lblEnterFriend,
-                                 .lblDispDate = lblDispDate,
                                  .cursor = cursor,
-                                 .txtFriend_LostFocus = [this] { txtFriend_LostFocus(); }},
+                                 .txtFriend_LostFocus = [this] { txtFriend_LostFocus(); },
+                                 .moonDay =
+                                     [this](int position) {
+                                         const moon::MoonView view = MoonViewAt(position);
+                                         return chart::SpokenDate(view.shown, true) +
+                                                QStringLiteral(". Bulan: ") +
+                                                moon::PhaseName(moon::PhaseOfPicture(view.picture));
+                                     }},
                                 [this](const std::function<void()>& f) { Guard(f); });
     // The window is created and loaded before it is first shown.
     Guard([this] { Form_Load(); });
@@ -158,6 +164,9 @@ void frmOndulix::WireEvents() {
     };
     pressed(cmdGoToToday, &frmOndulix::cmdGoToToday_Click);
     pressed(cmdDraw, &frmOndulix::cmdDraw_Click);
+    for (QPushButton* b : {cmdGoToToday, cmdDraw})
+        connect(b, &QPushButton::clicked, this, &frmOndulix::ChartDrawnNotice);
+    Export->Done = [this](const QString& done) { notice->Say(done, {}, {}); };
     pressed(cmdExit, &frmOndulix::cmdExit_Click);
     pressed(cmdsave, &frmOndulix::cmdsave_Click);
     m_saveClicks = new SteadyButton(cmdsave);
@@ -188,6 +197,7 @@ void frmOndulix::WireEvents() {
         Guard([this, day] { // as Set would, for that day
             SelectDisplayDate(cal::TrioOf(day));
             cmdDraw_Click();
+            ChartDrawnNotice();
         });
     };
 }
@@ -406,6 +416,12 @@ void frmOndulix::cmdDraw_Click() {
     cursor->ChartRedrawn();
 }
 
+void frmOndulix::ChartDrawnNotice() {
+    if (m_span && !m_unloaded) // an unborn chart has said so in a message
+        notice->Say(QStringLiteral("Grafik digambar: ") + chart::SpokenDate(m_chart.display, true),
+                    {}, {});
+}
+
 chart::ChartOptions frmOndulix::ReadChartControls() const {
     chart::ChartOptions chart;
     chart.birth = cal::ParseDateText(cal::TrioText(Trio(*cboBDday, *cboBDmonth, *cboBDyear)));
@@ -582,11 +598,14 @@ bool frmOndulix::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- Moon phase ----
 
-void frmOndulix::sldMoonPhase_Change() {
+moon::MoonView frmOndulix::MoonViewAt(int position) const {
     // Position p shows the chart's day p; with no chart, the display date's.
+    return moon::ComputeMoonView(m_span ? m_span->start : m_chart.display, position, false);
+}
+
+void frmOndulix::sldMoonPhase_Change() {
     const chart::ChartOptions chart = CurrentChart();
-    const moon::MoonView view =
-        moon::ComputeMoonView(m_span ? m_span->start : chart.display, sldMoonPhase->value(), false);
+    const moon::MoonView view = MoonViewAt(sldMoonPhase->value());
     lblPhaseDate->setText(view.caption);
     picMoon->setPixmap(QPixmap::fromImage(imgMoon.Picture(view.picture, devicePixelRatioF())));
     const auto read = chart::ReadDay(chart, sldMoonPhase->value());

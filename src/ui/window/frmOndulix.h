@@ -2,6 +2,7 @@
 
 #include "chart/CycleModel.h"
 #include "chart/DrawChart.h"
+#include "moon/MoonPhase.h"
 #include "moon/MoonPictures.h"
 #include "settings/FriendList.h"
 #include "settings/PeopleHistory.h"
@@ -195,6 +196,10 @@ private:
     // that lies after today.
     void SetTodayFields(QDate ownBirth);
 
+    // Says which chart the user asked for is drawn (Set, Hari Ini, Enter on the chart).
+    void ChartDrawnNotice();
+    // The moon picture's day at a slider position.
+    moon::MoonView MoonViewAt(int position) const;
     // The controls' dates and choices, as a chart to draw.
     chart::ChartOptions ReadChartControls() const;
 

@@ -1,6 +1,7 @@
 #include "ui/WindowFixture.h"
 #include "ui/chartview/FormCanvas.h"
 #include "ui/export/ChartExportMenu.h"
+#include "ui/window/Notice.h"
 
 #include <QAction>
 #include <QApplication>
@@ -76,6 +77,7 @@ private slots:
         QCOMPARE(f.answers.asked.size(), 0);
         QCOMPARE(w->DrawRuns(), runs);
         QVERIFY(dialogs.proposal.endsWith("/Ondulix-2004-03-07.png"));
+        QCOMPARE(w->notice->Said(), "Grafik disimpan: " + written);
         const QByteArray bytes = ReadAll(Out(written));
         QVERIFY(bytes.startsWith(written.endsWith(".pdf")   ? "%PDF-"
                                  : written.endsWith(".svg") ? "<?xml"
@@ -102,9 +104,11 @@ private slots:
         QCOMPARE(qvariant_cast<QImage>(data->imageData()).size(),
                  QSize(qRound(616 * ratio), qRound(307 * ratio)));
         QVERIFY(data->data("image/svg+xml").contains("<svg"));
+        QCOMPARE(w->notice->Said(), "Grafik disalin");
         dialogs.printTo = Out("printed.pdf");
         w->Export->mnuPrint->trigger();
         QCOMPARE(ReadAll(dialogs.printTo).count("/Type /Page\n"), 1);
+        QCOMPARE(w->notice->Said(), "Grafik dikirim ke pencetak");
         dialogs.printTo = Out("preview.pdf");
         w->Export->mnuPrintPreview->trigger();
         QCOMPARE(dialogs.previews, 1);
@@ -130,6 +134,7 @@ private slots:
         QVERIFY(f.answers.Prompt().contains(dialogs.path));
         QVERIFY(f.answers.Prompt().contains("read-only"));
         QCOMPARE(ReadAll(Out("chart.pdf")), QByteArray("old"));
+        QVERIFY(!w->notice->Said().contains("disimpan")); // nothing said to be saved
         const int runs = w->DrawRuns();
         w->cmdDraw->click();
         QCOMPARE(w->DrawRuns(), runs + 1);

@@ -140,6 +140,8 @@ private slots:
         QCOMPARE(f.Listed().size(), removed ? 1 : 2);
         if (!prompt.isEmpty() && name != "-")
             QVERIFY(w->optBirthdate->isChecked()); // still entering
+        if (date == "1 January 1960")              // nothing to undo, and said all the same
+            QCOMPARE(w->notice->Said(), "Tanggal lahir Anda tetap 01-01-1960");
     }
 
     // Pasted names stay on one line: a line break would end the value in the file.

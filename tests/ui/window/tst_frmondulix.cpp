@@ -1,6 +1,7 @@
 #include "ui/WindowFixture.h"
 #include "ui/chartview/FormCanvas.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QLabel>
 #include <QSlider>
@@ -181,6 +182,23 @@ private slots:
         QVERIFY(f.answers.Prompt().startsWith("Ondulix could not finish this action"));
         w->mnuExit->trigger();
         QVERIFY(w->IsUnloaded() && !w->isVisible());
+    }
+
+    // A key that reaches a list after it has closed (Qt hands one back under
+    // a screen reader) chooses nothing again.
+    void aClosedListTakesNoKeys() {
+        ComboPicker picker(nullptr);
+        picker.AddItem("1901"), picker.AddItem("1902");
+        int clicks = 0;
+        picker.Click = [&] { ++clicks; };
+        picker.show();
+        picker.showPopup();
+        QTRY_VERIFY(picker.view()->isVisible());
+        QTest::keyClick(picker.view(), Qt::Key_Down);
+        QTest::keyClick(picker.view(), Qt::Key_Return);
+        QTRY_VERIFY(!picker.view()->isVisible());
+        QTest::keyClick(picker.view(), Qt::Key_Return);
+        QCOMPARE(clicks, 1);
     }
 };
 

@@ -1,0 +1,176 @@
+#include "ui/screenreader/SpokenItems.h"
+
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QHash>
+#include <QPointer>
+
+namespace spoken {
+namespace {
+
+const char* const SourceName = "ondulix-spoken-items";
+
+// A widget's items, as a child object the factory finds.
+class ItemSource final : public QObject {
+public:
+    ItemSource(QWidget* parent, Items items) : QObject(parent), items(std::move(items)) {
+        setObjectName(QString::fromLatin1(SourceName));
+    }
+    Items items;
+};
+
+class WidgetWithItems;
+
+// One item: no object of its own, named by its owner's items.
+class ItemInterface final : public QAccessibleInterface {
+public:
+    ItemInterface(WidgetWithItems* owner, int index) : m_owner(owner), m_index(index) {}
+    bool isValid() const override;
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override;
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override;
+
+private:
+    WidgetWithItems* m_owner; // owns this item, and unregisters it first
+    int m_index;
+};
+
+class WidgetWithItems final : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    WidgetWithItems(QWidget* widget, ItemSource* source)
+        : QAccessibleWidget(widget, source->items.role), m_source(source) {}
+    ~WidgetWithItems() override {
+        for (const QAccessible::Id id : std::as_const(m_ids))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    bool HasFocus() const { return widget()->hasFocus(); }
+    // The items; nothing once the widget is being taken down.
+    const Items* Source() const { return m_source ? &m_source->items : nullptr; }
+    int Current() const {
+        const Items* items = Source();
+        return items && items->current ? items->current() : -1;
+    }
+
+    int childCount() const override { return Source() ? Source()->count : 0; }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= childCount()) return nullptr;
+        if (const auto id = m_ids.constFind(index); id != m_ids.cend())
+            return QAccessible::accessibleInterface(*id);
+        auto* item = new ItemInterface(const_cast<WidgetWithItems*>(this), index);
+        m_ids.insert(index, QAccessible::registerAccessibleInterface(item));
+        return item;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (auto id = m_ids.cbegin(); id != m_ids.cend(); ++id)
+            if (QAccessible::accessibleInterface(id.value()) == child) return id.key();
+        return -1;
+    }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override {
+        return widget()->hasFocus() ? child(Current()) : nullptr;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && Source() && Source()->summary) return Source()->summary();
+        return QAccessibleWidget::text(t);
+    }
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::ValueInterface && Slider())
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QVariant currentValue() const override { return Slider()->value(); }
+    void setCurrentValue(const QVariant& value) override { Slider()->setValue(value.toInt()); }
+    QVariant maximumValue() const override { return Slider()->maximum(); }
+    QVariant minimumValue() const override { return Slider()->minimum(); }
+    QVariant minimumStepSize() const override { return Slider()->singleStep(); }
+
+private:
+    QAbstractSlider* Slider() const { return qobject_cast<QAbstractSlider*>(widget()); }
+
+    QPointer<ItemSource> m_source;
+    mutable QHash<int, QAccessible::Id> m_ids;
+};
+
+bool ItemInterface::isValid() const {
+    return m_owner->isValid() && m_index < m_owner->childCount();
+}
+QWindow* ItemInterface::window() const {
+    return m_owner->window();
+}
+QAccessibleInterface* ItemInterface::parent() const {
+    return m_owner;
+}
+QRect ItemInterface::rect() const {
+    return m_owner->rect();
+}
+
+QString ItemInterface::text(QAccessible::Text t) const {
+    const Items* items = m_owner->Source();
+    if (!items || m_index >= items->count) return {};
+    if (t == QAccessible::Name && items->name) return items->name(m_index);
+    if (t == QAccessible::Description && items->description) return items->description(m_index);
+    return {};
+}
+
+QAccessible::State ItemInterface::state() const {
+    QAccessible::State state;
+    state.focusable = state.selectable = true;
+    if (m_owner->Current() == m_index) {
+        state.selected = true;
+        state.focused = m_owner->HasFocus();
+    }
+    return state;
+}
+
+QAccessibleInterface* Factory(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    auto* source = widget ? widget->findChild<ItemSource*>(QString::fromLatin1(SourceName),
+                                                           Qt::FindDirectChildrenOnly)
+                          : nullptr;
+    return source ? new WidgetWithItems(widget, source) : nullptr;
+}
+
+} // namespace
+
+void GiveItems(QWidget* widget, Items items) {
+    static const bool installed = (QAccessible::installFactory(Factory), true);
+    (void)installed;
+    new ItemSource(widget, std::move(items));
+    Renew(widget);
+}
+
+void Renew(QWidget* widget) {
+    // Qt makes and keeps a widget's interface at its first change event (a
+    // name set in a constructor), on or off: make it again.
+    if (QAccessibleInterface* kept = QAccessible::queryAccessibleInterface(widget))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(kept));
+}
+
+void FocusItem(QWidget* widget, int index) {
+    if (!QAccessible::isActive() || index < 0) return;
+    QAccessibleEvent focus(widget, QAccessible::Focus);
+    focus.setChild(index);
+    QAccessible::updateAccessibility(&focus);
+}
+
+void SpeakEntries(QComboBox* box) {
+    QObject::connect(box, &QComboBox::currentIndexChanged, box, [box](int index) {
+        // An open list speaks for itself.
+        if (box->hasFocus() && !box->view()->isVisible()) FocusItem(box->view(), index);
+    });
+}
+
+} // namespace spoken

@@ -1,0 +1,105 @@
+#!/usr/bin/python3
+"""orca_e2e.py ONDULIX: the program under the real Orca, keyboard only, on a private X server, bus and
+home (speech to libao's null driver), each utterance read from Orca's log. Exits 77 where Orca cannot run."""
+import os, re, shutil, subprocess, sys, tempfile, time
+
+NEEDS = ["orca", "Xvfb", "openbox", "xdotool", "dbus-run-session", "/usr/lib/speech-dispatcher-modules/sd_espeak-ng"]
+# Orca writes its log block-buffered: this opens it a line at a time.
+WRAPPER = """import builtins, runpy, sys; real, sys.argv[0] = builtins.open, 'orca'
+builtins.open = lambda f, m='r', *a, **k: real(f, m, 1) if f == sys.argv[-1] else real(f, m, *a, **k)
+runpy.run_path('/usr/bin/orca', run_name='__main__')"""
+DAY = r"(Minggu|Senin|Selasa|Rabu|Kamis|Jumat|Sabtu) \d+ [A-Z][a-z]+"
+MONTH = r"(January|February|March|April|May|June|July|August|September|October|November|December)"
+top = tempfile.mkdtemp(prefix="ondulix-orca-")
+home, log = os.path.join(top, "home"), os.path.join(top, "orca.log")
+env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home + "/.config", XDG_RUNTIME_DIR=top + "/run",
+           QT_ACCESSIBILITY="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+procs, read = [], 0
+
+
+def start(*args):
+    procs.append(subprocess.Popen(args, env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL))
+    return procs[-1]
+
+
+def said():  # the utterances since the last call
+    global read
+    with open(log, errors="replace") as f:
+        f.seek(read)
+        text, read = f.read(), f.tell()
+    return re.findall(r"SPEECH OUTPUT: '(.*)' ?\{'established", text)
+
+
+def hear(words):
+    heard, end = [], time.monotonic() + 60
+    while not any(words in h for h in heard) and time.monotonic() < end:
+        time.sleep(0.2)
+        heard += said() if os.path.exists(log) else []
+    assert any(words in h for h in heard), f"never heard {words!r}; heard {heard}"
+
+
+def step(keys, *patterns, wait=1.5):
+    """Presses each key, a chord slowly (Orca answers each key event before the program acts on it),
+    then finds each pattern in one utterance, or across them as "one | two"."""
+    said()
+    for k in keys.split():
+        *mods, key = k.split("+")
+        for args in [["keydown", m] for m in mods] + [["key", key]] + [["keyup", m] for m in mods]:
+            subprocess.run(["xdotool", *args], env=env, check=True)
+            time.sleep(0.3)
+        time.sleep(wait)
+    heard = said()
+    for p in patterns:
+        assert any(re.search(p, u) for u in heard + [" | ".join(heard)]), f"expected {p!r}; heard {heard}"
+
+
+def session(binary):
+    os.makedirs(home + "/.config/speech-dispatcher"), os.makedirs(top + "/run", mode=0o700)
+    for name, text in [(".libao", "default_driver=null"), (".config/speech-dispatcher/speechd.conf",
+                        'AudioOutputMethod "libao"\nAddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\n'
+                        "DefaultModule espeak-ng")]:
+        open(os.path.join(home, name), "w").write(text + "\n")
+    env["DISPLAY"] = ":" + start("Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24",
+                                 "-nolisten", "tcp").stdout.readline().decode().strip()
+    start("openbox")
+    start("/usr/bin/python3", "-c", WRAPPER, "-u", top + "/prefs", "--debug-file", log)
+    hear("Screen reader on")
+    program = start(binary)
+    hear("Lihat teman")
+    step("Tab", "combo box", "Daftar teman")
+    step("Tab", MONTH + " combo box", "Set tanggal: bulan")
+    step("Down Up", "^" + MONTH + r"\.$")  # a closed picker's new month
+    step("Tab Tab", "Set tanggal: hari", "Set tanggal: tahun")
+    step("alt+l", "Ketik Nama text")
+    step("shift+Tab shift+Tab shift+Tab", "Tanggal lahir: tahun", "Tanggal lahir: hari", "Tanggal lahir: bulan")
+    step("Tab Tab Tab b u d i Tab", r"Data push button\. \| Simpan tanggal lahir Budi")
+    step("space", "notification Budi ditambahkan", wait=2.5)
+    step("Tab", r"Remove +push button\. \| Hapus Budi")
+    step("space", r'Remove \? "Budi"', "Cancel push button", wait=2.5)
+    step("Return", "Remove +push button", wait=2.5)  # the default removes no one
+    step("Tab " * 14, r"Grafik Budi, lahir \d+ \w+ \d{4}: 60 hari", "List with 60 items", wait=0.8)
+    step("Right", "^" + DAY + r": Fisik (minus )?\d+ (naik|turun), Emosi")
+    step("Tab", "^Hari gambar bulan: " + DAY + r" \d{4}\. Bulan: [a-z ]+ slider")
+    step("Right", "^" + DAY + r" \d{4}\. Bulan: ")
+    program.terminate()  # closing saves
+    program.wait(20)
+    with open(home + "/.config/Ondulix.ini", encoding="latin-1") as f:
+        assert "Name001=Budi" in f.read(), "the friend was not kept"
+    print("Orca said what each key did")
+
+
+if __name__ == "__main__":
+    if gone := [n for n in NEEDS if not shutil.which(n) and not os.path.exists(n)]:
+        sys.exit(print("skipped, missing:", *gone, "(apt-get install orca openbox speech-dispatcher-espeak-ng)") or 77)
+    if "ONDULIX_ORCA_BUS" not in os.environ:  # a session bus of its own
+        os.environ["ONDULIX_ORCA_BUS"] = "1"
+        sys.exit(subprocess.call(["dbus-run-session", "--", sys.executable, *sys.argv]))
+    try:
+        session(sys.argv[1])
+    finally:  # each process by its PID; the bus ends with dbus-run-session
+        for p in reversed(procs):
+            p.terminate()
+        time.sleep(2)
+        for p in procs:
+            p.poll() is None and p.kill()
+        shutil.rmtree(top, ignore_errors=True)
