@@ -17,9 +17,8 @@ env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home + "/.config", XDG_RUNTIME
 procs, read = [], 0
 
 
-def start(*args):
-    procs.append(subprocess.Popen(args, env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL))
-    return procs[-1]
+def start(*args):  # a process of the run, ended by its PID
+    return procs.append(subprocess.Popen(args, env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)) or procs[-1]
 
 
 def said():  # the utterances since the last call
@@ -59,8 +58,11 @@ def session(binary):
                         'AudioOutputMethod "libao"\nAddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\n'
                         "DefaultModule espeak-ng")]:
         open(os.path.join(home, name), "w").write(text + "\n")
-    env["DISPLAY"] = ":" + start("Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24",
-                                 "-nolisten", "tcp").stdout.readline().decode().strip()
+    for _ in range(3):  # two servers starting at once may reach for one number: the loser exits
+        display = start("Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp")
+        if display := display.stdout.readline().decode().strip():
+            break
+    env["DISPLAY"] = ":" + display
     start("openbox")
     start("/usr/bin/python3", "-c", WRAPPER, "-u", top + "/prefs", "--debug-file", log)
     hear("Screen reader on")

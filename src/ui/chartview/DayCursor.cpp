@@ -30,7 +30,8 @@ DayCursor::DayCursor(QWidget* parent, std::function<std::optional<chart::ChartOp
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_NoSystemBackground);
     setAccessibleName(QStringLiteral("Grafik siklus"));
-    // For a screen reader, a list of the chart's days, named by what each says.
+    // For a screen reader, a list of the chart's days, named by what each says
+    // in short; the full readout is the line under the chart.
     const auto read = [this](int day) {
         const auto options = m_chart();
         return options ? chart::ReadDay(*options, day) : std::nullopt;
@@ -38,10 +39,9 @@ DayCursor::DayCursor(QWidget* parent, std::function<std::optional<chart::ChartOp
     spoken::GiveItems(
         this,
         {.role = QAccessible::List,
-         .count = chart::ChartDayCount,
+         .count = [] { return chart::ChartDayCount; },
          .name =
              [read](int day) { return read(day) ? chart::SpokenReadout(*read(day)) : QString(); },
-         .description = {}, // the full readout is the line under the chart's
          .summary = [this] { return Summary(); },
          .current = [this] { return m_day.value_or(-1); }});
 }

@@ -70,9 +70,8 @@ void KeyboardAccess::NameControls() {
     // and phase, not its number; the day it is on with its name.
     QSlider* slider = w.sldMoonPhase;
     spoken::GiveItems(slider, {.role = QAccessible::Slider,
-                               .count = slider->maximum() + 1,
+                               .count = [slider] { return slider->maximum() + 1; },
                                .name = w.moonDay,
-                               .description = {},
                                .summary =
                                    [slider, day = w.moonDay] {
                                        return slider->accessibleName() + QStringLiteral(": ") +

@@ -63,7 +63,7 @@ public:
         return items && items->current ? items->current() : -1;
     }
 
-    int childCount() const override { return Source() ? Source()->count : 0; }
+    int childCount() const override { return Source() ? Source()->count() : 0; }
     QAccessibleInterface* child(int index) const override {
         if (index < 0 || index >= childCount()) return nullptr;
         if (const auto id = m_ids.constFind(index); id != m_ids.cend())
@@ -119,9 +119,8 @@ QRect ItemInterface::rect() const {
 
 QString ItemInterface::text(QAccessible::Text t) const {
     const Items* items = m_owner->Source();
-    if (!items || m_index >= items->count) return {};
+    if (!items || m_index >= items->count()) return {};
     if (t == QAccessible::Name && items->name) return items->name(m_index);
-    if (t == QAccessible::Description && items->description) return items->description(m_index);
     return {};
 }
 
@@ -167,9 +166,14 @@ void FocusItem(QWidget* widget, int index) {
 }
 
 void SpeakEntries(QComboBox* box) {
+    GiveItems(box, {.role = QAccessible::ComboBox,
+                    .count = [box] { return box->count(); },
+                    .name = [box](int i) { return box->itemText(i); },
+                    .summary = [box] { return box->currentText(); },
+                    .current = [box] { return box->currentIndex(); }});
     QObject::connect(box, &QComboBox::currentIndexChanged, box, [box](int index) {
         // An open list speaks for itself.
-        if (box->hasFocus() && !box->view()->isVisible()) FocusItem(box->view(), index);
+        if (box->hasFocus() && !box->view()->isVisible()) FocusItem(box, index);
     });
 }
 

@@ -7,22 +7,20 @@
 class QComboBox;
 class QWidget;
 
-// Items a screen reader can hear one at a time: a widget shown to it as a
-// list of `count` named items, and the item the user is on announced as the
-// focus.
+// Items a screen reader can hear one at a time: a widget shown to it as
+// `count` named items, and the item the user is on announced as the focus.
 //
 // Qt's AT-SPI bridge (6.4) drops value events from anything but a value
 // widget, and Orca ignores name and description changes; a focus event on a
 // child item is the one change both carry. So a widget whose state a reader
-// must follow key by key (the chart's day, the moon's day) gets items, and
-// every move sends the focus to the item it lands on.
+// must follow key by key (the chart's day, the moon's day, a picker's entry)
+// gets items, and every move sends the focus to the item it lands on.
 namespace spoken {
 
 struct Items {
-    QAccessible::Role role;           // of the widget: List, or Slider (keeps its value)
-    int count;                        // items 0..count-1
+    QAccessible::Role role;           // of the widget: List, ComboBox, or Slider (keeps its value)
+    std::function<int()> count;       // items 0..count-1
     std::function<QString(int)> name; // what the reader says for an item
-    std::function<QString(int)> description;
     std::function<QString()> summary; // the widget's name, when it says more than its own
     std::function<int()> current;     // the item the user is on; -1 for none
 };
@@ -34,12 +32,15 @@ void GiveItems(QWidget* widget, Items items);
 // own (a factory, items), so the next reader that asks gets the new one.
 void Renew(QWidget* widget);
 
-// Speaks item `index` of `widget` (its items, or a combo box's list) as the
-// focus. Nothing when no reader listens.
+// Speaks item `index` of `widget`'s items as the focus. Nothing when no
+// reader listens.
 void FocusItem(QWidget* widget, int index);
 
-// A combo box that speaks its new entry when the arrow keys change it
-// closed: Orca ignores a combo box's name changes.
+// A combo box as items, its entries: named by its entry and described by
+// what it is for, and telling its new entry as the focus when the arrow keys
+// turn it closed (Orca ignores a combo box's name changes). Its own items,
+// not its popup list's: Orca searches a list for its focused entry, one
+// call to the program an entry, and a closed list has none.
 void SpeakEntries(QComboBox* box);
 
 } // namespace spoken
