@@ -19,13 +19,13 @@ struct Desktop {
 
     QString Ini() const { return home.filePath("config/Ondulix.ini"); }
 
-    // -displayfd picks a free display and reports it once it accepts clients.
-    // Two servers starting at once can reach for the same number; the one
-    // that loses exits, and is started again.
+    // -displayfd picks a free display, reported once it accepts clients; -noreset
+    // keeps it open as the last client leaves. Two servers starting at once can
+    // reach for the same number: the one that loses exits, and is started again.
     void StartX() {
         for (int attempt = 0; attempt < 3 && display.isEmpty(); ++attempt) {
-            xvfb.start("Xvfb",
-                       {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+            xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten",
+                                "tcp", "-noreset"});
             QTRY_VERIFY_WITH_TIMEOUT(xvfb.canReadLine() || xvfb.state() == QProcess::NotRunning,
                                      TimeoutMs);
             if (xvfb.canReadLine()) display = ':' + QString::fromLatin1(xvfb.readLine().trimmed());
