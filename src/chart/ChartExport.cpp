@@ -24,6 +24,16 @@ QString LongDate(QDate date) {
     return QLocale(QLocale::English).toString(date, QStringLiteral("d MMMM yyyy"));
 }
 
+// Text as XML can hold it: QSvgGenerator writes its title as given.
+QString XmlText(const QString& text) {
+    QString kept;
+    for (const char32_t c : text.toUcs4())
+        if (c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+            (c >= 0xE000 && c <= 0xFFFD) || c >= 0x10000)
+            kept += QString::fromUcs4(&c, 1);
+    return kept.toHtmlEscaped();
+}
+
 QByteArray Svg(const ChartOptions& options) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -32,11 +42,13 @@ QByteArray Svg(const ChartOptions& options) {
     svg.setResolution(TwipsPerInch); // one user unit per twip; width and height in mm
     svg.setSize(ChartArea.size());
     svg.setViewBox(ChartArea);
-    svg.setTitle(ChartTitle(options));
+    svg.setTitle(XmlText(ChartTitle(options)));
     svg.setDescription(QStringLiteral("Drawn by Ondulix " ONDULIX_VERSION));
     QPainter painter(&svg);
     {
-        PainterSurface surface(painter, PainterSurface::Identity(ChartArea), WindowBackColor);
+        PainterSurface::Geometry geometry = PainterSurface::Identity(ChartArea);
+        geometry.lineWidth = TwipsPerPixel; // a screen pixel at the file's own size
+        PainterSurface surface(painter, geometry, WindowBackColor);
         DrawWholeChart(surface, options);
     }
     painter.end();

@@ -11,8 +11,10 @@
 #include <QPicture>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 using namespace chart;
 using Op = SurfaceCall::Op;
@@ -232,7 +234,7 @@ private slots:
     // Each file the same bytes every time (but a PDF's date); none before birth.
     void files() {
         ChartOptions o = Options("1960-01-01 2000-01-01 centred 15", 2);
-        o.person = "Ani";
+        o.person = QString("Ani & <B> ]]>\x01") + QChar(0xFFFF); // what XML must escape or drop
         QTemporaryDir dir;
         static const QRegularExpression stamp(QStringLiteral("/CreationDate \\(D:[^)]*\\)"));
         QList<QByteArray> b; // PNG, SVG, PDF, CSV
@@ -244,8 +246,27 @@ private slots:
                      QString::fromLatin1(ChartBytes(o, f)).remove(stamp));
         }
         QCOMPARE(QImage::fromData(b[0]).dotsPerMeterX(), 7559); // no ratio kept: 192 dpi
-        QVERIFY(b[1].contains("<title>Ondulix: Ani, born 1 January 1960, 60 days from 2 December "
-                              "1999</title>"));
+        QVERIFY(b[1].contains("<title>Ondulix: Ani &amp; &lt;B&gt; ]]&gt;, born 1 January 1960, 60 "
+                              "days from 2 December 1999</title>"));
+        QXmlStreamReader xml(b[1]);
+        while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        // Qt's and librsvg's renderers both draw the curves a pixel wide: Fisik's red, 2 per
+        // column.
+        QImage qt(616, 307, QImage::Format_RGB32);
+        QSvgRenderer(b[1]).render(std::make_unique<QPainter>(&qt).get());
+        QProcess rsvg;
+        rsvg.start("rsvg-convert", {"-w", "616", "-h", "307"}), rsvg.write(b[1]),
+            rsvg.closeWriteChannel();
+        for (const QImage& image :
+             {qt, rsvg.waitForFinished() ? QImage::fromData(rsvg.readAll()) : qt}) {
+            int red = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    red += qRed(image.pixel(x, y)) > 200 && qGreen(image.pixel(x, y)) < 100;
+            QVERIFY2(red > 1000, qPrintable(QString::number(red)));
+        }
         QVERIFY(b[1].contains("points=\"1600,3320 1618,3260 ") && // twips, texts as text
                 b[1].contains(">by K.P.Morvo</text>"));
         QVERIFY(b[2].contains("/FontFile2")); // one page, the chart's face embedded
