@@ -1,5 +1,6 @@
 #include "chart/ChartExport.h"
 
+#include "chart/ChartPage.h"
 #include "chart/ChartValues.h"
 #include "plot/PainterSurface.h"
 #include "plot/Twips.h"
@@ -65,7 +66,7 @@ QByteArray Pdf(const ChartOptions& options) {
     pdf.setTitle(ChartTitle(options));
     pdf.setCreator(QStringLiteral("Ondulix " ONDULIX_VERSION));
     QPainter painter(&pdf);
-    PaintChartOnPage(painter, QRectF(0, 0, pdf.width(), pdf.height()), options);
+    PaintChartPage(painter, QRectF(0, 0, pdf.width(), pdf.height()), options, QDate::currentDate());
     painter.end();
     return buffer.data();
 }
@@ -156,20 +157,6 @@ QImage RenderChartImage(const ChartOptions& options) {
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
     return image;
-}
-
-void PaintChartOnPage(QPainter& painter, const QRectF& page, const ChartOptions& options) {
-    const double scale =
-        std::min(page.width() / PaperArea.width(), page.height() / PaperArea.height());
-    painter.save();
-    painter.translate(page.center());
-    painter.scale(scale, scale);
-    painter.translate(-QRectF(PaperArea).center());
-    {
-        PainterSurface surface(painter, PainterSurface::Identity(PaperArea), WindowBackColor);
-        DrawWholeChart(surface, options);
-    }
-    painter.restore();
 }
 
 QByteArray ChartBytes(const ChartOptions& options, ExportFormat format) {

@@ -1,16 +1,19 @@
 #include "TestFiles.h"
 #include "chart/ChartCommandLine.h"
+#include "chart/ChartPage.h"
 #include "chart/ChartReadout.h"
 #include "chart/ChartValues.h"
 #include "plot/RecordingSurface.h"
 #include "plot/modPlotUtil.h"
 #include "util/RuntimeError.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QPainter>
 #include <QPicture>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSvgGenerator>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -203,15 +206,36 @@ private slots:
         if (day == 11) QCOMPARE(ReadoutLinesOf(*read).cyclesBrief, "F +13,6 kritis · M +50,1↓");
     }
 
-    // The 8670 x 4030 twips of paper fill a page's width, centred: 800 x 372.
-    void whereTheChartLandsOnAPage() {
-        QPicture picture;
-        QPainter painter(&picture);
-        PaintChartOnPage(painter, QRect(100, 200, 800, 600), Options("2000-01-01 2000-01-01 - 1"));
+    // The page: whose chart, when, each cycle's value on the display date, the
+    // footer; the curves from the exact sines, within 0.1 % of the chart's height.
+    void aPageToHandOn() {
+        ChartOptions o = Options("1960-01-01 2000-01-01 - 12");
+        o.person = "Ani";
+        QBuffer svg;
+        svg.open(QIODevice::WriteOnly);
+        QSvgGenerator generator;
+        generator.setOutputDevice(&svg);
+        QPainter painter(&generator);
+        PaintChartPage(painter, QRectF(0, 0, 1000, 700), o, QDate(2000, 2, 3));
         painter.end();
-        const QRect chart(100, 314, 800, 372), ink = picture.boundingRect(); // 2 pixels close
-        QVERIFY(ink.adjusted(-2, -2, 2, 2).contains(chart));
-        QVERIFY(chart.adjusted(-2, -2, 2, 2).contains(ink));
+        const QString page = QString::fromUtf8(svg.data());
+        for (const char* text :
+             {">Ani<",
+              ">Lahir 1 Januari 1960 · 1 Januari 2000 – 29 Februari 2000 · umur 14.610 "
+              "hari pada 1 Januari 2000<",
+              ">Fisik 97,9%<", ">Emosi -97,5%<",
+              ">Ondulix " ONDULIX_VERSION " · dicetak 3 Februari 2000<"})
+            QVERIFY2(page.contains(QString::fromUtf8(text)), text);
+        // Fisik's path in twips: x 1600 + 6 t, y 300 + 20 (100 - 98 sin(2 pi (hours + t) / 552)).
+        const QString d =
+            page.section("stroke=\"#ff0000\"", 1).section("d=\"", 1).section('"', 0, 0);
+        const QStringList xy = d.split(QRegularExpression("[^0-9.-]+"), Qt::SkipEmptyParts);
+        QVERIFY(xy.size() >= 2 * 60 * 24);
+        for (int i = 0; i + 1 < xy.size(); i += 2) {
+            const double t = (xy[i].toDouble() - 1600) / 6, hours = 14610.0 * 24 + t;
+            const double y = 300 + 20 * (100 - 98 * std::sin(2 * M_PI * hours / (24 * 23)));
+            QVERIFY2(std::abs(xy[i + 1].toDouble() - y) <= 4, qPrintable(QString::number(t)));
+        }
     }
 
     // Twips (x, y) land on pixel ((x - 1305) 2 / 15, y 2 / 15) at ratio 2: a

@@ -1,5 +1,6 @@
 #include "ui/export/ChartExportMenu.h"
 
+#include "chart/ChartPage.h"
 #include "ui/window/MessageBoxes.h"
 
 #include <QAction>
@@ -45,7 +46,9 @@ void PreparePrinter(QPrinter& printer, const chart::ChartOptions& options) {
 bool PaintPages(QPrinter& printer, const chart::ChartOptions& options) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    chart::PaintChartOnPage(painter, QRectF(0, 0, printer.width(), printer.height()), options);
+    // The printable area: the page's margins are the printer's.
+    chart::PaintChartPage(painter, QRectF(0, 0, printer.width(), printer.height()), options,
+                          QDate::currentDate());
     return painter.end();
 }
 
