@@ -1,5 +1,6 @@
 #include "chart/ChartExport.h"
 
+#include "chart/ChartPage.h"
 #include "chart/ChartValues.h"
 #include "plot/PainterSurface.h"
 #include "plot/Twips.h"
@@ -24,6 +25,16 @@ QString LongDate(QDate date) {
     return QLocale(QLocale::English).toString(date, QStringLiteral("d MMMM yyyy"));
 }
 
+// Text as XML can hold it: QSvgGenerator writes its title as given.
+QString XmlText(const QString& text) {
+    QString kept;
+    for (const char32_t c : text.toUcs4())
+        if (c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+            (c >= 0xE000 && c <= 0xFFFD) || c >= 0x10000)
+            kept += QString::fromUcs4(&c, 1);
+    return kept.toHtmlEscaped();
+}
+
 QByteArray Svg(const ChartOptions& options) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -32,11 +43,13 @@ QByteArray Svg(const ChartOptions& options) {
     svg.setResolution(TwipsPerInch); // one user unit per twip; width and height in mm
     svg.setSize(ChartArea.size());
     svg.setViewBox(ChartArea);
-    svg.setTitle(ChartTitle(options));
+    svg.setTitle(XmlText(ChartTitle(options)));
     svg.setDescription(QStringLiteral("Drawn by Ondulix " ONDULIX_VERSION));
     QPainter painter(&svg);
     {
-        PainterSurface surface(painter, PainterSurface::Identity(ChartArea), WindowBackColor);
+        PainterSurface::Geometry geometry = PainterSurface::Identity(ChartArea);
+        geometry.lineWidth = TwipsPerPixel; // a screen pixel at the file's own size
+        PainterSurface surface(painter, geometry, WindowBackColor);
         DrawWholeChart(surface, options);
     }
     painter.end();
@@ -53,7 +66,7 @@ QByteArray Pdf(const ChartOptions& options) {
     pdf.setTitle(ChartTitle(options));
     pdf.setCreator(QStringLiteral("Ondulix " ONDULIX_VERSION));
     QPainter painter(&pdf);
-    PaintChartOnPage(painter, QRectF(0, 0, pdf.width(), pdf.height()), options);
+    PaintChartPage(painter, QRectF(0, 0, pdf.width(), pdf.height()), options, QDate::currentDate());
     painter.end();
     return buffer.data();
 }
@@ -144,20 +157,6 @@ QImage RenderChartImage(const ChartOptions& options) {
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
     return image;
-}
-
-void PaintChartOnPage(QPainter& painter, const QRectF& page, const ChartOptions& options) {
-    const double scale =
-        std::min(page.width() / PaperArea.width(), page.height() / PaperArea.height());
-    painter.save();
-    painter.translate(page.center());
-    painter.scale(scale, scale);
-    painter.translate(-QRectF(PaperArea).center());
-    {
-        PainterSurface surface(painter, PainterSurface::Identity(PaperArea), WindowBackColor);
-        DrawWholeChart(surface, options);
-    }
-    painter.restore();
 }
 
 QByteArray ChartBytes(const ChartOptions& options, ExportFormat format) {

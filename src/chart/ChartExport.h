@@ -32,13 +32,10 @@ inline constexpr QRect PaperArea{1600 - 15, 300 - 15, 8640 + 30, 4000 + 30};
 // The chart as an image of ChartArea at the options' device pixel ratio.
 QImage RenderChartImage(const ChartOptions& options);
 
-// The chart fitted into `page` (painter units) keeping its aspect, centred.
-// Lines stay cosmetic: one device pixel or printer dot wide.
-void PaintChartOnPage(QPainter& painter, const QRectF& page, const ChartOptions& options);
-
 // The file's bytes: PNG at the options' ratio; SVG in twips with a title and
-// a size in millimetres; PDF, one A4 landscape page with the title and the
-// fonts embedded; CSV, one row a day (RFC 4180, UTF-8).
+// a size in millimetres; PDF, one A4 landscape page (the chart's page, with
+// its header, legend and footer) with the title and the fonts embedded; CSV, one row a day (RFC
+// 4180, UTF-8).
 QByteArray ChartBytes(const ChartOptions& options, ExportFormat format);
 
 // Writes the chart to `path`, whole or not at all: the old file stays when

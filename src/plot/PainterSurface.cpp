@@ -93,8 +93,8 @@ QPointF PainterSurface::Map(double x, double y) const {
 void PainterSurface::UsePen(Color color) {
     if (m_penSet && color == m_penColor) return;
     QPen pen(ToQColor(color));
-    pen.setCosmetic(true);
-    pen.setWidth(1);
+    pen.setCosmetic(m_geometry.lineWidth <= 0);
+    pen.setWidthF(m_geometry.lineWidth > 0 ? m_geometry.lineWidth : 1);
     pen.setCapStyle(Qt::SquareCap);
     m_painter.setPen(pen);
     m_penColor = color;

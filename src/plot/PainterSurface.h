@@ -32,6 +32,9 @@ public:
         QPointF origin;             // device point drawn at painter (0, 0)
         double pixelsPerUnit = 1.0; // painter units per device unit
         Mode mode = Mode::Raster;
+        // Lines this wide in device units; 0: one-pixel cosmetic lines. A
+        // file for other renderers says its width: some ignore cosmetic ones.
+        double lineWidth = 0;
     };
 
     // Raster geometry for an area given in twips, at 15 twips per logical

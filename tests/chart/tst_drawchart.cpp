@@ -1,18 +1,23 @@
 #include "TestFiles.h"
 #include "chart/ChartCommandLine.h"
+#include "chart/ChartPage.h"
 #include "chart/ChartReadout.h"
 #include "chart/ChartValues.h"
 #include "plot/RecordingSurface.h"
 #include "plot/modPlotUtil.h"
 #include "util/RuntimeError.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QPainter>
 #include <QPicture>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSvgGenerator>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 using namespace chart;
 using Op = SurfaceCall::Op;
@@ -201,15 +206,36 @@ private slots:
         if (day == 11) QCOMPARE(ReadoutLinesOf(*read).cyclesBrief, "F +13,6 kritis · M +50,1↓");
     }
 
-    // The 8670 x 4030 twips of paper fill a page's width, centred: 800 x 372.
-    void whereTheChartLandsOnAPage() {
-        QPicture picture;
-        QPainter painter(&picture);
-        PaintChartOnPage(painter, QRect(100, 200, 800, 600), Options("2000-01-01 2000-01-01 - 1"));
+    // The page: whose chart, when, each cycle's value on the display date, the
+    // footer; the curves from the exact sines, within 0.1 % of the chart's height.
+    void aPageToHandOn() {
+        ChartOptions o = Options("1960-01-01 2000-01-01 - 12");
+        o.person = "Ani";
+        QBuffer svg;
+        svg.open(QIODevice::WriteOnly);
+        QSvgGenerator generator;
+        generator.setOutputDevice(&svg);
+        QPainter painter(&generator);
+        PaintChartPage(painter, QRectF(0, 0, 1000, 700), o, QDate(2000, 2, 3));
         painter.end();
-        const QRect chart(100, 314, 800, 372), ink = picture.boundingRect(); // 2 pixels close
-        QVERIFY(ink.adjusted(-2, -2, 2, 2).contains(chart));
-        QVERIFY(chart.adjusted(-2, -2, 2, 2).contains(ink));
+        const QString page = QString::fromUtf8(svg.data());
+        for (const char* text :
+             {">Ani<",
+              ">Lahir 1 Januari 1960 · 1 Januari 2000 – 29 Februari 2000 · umur 14.610 "
+              "hari pada 1 Januari 2000<",
+              ">Fisik 97,9%<", ">Emosi -97,5%<",
+              ">Ondulix " ONDULIX_VERSION " · dicetak 3 Februari 2000<"})
+            QVERIFY2(page.contains(QString::fromUtf8(text)), text);
+        // Fisik's path in twips: x 1600 + 6 t, y 300 + 20 (100 - 98 sin(2 pi (hours + t) / 552)).
+        const QString d =
+            page.section("stroke=\"#ff0000\"", 1).section("d=\"", 1).section('"', 0, 0);
+        const QStringList xy = d.split(QRegularExpression("[^0-9.-]+"), Qt::SkipEmptyParts);
+        QVERIFY(xy.size() >= 2 * 60 * 24);
+        for (int i = 0; i + 1 < xy.size(); i += 2) {
+            const double t = (xy[i].toDouble() - 1600) / 6, hours = 14610.0 * 24 + t;
+            const double y = 300 + 20 * (100 - 98 * std::sin(2 * M_PI * hours / (24 * 23)));
+            QVERIFY2(std::abs(xy[i + 1].toDouble() - y) <= 4, qPrintable(QString::number(t)));
+        }
     }
 
     // Twips (x, y) land on pixel ((x - 1305) 2 / 15, y 2 / 15) at ratio 2: a
@@ -232,7 +258,7 @@ private slots:
     // Each file the same bytes every time (but a PDF's date); none before birth.
     void files() {
         ChartOptions o = Options("1960-01-01 2000-01-01 centred 15", 2);
-        o.person = "Ani";
+        o.person = QString("Ani & <B> ]]>\x01") + QChar(0xFFFF); // what XML must escape or drop
         QTemporaryDir dir;
         static const QRegularExpression stamp(QStringLiteral("/CreationDate \\(D:[^)]*\\)"));
         QList<QByteArray> b; // PNG, SVG, PDF, CSV
@@ -244,8 +270,27 @@ private slots:
                      QString::fromLatin1(ChartBytes(o, f)).remove(stamp));
         }
         QCOMPARE(QImage::fromData(b[0]).dotsPerMeterX(), 7559); // no ratio kept: 192 dpi
-        QVERIFY(b[1].contains("<title>Ondulix: Ani, born 1 January 1960, 60 days from 2 December "
-                              "1999</title>"));
+        QVERIFY(b[1].contains("<title>Ondulix: Ani &amp; &lt;B&gt; ]]&gt;, born 1 January 1960, 60 "
+                              "days from 2 December 1999</title>"));
+        QXmlStreamReader xml(b[1]);
+        while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        // Qt's and librsvg's renderers both draw the curves a pixel wide: Fisik's red, 2 per
+        // column.
+        QImage qt(616, 307, QImage::Format_RGB32);
+        QSvgRenderer(b[1]).render(std::make_unique<QPainter>(&qt).get());
+        QProcess rsvg;
+        rsvg.start("rsvg-convert", {"-w", "616", "-h", "307"}), rsvg.write(b[1]),
+            rsvg.closeWriteChannel();
+        for (const QImage& image :
+             {qt, rsvg.waitForFinished() ? QImage::fromData(rsvg.readAll()) : qt}) {
+            int red = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    red += qRed(image.pixel(x, y)) > 200 && qGreen(image.pixel(x, y)) < 100;
+            QVERIFY2(red > 1000, qPrintable(QString::number(red)));
+        }
         QVERIFY(b[1].contains("points=\"1600,3320 1618,3260 ") && // twips, texts as text
                 b[1].contains(">by K.P.Morvo</text>"));
         QVERIFY(b[2].contains("/FontFile2")); // one page, the chart's face embedded

@@ -1,5 +1,6 @@
 #include "ui/export/ChartExportMenu.h"
 
+#include "chart/ChartPage.h"
 #include "ui/window/MessageBoxes.h"
 
 #include <QAction>
@@ -37,14 +38,17 @@ constexpr Filter ChartFilters[] = {
 // A printer set for the chart: the paper's long side across.
 void PreparePrinter(QPrinter& printer, const chart::ChartOptions& options) {
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(chart::ChartTitle(options));
+    // The print dialog proposes it as the file's name when printing to a file.
+    printer.setDocName(ChartExportMenu::ProposedName(options, {}));
     printer.setCreator(QStringLiteral("Ondulix " ONDULIX_VERSION));
 }
 
 bool PaintPages(QPrinter& printer, const chart::ChartOptions& options) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    chart::PaintChartOnPage(painter, QRectF(0, 0, printer.width(), printer.height()), options);
+    // The printable area: the page's margins are the printer's.
+    chart::PaintChartPage(painter, QRectF(0, 0, printer.width(), printer.height()), options,
+                          QDate::currentDate());
     return painter.end();
 }
 
@@ -101,13 +105,20 @@ ChartExportMenu::ChartExportMenu(QMainWindow* window, MessageBoxes* messages, Ch
 }
 
 QString ChartExportMenu::ProposedName(const chart::ChartOptions& options, const QString& suffix) {
-    // A name with nothing a file system may refuse or a shell may trip on.
-    QString name;
-    for (const QChar c : options.person.simplified())
-        name += c.isLetterOrNumber() ? c : QChar(u'-');
-    const QString date = options.display.toString(Qt::ISODate);
-    return (name.isEmpty() ? QStringLiteral("Ondulix-%1.%2").arg(date, suffix)
-                           : QStringLiteral("Ondulix-%1-%2.%3").arg(name, date, suffix));
+    // Portable on any disk or share: the name's letters, digits and marks of
+    // any script, a dash between its words, and nothing else.
+    QStringList words{QStringLiteral("Ondulix")};
+    QString word;
+    for (const char32_t c : (options.person + u' ').toUcs4()) {
+        const int category = QChar::category(c);
+        if (QChar::isLetterOrNumber(c) ||
+            (category >= QChar::Mark_NonSpacing && category <= QChar::Mark_Enclosing))
+            word += QString::fromUcs4(&c, 1);
+        else if (!word.isEmpty())
+            words << std::exchange(word, QString());
+    }
+    words << options.display.toString(Qt::ISODate);
+    return words.join(u'-') + (suffix.isEmpty() ? QString() : u'.' + suffix);
 }
 
 void ChartExportMenu::Tell(const QString& text, bool warning) {

@@ -66,7 +66,8 @@ public:
     // Told what a command did, once it is done ("Grafik disalin").
     std::function<void(const QString&)> Done;
 
-    // "Ondulix-Ani-2004-03-07.png"; "Ondulix-2004-03-07.png" for the own chart.
+    // "Ondulix-Ani-2004-03-07.png"; "Ondulix-2004-03-07.png" for the own chart;
+    // "Ondulix-Ani-Budi-2004-03-07.png" for "Ani & <Budi>". No suffix: no dot.
     static QString ProposedName(const chart::ChartOptions& options, const QString& suffix);
 
 private:

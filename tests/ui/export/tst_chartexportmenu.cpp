@@ -94,6 +94,18 @@ private slots:
         }
     }
 
+    // A proposed name is portable: the name's words in any script, a dash between.
+    void proposesPortableNames() {
+        chart::ChartOptions o;
+        o.display = StartDay;
+        QStringList names;
+        for (const QString person : {"Ani & <budi>", "=1+2", "नमस्ते  Łódź"})
+            o.person = person, names << ChartExportMenu::ProposedName(o, "png");
+        names << ChartExportMenu::ProposedName(o, {}); // to print to
+        QCOMPARE(names.join(' '), "Ondulix-Ani-budi-2004-03-07.png Ondulix-1-2-2004-03-07.png "
+                                  "Ondulix-नमस्ते-Łódź-2004-03-07.png Ondulix-नमस्ते-Łódź-2004-03-07");
+    }
+
     // A copy is the image with its SVG; a print is one page; neither asks anything.
     void copiesAndPrints() {
         f.Open();

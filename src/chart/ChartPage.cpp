@@ -1,0 +1,167 @@
+#include "chart/ChartPage.h"
+
+#include "chart/ChartExport.h"
+#include "chart/ChartFrame.h"
+#include "chart/ChartReadout.h"
+#include "chart/ChartValues.h"
+#include "moon/MoonPhase.h"
+#include "moon/MoonPictures.h"
+#include "plot/PainterSurface.h"
+#include "plot/modPlotUtil.h"
+#include "util/Calendar.h"
+
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace chart {
+
+namespace {
+
+constexpr double TwipsPerPoint = 20;
+constexpr int SamplesPerDay = 24; // an hour apart: smooth at 600 dpi
+
+const QLocale& Indonesian() {
+    static const QLocale indonesian(QLocale::Indonesian, QLocale::Indonesia);
+    return indonesian;
+}
+
+QString PageDate(QDate date) {
+    return Indonesian().toString(date, QStringLiteral("d MMMM yyyy"));
+}
+
+// WCAG's relative luminance.
+double Luminance(const QColor& c) {
+    const auto linear = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+// The curves in the chart's twips: x 1600 + 6 t, y 2300 - 20 v.
+void DrawSmoothCurves(QPainter& painter, const ChartOptions& options, const ChartSpan& span) {
+    using W = PlotWindowSetup;
+    const CycleTables tables = MakeCycleTables();
+    for (std::int32_t kind = FirstKind; kind <= LastKind; ++kind) {
+        if (!options.kinds[kind]) continue;
+        QPainterPath path;
+        for (int i = 0; i <= ChartDayCount * SamplesPerDay; ++i) {
+            const double t = double(i) * HoursPerDay / SamplesPerDay;
+            const double v = FullSwing * CycleLevel(tables, kind, span.hours + t);
+            const QPointF p(W::DevLeft + W::ScaleX * t, W::DevTop + W::ScaleY * (W::Y2 - v));
+            i == 0 ? path.moveTo(p) : path.lineTo(p);
+        }
+        QPen pen(PaperColor(kind), 0.6 * TwipsPerPoint);
+        pen.setJoinStyle(Qt::RoundJoin);
+        pen.setCapStyle(Qt::RoundCap);
+        painter.strokePath(path, pen);
+    }
+}
+
+} // namespace
+
+QColor PaperColor(std::int32_t kind) {
+    QColor c = ToQColor(MakeCycleTables().CycleColor[kind]);
+    while ((1.05) / (Luminance(c) + 0.05) < 3) // against white
+        c = c.darker(110);
+    return c;
+}
+
+void PaintChartPage(QPainter& painter, const QRectF& page, const ChartOptions& options,
+                    QDate printedOn) {
+    const auto span = ChooseChartSpan(options.birth, options.display, options.centre);
+    const double unit = page.height() / 40; // a line of small text
+    QFont font(PlotWindowSetup::FontName());
+    painter.save();
+    painter.setPen(Qt::black);
+
+    // Header: whose, born when, the 60 days, the age.
+    font.setPixelSize(qMax(1, qRound(unit * 1.6)));
+    painter.setFont(font);
+    const QString who =
+        options.person.isEmpty() ? QStringLiteral("Hari Ulang Tahun saya") : options.person;
+    const QRectF title(page.left(), page.top(), page.width(), unit * 2.2);
+    painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter,
+                     QFontMetricsF(font).elidedText(who, Qt::ElideRight, title.width()));
+    font.setPixelSize(qMax(1, qRound(unit)));
+    painter.setFont(font);
+    QString facts = QStringLiteral("Lahir ") + PageDate(options.birth);
+    if (span)
+        facts +=
+            QStringLiteral(" \u00B7 %1 \u2013 %2 \u00B7 umur %3 hari pada %4")
+                .arg(PageDate(span->start), PageDate(cal::AddDays(span->start, ChartDayCount - 1)),
+                     Indonesian().toString(span->days), PageDate(options.display));
+    const QRectF factsLine(page.left(), title.bottom(), page.width(), unit * 1.5);
+    painter.drawText(factsLine, Qt::AlignLeft | Qt::AlignVCenter, facts);
+
+    // Footer.
+    const QRectF footer(page.left(), page.bottom() - unit * 1.5, page.width(), unit * 1.5);
+    painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
+                     QStringLiteral("Ondulix " ONDULIX_VERSION " \u00B7 dicetak ") +
+                         PageDate(printedOn));
+
+    // Legend and moon under the chart, the chart between.
+    const double legendHeight = unit * 4;
+    const QRectF chartRoom(page.left(), factsLine.bottom() + unit * 0.5, page.width(),
+                           footer.top() - legendHeight - factsLine.bottom() - unit);
+    const double scale =
+        std::min(chartRoom.width() / PaperArea.width(), chartRoom.height() / PaperArea.height());
+    const QRectF chartRect(chartRoom.topLeft(), QSizeF(PaperArea.size()) * scale);
+    if (!span) {
+        font.setPixelSize(qMax(1, qRound(unit * 2)));
+        painter.setFont(font);
+        painter.drawText(chartRect, Qt::AlignCenter, UnbornMessage);
+        painter.restore();
+        return;
+    }
+    painter.save();
+    painter.translate(chartRect.topLeft());
+    painter.scale(scale, scale);
+    painter.translate(-QPointF(PaperArea.topLeft()));
+    {
+        PainterSurface::Geometry geometry = PainterSurface::Identity(PaperArea);
+        geometry.lineWidth = 0.25 * TwipsPerPoint;
+        PainterSurface surface(painter, geometry, WindowBackColor);
+        InitChartPlot(surface);
+        modPlotUtil::PlotClear(surface);
+        DrawDayGrid(surface, span->start, span->marker);
+        DrawChartLabels(surface, span->start);
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setClipRect(QRectF(PlotWindowSetup::DevLeft, PlotWindowSetup::DevTop,
+                               PlotWindowSetup::SpanX, PlotWindowSetup::SpanY));
+    DrawSmoothCurves(painter, options, *span);
+    painter.restore();
+
+    // Legend: each shown cycle's colour, name and value on the display date.
+    const QRectF legend(page.left(), chartRect.bottom() + unit * 0.5, page.width() - unit * 14,
+                        legendHeight - unit);
+    const auto read = ReadDay(options, cal::DiffDays(span->start, options.display));
+    QPointF at = legend.topLeft();
+    for (const DayReadout::Item& item : read ? read->items : std::vector<DayReadout::Item>{}) {
+        const QString text =
+            CycleCaption(item.kind) +
+            QStringLiteral(" %1%").arg(PercentText(item.percent)).replace(u'.', u',');
+        const double width = unit * 2.5 + QFontMetricsF(font).horizontalAdvance(text);
+        if (at.x() + width > legend.right() && at.x() > legend.left()) // the next row
+            at = QPointF(legend.left(), at.y() + unit * 1.4);
+        painter.fillRect(QRectF(at.x(), at.y() + unit * 0.3, unit * 1.5, unit * 0.4),
+                         PaperColor(item.kind));
+        painter.drawText(QPointF(at.x() + unit * 2, at.y() + unit * 0.8), text);
+        at.rx() += width;
+    }
+    // The display date's moon, right of the legend.
+    moon::MoonPictureList pictures;
+    const QImage picture =
+        pictures.Picture(moon::PictureIndex(cal::DiffDays(moon::Epoch(), options.display)), 1);
+    const QRectF moonRect(page.right() - unit * 5, chartRect.bottom() + unit * 0.3, unit * 3,
+                          unit * 3);
+    painter.drawImage(moonRect, picture);
+    painter.drawText(QRectF(moonRect.left() - unit * 8, moonRect.bottom(), unit * 11, unit * 1.2),
+                     Qt::AlignRight | Qt::AlignVCenter,
+                     QStringLiteral("Bulan: ") + moon::PhaseNameOfDay(options.display));
+    painter.restore();
+}
+
+} // namespace chart

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "chart/DrawChart.h"
+
+#include <QDate>
+#include <QRectF>
+
+class QPainter;
+
+// A chart as a page to hand on: a header (whose chart, the birth date, the 60
+// days shown, the age in days on the display date), the chart at the page's
+// own resolution with smooth curves, a legend with each cycle's value on the
+// display date, the display date's moon, and a footer.
+namespace chart {
+
+// `page`: the printable area in the painter's units; `printedOn` goes in the footer.
+void PaintChartPage(QPainter& painter, const QRectF& page, const ChartOptions& options,
+                    QDate printedOn);
+
+// A cycle's colour on white paper: the screen's yellow and olive darkened
+// until they read at 3:1; the others as on screen.
+QColor PaperColor(std::int32_t kind);
+
+} // namespace chart
