@@ -31,7 +31,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     QString error;
     try {
-        error = chart::WriteChartFile(command.options, command.output, command.format);
+        error =
+            chart::WriteChartFile(command.options, command.output, command.format, command.pages);
     } catch (const std::exception& e) { // a fault of the drawing itself; the file is not written
         error = QString::fromUtf8(e.what());
     }

@@ -80,9 +80,21 @@ ChartCommand ParseChartCommand(const QStringList& arguments) {
         QStringLiteral("type"));
     const QCommandLineOption output(
         {QStringLiteral("o"), QStringLiteral("output")},
-        QStringLiteral("Output file: .png, .svg, .pdf (one A4 page) or .csv (the day values)."),
+        QStringLiteral(
+            "Output file: .png, .svg, .pdf (the chart's page) or .csv (the day values)."),
         QStringLiteral("file"));
-    parser.addOptions({help, version, birth, date, centre, cycles, scale, format, output});
+    const QCommandLineOption name(
+        QStringLiteral("name"),
+        QStringLiteral("Whose chart: the page's header and the file's title (default: none)."),
+        QStringLiteral("text"));
+    const QCommandLineOption page(QStringLiteral("page"),
+                                  QStringLiteral("An SVG of the printed page, not of the screen."));
+    const QCommandLineOption pages(
+        QStringLiteral("pages"),
+        QStringLiteral("A PDF of N pages, 1 to 24, each the next 60 days (default 1)."),
+        QStringLiteral("N"), QStringLiteral("1"));
+    parser.addOptions(
+        {help, version, birth, date, centre, cycles, scale, format, output, name, page, pages});
 
     if (!parser.parse(arguments)) return Refuse(parser.errorText());
     if (parser.isSet(help)) {
@@ -139,6 +151,17 @@ ChartCommand ParseChartCommand(const QStringList& arguments) {
                                  ".csv, or --format must say which")
                       .arg(c.output));
     c.format = *chosen;
+    c.options.person = parser.value(name).simplified();
+    c.pages.svg = parser.isSet(page);
+    if (c.pages.svg && c.format != ExportFormat::Svg)
+        return Refuse(QStringLiteral("--page: for an SVG only"));
+    c.pages.count = parser.value(pages).toInt(&ok);
+    if (!ok || c.pages.count < 1 || c.pages.count > MaxPages)
+        return Refuse(QStringLiteral("--pages %1: a whole number from 1 to %2")
+                          .arg(parser.value(pages))
+                          .arg(MaxPages));
+    if (c.pages.count > 1 && c.format != ExportFormat::Pdf)
+        return Refuse(QStringLiteral("--pages: for a PDF only"));
     c.action = ChartCommand::Action::Render;
     return c;
 }

@@ -7,7 +7,7 @@
 
 // The arguments of ondulix-chart:
 //   --birth YYYY-MM-DD --date YYYY-MM-DD [--center] [--cycles 1,2,3,5] [--scale 2]
-//   [--format png|svg|pdf|csv] -o FILE
+//   [--format png|svg|pdf|csv] [--name TEXT] [--page] [--pages N] -o FILE
 namespace chart {
 
 struct ChartCommand {
@@ -16,6 +16,7 @@ struct ChartCommand {
     ChartOptions options;
     QString output;
     ExportFormat format = ExportFormat::Png;
+    OnPages pages;
     QString message; // Help: the usage text; Version: its line; Refuse: a one-line reason
 };
 

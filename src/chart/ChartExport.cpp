@@ -56,17 +56,45 @@ QByteArray Svg(const ChartOptions& options) {
     return buffer.data();
 }
 
-QByteArray Pdf(const ChartOptions& options) {
+// A4, or Letter where the locale measures in inches; landscape, 10 mm margins.
+QPageLayout PaperLayout() {
+    const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+    return QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
+                       QPageLayout::Landscape, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+}
+
+QByteArray Pdf(const ChartOptions& options, int pages) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
     pdf.setResolution(TwipsPerInch);
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                  QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    pdf.setPageLayout(PaperLayout());
     pdf.setTitle(ChartTitle(options));
     pdf.setCreator(QStringLiteral("Ondulix " ONDULIX_VERSION));
     QPainter painter(&pdf);
-    PaintChartPage(painter, QRectF(0, 0, pdf.width(), pdf.height()), options, QDate::currentDate());
+    PaintChartPages(painter, pdf, options, pages, QDate::currentDate());
+    painter.end();
+    return buffer.data();
+}
+
+// The page as an SVG, in twips, its size the paper's.
+QByteArray SvgPage(const ChartOptions& options) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setResolution(TwipsPerInch);
+    const QPageLayout paper = PaperLayout();
+    const QRect whole = paper.fullRectPoints();
+    svg.setSize(QSize(whole.width(), whole.height()) * TwipsPerPoint);
+    svg.setViewBox(QRect(QPoint(0, 0), svg.size()));
+    svg.setTitle(XmlText(ChartTitle(options)));
+    QPainter painter(&svg);
+    painter.fillRect(svg.viewBox(), Qt::white);
+    const QRectF printable = paper.paintRectPoints();
+    PaintChartPage(painter,
+                   QRectF(printable.topLeft() * TwipsPerPoint, printable.size() * TwipsPerPoint),
+                   options, QDate::currentDate());
     painter.end();
     return buffer.data();
 }
@@ -159,25 +187,26 @@ QImage RenderChartImage(const ChartOptions& options) {
     return image;
 }
 
-QByteArray ChartBytes(const ChartOptions& options, ExportFormat format) {
+QByteArray ChartBytes(const ChartOptions& options, ExportFormat format, OnPages pages) {
     switch (format) {
     case ExportFormat::Png:
         return Png(options);
     case ExportFormat::Svg:
-        return Svg(options);
+        return pages.svg ? SvgPage(options) : Svg(options);
     case ExportFormat::Pdf:
-        return Pdf(options);
+        return Pdf(options, pages.count);
     case ExportFormat::Csv:
         break;
     }
     return Csv(options);
 }
 
-QString WriteChartFile(const ChartOptions& options, const QString& path, ExportFormat format) {
+QString WriteChartFile(const ChartOptions& options, const QString& path, ExportFormat format,
+                       OnPages pages) {
     if (!ChooseChartSpan(options.birth, options.display, options.centre))
         return QStringLiteral("cannot write %1: the birth date is after the display date")
             .arg(path);
-    const QByteArray bytes = ChartBytes(options, format);
+    const QByteArray bytes = ChartBytes(options, format, pages);
     if (bytes.isEmpty()) return QStringLiteral("cannot write %1: encoding failed").arg(path);
     if (const QString reason = SaveWhole(path, bytes); !reason.isEmpty())
         return QStringLiteral("cannot write %1: %2").arg(path, reason);

@@ -32,16 +32,25 @@ inline constexpr QRect PaperArea{1600 - 15, 300 - 15, 8640 + 30, 4000 + 30};
 // The chart as an image of ChartArea at the options' device pixel ratio.
 QImage RenderChartImage(const ChartOptions& options);
 
+// The chart as pages: `count` PDF pages of 60 days each, or (`svg`) an SVG of
+// the page rather than of the screen's chart.
+struct OnPages {
+    int count = 1;
+    bool svg = false;
+};
+inline constexpr int MaxPages = 24;
+
 // The file's bytes: PNG at the options' ratio; SVG in twips with a title and
 // a size in millimetres; PDF, one A4 landscape page (the chart's page, with
 // its header, legend and footer) with the title and the fonts embedded; CSV, one row a day (RFC
 // 4180, UTF-8).
-QByteArray ChartBytes(const ChartOptions& options, ExportFormat format);
+QByteArray ChartBytes(const ChartOptions& options, ExportFormat format, OnPages pages = {});
 
 // Writes the chart to `path`, whole or not at all: the old file stays when
 // anything fails. Returns an empty string on success, else a one-line reason
 // naming the file.
-QString WriteChartFile(const ChartOptions& options, const QString& path, ExportFormat format);
+QString WriteChartFile(const ChartOptions& options, const QString& path, ExportFormat format,
+                       OnPages pages = {});
 
 // The message of the draw command for a birth date after the display date.
 inline const QString UnbornMessage = QStringLiteral("Belum lahir !!!");

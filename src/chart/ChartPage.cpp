@@ -7,11 +7,13 @@
 #include "moon/MoonPhase.h"
 #include "moon/MoonPictures.h"
 #include "plot/PainterSurface.h"
+#include "plot/Twips.h"
 #include "plot/modPlotUtil.h"
 #include "util/Calendar.h"
 
 #include <QFontMetricsF>
 #include <QLocale>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -19,7 +21,6 @@ namespace chart {
 
 namespace {
 
-constexpr double TwipsPerPoint = 20;
 constexpr int SamplesPerDay = 24; // an hour apart: smooth at 600 dpi
 
 const QLocale& Indonesian() {
@@ -79,8 +80,11 @@ void PaintChartPage(QPainter& painter, const QRectF& page, const ChartOptions& o
     // Header: whose, born when, the 60 days, the age.
     font.setPixelSize(qMax(1, qRound(unit * 1.6)));
     painter.setFont(font);
-    const QString who =
-        options.person.isEmpty() ? QStringLiteral("Hari Ulang Tahun saya") : options.person;
+    QString who; // what a name can show: no control characters, no noncharacters
+    for (const char32_t c : options.person.toUcs4())
+        if (QChar::category(c) != QChar::Other_Control && !QChar::isNonCharacter(c))
+            who += QString::fromUcs4(&c, 1);
+    if (who.trimmed().isEmpty()) who = QStringLiteral("Hari Ulang Tahun saya");
     const QRectF title(page.left(), page.top(), page.width(), unit * 2.2);
     painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter,
                      QFontMetricsF(font).elidedText(who, Qt::ElideRight, title.width()));
@@ -162,6 +166,17 @@ void PaintChartPage(QPainter& painter, const QRectF& page, const ChartOptions& o
                      Qt::AlignRight | Qt::AlignVCenter,
                      QStringLiteral("Bulan: ") + moon::PhaseNameOfDay(options.display));
     painter.restore();
+}
+
+bool PaintChartPages(QPainter& painter, QPagedPaintDevice& device, const ChartOptions& options,
+                     int count, QDate printedOn) {
+    ChartOptions page = options;
+    for (int i = 0; i < count; ++i) {
+        if (i > 0 && !device.newPage()) return false;
+        PaintChartPage(painter, QRectF(0, 0, device.width(), device.height()), page, printedOn);
+        page.display = cal::AddDays(page.display, ChartDayCount);
+    }
+    return true;
 }
 
 } // namespace chart

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QRectF>
 
+class QPagedPaintDevice;
 class QPainter;
 
 // A chart as a page to hand on: a header (whose chart, the birth date, the 60
@@ -16,6 +17,11 @@ namespace chart {
 // `page`: the printable area in the painter's units; `printedOn` goes in the footer.
 void PaintChartPage(QPainter& painter, const QRectF& page, const ChartOptions& options,
                     QDate printedOn);
+
+// `count` pages on a paged device (a PDF, a printer), each the 60 days after
+// the page before; false when the device refuses a page.
+bool PaintChartPages(QPainter& painter, QPagedPaintDevice& device, const ChartOptions& options,
+                     int count, QDate printedOn);
 
 // A cycle's colour on white paper: the screen's yellow and olive darkened
 // until they read at 3:1; the others as on screen.

@@ -272,10 +272,13 @@ private slots:
         QCOMPARE(QImage::fromData(b[0]).dotsPerMeterX(), 7559); // no ratio kept: 192 dpi
         QVERIFY(b[1].contains("<title>Ondulix: Ani &amp; &lt;B&gt; ]]&gt;, born 1 January 1960, 60 "
                               "days from 2 December 1999</title>"));
-        QXmlStreamReader xml(b[1]);
-        while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+        for (const QByteArray& svg : {b[1], ChartBytes(o, ExportFormat::Svg, {1, true})}) {
+            QXmlStreamReader xml(svg); // the screen's chart, and the page: both well-formed
+            while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+            }
+            QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
         }
-        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(ChartBytes(o, ExportFormat::Pdf, {3, false}).count("/Type /Page\n"), 3);
         // Qt's and librsvg's renderers both draw the curves a pixel wide: Fisik's red, 2 per
         // column.
         QImage qt(616, 307, QImage::Format_RGB32);
@@ -315,17 +318,27 @@ private slots:
             QString got;
             for (int k = 1; k <= 7; ++k)
                 got += c.options.kinds[k] ? QString::number(k) : QString();
-            return got + QStringLiteral("%1%2 %3 %4")
-                             .arg(c.options.centre ? " centred " : " ")
-                             .arg(c.options.devicePixelRatio)
-                             .arg(FormatSuffix(c.format), c.output);
+            const bool paged = c.pages.count > 1 || c.pages.svg || !c.options.person.isEmpty();
+            return got +
+                   QStringLiteral("%1%2 %3 %4")
+                       .arg(c.options.centre ? " centred " : " ")
+                       .arg(c.options.devicePixelRatio)
+                       .arg(FormatSuffix(c.format), c.output) +
+                   (paged ? QString(" %1%2 %3")
+                                .arg(c.pages.count)
+                                .arg(c.pages.svg ? "p" : "")
+                                .arg(c.options.person)
+                          : QString());
         };
         QCOMPARE(parse("-o c.png"), "123 1 png c.png");
         QCOMPARE(parse("--center --cycles 1,2,3,5 --scale 2 --format svg -o c.png"),
                  "1235 centred 2 svg c.png");
         QCOMPARE(parse("--scale 4 -o c.PDF"), "123 4 pdf c.PDF");
+        QCOMPARE(parse("--pages 24 --name Ani -o c.pdf"), "123 1 pdf c.pdf 24 Ani");
+        QCOMPARE(parse("--page -o c.svg"), "123 1 svg c.svg 1p ");
         for (const char* refused :
-             {"--scale 4.01 -o c.png", "--scale 0.99 -o c.png", "--cycles 1,8 -o c.png", "-o c.jpg",
+             {"--pages 25 -o c.pdf", "--pages 0 -o c.pdf", "--pages 2 -o c.svg", "--page -o c.pdf",
+              "--scale 4.01 -o c.png", "--scale 0.99 -o c.png", "--cycles 1,8 -o c.png", "-o c.jpg",
               "--format jpg -o c.png", "-o c.png extra", "--center", "--birth 1900-12-31 -o c.png",
               "--birth 2000-01-02 -o c.png"})
             QVERIFY2(parse(refused) == "refused", refused);

@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMimeData>
@@ -43,13 +44,12 @@ void PreparePrinter(QPrinter& printer, const chart::ChartOptions& options) {
     printer.setCreator(QStringLiteral("Ondulix " ONDULIX_VERSION));
 }
 
-bool PaintPages(QPrinter& printer, const chart::ChartOptions& options) {
+bool PaintPages(QPrinter& printer, const chart::ChartOptions& options, int count = 1) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     // The printable area: the page's margins are the printer's.
-    chart::PaintChartPage(painter, QRectF(0, 0, printer.width(), printer.height()), options,
-                          QDate::currentDate());
-    return painter.end();
+    return chart::PaintChartPages(painter, printer, options, count, QDate::currentDate()) &&
+           painter.end();
 }
 
 } // namespace
@@ -66,6 +66,14 @@ QString QtChartDialogs::AskSaveFile(QWidget* parent, const QString& title, const
 bool QtChartDialogs::AskPrint(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+int QtChartDialogs::AskPageCount(QWidget* parent) {
+    bool ok = false;
+    const int count = QInputDialog::getInt(parent, QStringLiteral("Cetak beberapa bulan"),
+                                           QStringLiteral("Berapa halaman (60 hari tiap halaman)?"),
+                                           3, 1, chart::MaxPages, 1, &ok);
+    return ok ? count : 0;
 }
 
 void QtChartDialogs::PreviewPrint(QWidget* parent, QPrinter& printer,
@@ -98,6 +106,7 @@ ChartExportMenu::ChartExportMenu(QMainWindow* window, MessageBoxes* messages, Ch
     menu->addSeparator();
     mnuPrint = item("Cetak...", QKeySequence::Print, &ChartExportMenu::Print);
     mnuPrintPreview = item("Pratinjau Cetak...", {}, &ChartExportMenu::PrintPreview);
+    mnuPrintMonths = item("Cetak beberapa bulan...", {}, &ChartExportMenu::PrintMonths);
     menu->addSeparator();
     mnuExportValues = item("Ekspor Nilai (CSV)...", {}, &ChartExportMenu::ExportValues);
     m_folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
@@ -184,12 +193,20 @@ void ChartExportMenu::CopyChart() {
 }
 
 void ChartExportMenu::Print() {
+    if (const auto options = Chart()) PrintPages(*options, 1);
+}
+
+void ChartExportMenu::PrintMonths() {
     const auto options = Chart();
     if (!options) return;
+    if (const int count = m_dialogs->AskPageCount(m_window); count > 0) PrintPages(*options, count);
+}
+
+void ChartExportMenu::PrintPages(const chart::ChartOptions& options, int count) {
     QPrinter printer(QPrinter::HighResolution);
-    PreparePrinter(printer, *options);
+    PreparePrinter(printer, options);
     if (!m_dialogs->AskPrint(m_window, printer)) return;
-    if (!PaintPages(printer, *options))
+    if (!PaintPages(printer, options, count))
         Tell(QStringLiteral("Ondulix could not print the chart to %1.")
                  .arg(printer.outputFileName().isEmpty() ? printer.printerName()
                                                          : printer.outputFileName()));

@@ -25,6 +25,8 @@ public:
                                 const QStringList& filters, int* filter) = 0;
     // The print dialog; false when cancelled.
     virtual bool AskPrint(QWidget* parent, QPrinter& printer) = 0;
+    // How many pages of 60 days to print, 1 to MaxPages; 0 when cancelled.
+    virtual int AskPageCount(QWidget* parent) = 0;
     // The print preview, painting pages with `paint`.
     virtual void PreviewPrint(QWidget* parent, QPrinter& printer,
                               const std::function<void(QPrinter*)>& paint) = 0;
@@ -35,6 +37,7 @@ public:
     QString AskSaveFile(QWidget* parent, const QString& title, const QString& proposal,
                         const QStringList& filters, int* filter) override;
     bool AskPrint(QWidget* parent, QPrinter& printer) override;
+    int AskPageCount(QWidget* parent) override;
     void PreviewPrint(QWidget* parent, QPrinter& printer,
                       const std::function<void(QPrinter*)>& paint) override;
 };
@@ -55,12 +58,15 @@ public:
     QAction* mnuCopyChart = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuPrintPreview = nullptr;
+    QAction* mnuPrintMonths = nullptr;
     QAction* mnuExportValues = nullptr;
 
     void SaveChart();
     void CopyChart();
     void Print();
     void PrintPreview();
+    // Several pages, each the next 60 days, in one print.
+    void PrintMonths();
     void ExportValues();
 
     // Told what a command did, once it is done ("Grafik disalin").
@@ -76,6 +82,7 @@ private:
     void Write(const chart::ChartOptions& options, const QString& path, chart::ExportFormat format,
                const QString& done);
     void Tell(const QString& text, bool warning = true);
+    void PrintPages(const chart::ChartOptions& options, int count);
 
     QMainWindow* m_window;
     MessageBoxes* m_messages;

@@ -18,6 +18,8 @@ struct FakeDialogs final : ChartDialogs {
     QString proposal;
     QString printTo; // a PDF file standing in for the printer; empty: cancel
     int previews = 0;
+    int pageCount = 0; // pages of 60 days asked for; 0: cancel
+    int AskPageCount(QWidget*) override { return pageCount; }
     QString AskSaveFile(QWidget*, const QString&, const QString& proposed, const QStringList&,
                         int* chosen) override {
         proposal = proposed;
@@ -121,6 +123,9 @@ private slots:
         w->Export->mnuPrint->trigger();
         QCOMPARE(ReadAll(dialogs.printTo).count("/Type /Page\n"), 1);
         QCOMPARE(w->notice->Said(), "Grafik dikirim ke pencetak");
+        dialogs.pageCount = 2; // and two pages, each the next 60 days
+        w->Export->mnuPrintMonths->trigger();
+        QCOMPARE(ReadAll(dialogs.printTo).count("/Type /Page\n"), 2);
         dialogs.printTo = Out("preview.pdf");
         w->Export->mnuPrintPreview->trigger();
         QCOMPARE(dialogs.previews, 1);
