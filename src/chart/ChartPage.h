@@ -23,8 +23,9 @@ void PaintChartPage(QPainter& painter, const QRectF& page, const ChartOptions& o
 bool PaintChartPages(QPainter& painter, QPagedPaintDevice& device, const ChartOptions& options,
                      int count, QDate printedOn);
 
-// A cycle's colour on white paper: the screen's yellow and olive darkened
-// until they read at 3:1; the others as on screen.
+// A cycle's colour on white paper, as on screen where it reads at 3:1: the
+// screen's green, yellow and teal (Intuisi 2.8:1, Passion 1.8:1, Wisdom
+// 2.8:1) darkened until they do.
 QColor PaperColor(std::int32_t kind);
 
 } // namespace chart
