@@ -10,7 +10,7 @@ packages=(
     xvfb xauth xdotool imagemagick python3
     dpkg-dev lintian desktop-file-utils appstream
     dbus-daemon at-spi2-core python3-pyatspi
-    orca openbox speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins librsvg2-bin
+    orca openbox speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins librsvg2-bin poppler-utils
 )
 
 missing=()

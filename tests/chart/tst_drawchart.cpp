@@ -279,6 +279,12 @@ private slots:
             QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
         }
         QCOMPARE(ChartBytes(o, ExportFormat::Pdf, {3, false}).count("/Type /Page\n"), 3);
+        QProcess text; // the PDF's text stays text: pdftotext finds the name, the dates, the cycles
+        text.start("pdftotext", {"-", "-"}), text.write(b[2]), text.closeWriteChannel();
+        const QString words = QString::fromUtf8(text.waitForFinished() ? text.readAll() : "");
+        for (const char* word :
+             {"Ani & <B> ]]>", "Lahir 1 Januari 1960", "2 Desember 1999", "Passion"})
+            QVERIFY2(words.contains(QString::fromUtf8(word)), word);
         // Qt's and librsvg's renderers both draw the curves a pixel wide: Fisik's red, 2 per
         // column.
         QImage qt(616, 307, QImage::Format_RGB32);
