@@ -14,6 +14,7 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <cmath>
+#include <functional>
 
 namespace chart {
 
@@ -25,35 +26,33 @@ QString LongDate(QDate date) {
     return QLocale(QLocale::English).toString(date, QStringLiteral("d MMMM yyyy"));
 }
 
-// Text as XML can hold it: QSvgGenerator writes its title as given.
-QString XmlText(const QString& text) {
-    QString kept;
-    for (const char32_t c : text.toUcs4())
-        if (c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
-            (c >= 0xE000 && c <= 0xFFFD) || c >= 0x10000)
-            kept += QString::fromUcs4(&c, 1);
-    return kept.toHtmlEscaped();
-}
-
-QByteArray Svg(const ChartOptions& options) {
+// An SVG of `viewBox` in twips (one user unit per twip; width and height in
+// mm), titled by the chart, drawn by `paint`. QSvgGenerator writes its title
+// as given: escaped here.
+QByteArray SvgOf(const ChartOptions& options, const QRect& viewBox,
+                 const std::function<void(QPainter&)>& paint) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
-    svg.setResolution(TwipsPerInch); // one user unit per twip; width and height in mm
-    svg.setSize(ChartArea.size());
-    svg.setViewBox(ChartArea);
-    svg.setTitle(XmlText(ChartTitle(options)));
+    svg.setResolution(TwipsPerInch);
+    svg.setSize(viewBox.size());
+    svg.setViewBox(viewBox);
+    svg.setTitle(ShowableText(ChartTitle(options)).toHtmlEscaped());
     svg.setDescription(QStringLiteral("Drawn by Ondulix " ONDULIX_VERSION));
     QPainter painter(&svg);
-    {
+    paint(painter);
+    painter.end();
+    return buffer.data();
+}
+
+QByteArray Svg(const ChartOptions& options) {
+    return SvgOf(options, ChartArea, [&](QPainter& painter) {
         PainterSurface::Geometry geometry = PainterSurface::Identity(ChartArea);
         geometry.lineWidth = TwipsPerPixel; // a screen pixel at the file's own size
         PainterSurface surface(painter, geometry, WindowBackColor);
         DrawWholeChart(surface, options);
-    }
-    painter.end();
-    return buffer.data();
+    });
 }
 
 // A4, or Letter where the locale measures in inches; landscape, 10 mm margins.
@@ -79,24 +78,15 @@ QByteArray Pdf(const ChartOptions& options, int pages) {
 
 // The page as an SVG, in twips, its size the paper's.
 QByteArray SvgPage(const ChartOptions& options) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setResolution(TwipsPerInch);
     const QPageLayout paper = PaperLayout();
-    const QRect whole = paper.fullRectPoints();
-    svg.setSize(QSize(whole.width(), whole.height()) * TwipsPerPoint);
-    svg.setViewBox(QRect(QPoint(0, 0), svg.size()));
-    svg.setTitle(XmlText(ChartTitle(options)));
-    QPainter painter(&svg);
-    painter.fillRect(svg.viewBox(), Qt::white);
-    const QRectF printable = paper.paintRectPoints();
-    PaintChartPage(painter,
-                   QRectF(printable.topLeft() * TwipsPerPoint, printable.size() * TwipsPerPoint),
-                   options, QDate::currentDate());
-    painter.end();
-    return buffer.data();
+    const auto twips = [](const QRectF& points) {
+        return QRectF(points.topLeft() * TwipsPerPoint, points.size() * TwipsPerPoint);
+    };
+    const QRect whole = twips(paper.fullRectPoints()).toRect();
+    return SvgOf(options, whole, [&](QPainter& painter) {
+        painter.fillRect(whole, Qt::white);
+        PaintChartPage(painter, twips(paper.paintRectPoints()), options, QDate::currentDate());
+    });
 }
 
 QByteArray Png(const ChartOptions& options) {
@@ -137,6 +127,15 @@ QByteArray Csv(const ChartOptions& options) {
 }
 
 } // namespace
+
+QString ShowableText(const QString& text) {
+    QString kept;
+    for (const char32_t c : text.toUcs4())
+        if (QChar::category(c) != QChar::Other_Control && !QChar::isNonCharacter(c) &&
+            !QChar::isSurrogate(c))
+            kept += QString::fromUcs4(&c, 1);
+    return kept;
+}
 
 std::optional<ExportFormat> FormatOfName(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();

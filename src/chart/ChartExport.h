@@ -26,6 +26,10 @@ QString FormatSuffix(ExportFormat format);
 // the user's own chart).
 QString ChartTitle(const ChartOptions& options);
 
+// A name as a page or a file can show it: no control characters and no
+// noncharacters (XML cannot hold them; a printer draws them as boxes).
+QString ShowableText(const QString& text);
+
 // On paper the window's black margin goes: the plot window and its frame.
 inline constexpr QRect PaperArea{1600 - 15, 300 - 15, 8640 + 30, 4000 + 30};
 

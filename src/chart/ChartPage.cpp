@@ -23,15 +23,6 @@ namespace {
 
 constexpr int SamplesPerDay = 24; // an hour apart: smooth at 600 dpi
 
-const QLocale& Indonesian() {
-    static const QLocale indonesian(QLocale::Indonesian, QLocale::Indonesia);
-    return indonesian;
-}
-
-QString PageDate(QDate date) {
-    return Indonesian().toString(date, QStringLiteral("d MMMM yyyy"));
-}
-
 // WCAG's relative luminance.
 double Luminance(const QColor& c) {
     const auto linear = [](double v) {
@@ -80,22 +71,19 @@ void PaintChartPage(QPainter& painter, const QRectF& page, const ChartOptions& o
     // Header: whose, born when, the 60 days, the age.
     font.setPixelSize(qMax(1, qRound(unit * 1.6)));
     painter.setFont(font);
-    QString who; // what a name can show: no control characters, no noncharacters
-    for (const char32_t c : options.person.toUcs4())
-        if (QChar::category(c) != QChar::Other_Control && !QChar::isNonCharacter(c))
-            who += QString::fromUcs4(&c, 1);
+    QString who = ShowableText(options.person);
     if (who.trimmed().isEmpty()) who = QStringLiteral("Hari Ulang Tahun saya");
     const QRectF title(page.left(), page.top(), page.width(), unit * 2.2);
     painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter,
                      QFontMetricsF(font).elidedText(who, Qt::ElideRight, title.width()));
     font.setPixelSize(qMax(1, qRound(unit)));
     painter.setFont(font);
-    QString facts = QStringLiteral("Lahir ") + PageDate(options.birth);
+    QString facts = QStringLiteral("Lahir ") + LongDateId(options.birth);
     if (span)
-        facts +=
-            QStringLiteral(" \u00B7 %1 \u2013 %2 \u00B7 umur %3 hari pada %4")
-                .arg(PageDate(span->start), PageDate(cal::AddDays(span->start, ChartDayCount - 1)),
-                     Indonesian().toString(span->days), PageDate(options.display));
+        facts += QStringLiteral(" \u00B7 %1 \u2013 %2 \u00B7 umur %3 hari pada %4")
+                     .arg(LongDateId(span->start),
+                          LongDateId(cal::AddDays(span->start, ChartDayCount - 1)),
+                          Indonesian().toString(span->days), LongDateId(options.display));
     const QRectF factsLine(page.left(), title.bottom(), page.width(), unit * 1.5);
     painter.drawText(factsLine, Qt::AlignLeft | Qt::AlignVCenter, facts);
 
@@ -103,7 +91,7 @@ void PaintChartPage(QPainter& painter, const QRectF& page, const ChartOptions& o
     const QRectF footer(page.left(), page.bottom() - unit * 1.5, page.width(), unit * 1.5);
     painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
                      QStringLiteral("Ondulix " ONDULIX_VERSION " \u00B7 dicetak ") +
-                         PageDate(printedOn));
+                         LongDateId(printedOn));
 
     // Legend and moon under the chart, the chart between.
     const double legendHeight = unit * 4;

@@ -33,11 +33,6 @@ namespace {
 
 const QString Separator = QStringLiteral(" \u00B7 ");
 
-const QLocale& Indonesian() {
-    static const QLocale indonesian(QLocale::Indonesian, QLocale::Indonesia);
-    return indonesian;
-}
-
 QString WeekdayOf(QDate date) {
     static const char* const Weekdays[] = {"Minggu", "Senin", "Selasa", "Rabu",
                                            "Kamis",  "Jumat", "Sabtu"};
@@ -82,6 +77,15 @@ QStringList Cycles(const DayReadout& day, bool brief) {
 
 } // namespace
 
+const QLocale& Indonesian() {
+    static const QLocale indonesian(QLocale::Indonesian, QLocale::Indonesia);
+    return indonesian;
+}
+
+QString LongDateId(QDate date) {
+    return Indonesian().toString(date, QStringLiteral("d MMMM yyyy"));
+}
+
 QString ReadoutText(const DayReadout& day) {
     return (QStringList{DayText(day)} + Cycles(day, false) + QStringList{MoonText(day)})
         .join(Separator);
@@ -125,16 +129,13 @@ QString SpokenReadout(const DayReadout& day) {
 QString ChartSummary(const ChartOptions& options) {
     const auto span = ChooseChartSpan(options.birth, options.display, options.centre);
     if (!span) return {};
-    const auto longDate = [](QDate d) {
-        return Indonesian().toString(d, QStringLiteral("d MMMM yyyy"));
-    };
     QStringList cycles;
     for (int k = FirstKind; k <= LastKind; ++k)
         if (options.kinds[k]) cycles << CycleCaption(k);
     return QStringLiteral("Grafik %1, lahir %2: %3 hari, %4 sampai %5. Siklus: %6.")
         .arg(options.person.isEmpty() ? QStringLiteral("Anda") : options.person,
-             longDate(options.birth), QString::number(ChartDayCount), longDate(span->start),
-             longDate(cal::AddDays(span->start, ChartDayCount - 1)),
+             LongDateId(options.birth), QString::number(ChartDayCount), LongDateId(span->start),
+             LongDateId(cal::AddDays(span->start, ChartDayCount - 1)),
              cycles.isEmpty() ? QStringLiteral("tidak ada") : cycles.join(u", "));
 }
 

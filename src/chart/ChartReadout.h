@@ -3,6 +3,7 @@
 #include "chart/DrawChart.h"
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -49,6 +50,11 @@ ReadoutLines ReadoutLinesOf(const DayReadout& day);
 
 // Several short lines, for a tooltip: the day, one line per cycle, the moon.
 QString ReadoutTip(const DayReadout& day);
+
+// The Indonesian locale, for numbers and month names in Indonesian.
+const QLocale& Indonesian();
+// "8 Desember 2026".
+QString LongDateId(QDate date);
 
 // "Senin 8 Desember 2026" (`withYear`) or "Senin 8 Desember".
 QString SpokenDate(QDate date, bool withYear);

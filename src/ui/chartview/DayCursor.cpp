@@ -32,18 +32,17 @@ DayCursor::DayCursor(QWidget* parent, std::function<std::optional<chart::ChartOp
     setAccessibleName(QStringLiteral("Grafik siklus"));
     // For a screen reader, a list of the chart's days, named by what each says
     // in short; the full readout is the line under the chart.
-    const auto read = [this](int day) {
-        const auto options = m_chart();
-        return options ? chart::ReadDay(*options, day) : std::nullopt;
-    };
-    spoken::GiveItems(
-        this,
-        {.role = QAccessible::List,
-         .count = [] { return chart::ChartDayCount; },
-         .name =
-             [read](int day) { return read(day) ? chart::SpokenReadout(*read(day)) : QString(); },
-         .summary = [this] { return Summary(); },
-         .current = [this] { return m_day.value_or(-1); }});
+    spoken::GiveItems(this, {.role = QAccessible::List,
+                             .count = [] { return chart::ChartDayCount; },
+                             .name =
+                                 [this](int day) {
+                                     const auto options = m_chart();
+                                     const auto read =
+                                         options ? chart::ReadDay(*options, day) : std::nullopt;
+                                     return read ? chart::SpokenReadout(*read) : QString();
+                                 },
+                             .summary = [this] { return Summary(); },
+                             .current = [this] { return m_day.value_or(-1); }});
 }
 
 QRect DayCursor::Strip(std::optional<double> x) const {
