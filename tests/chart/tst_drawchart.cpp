@@ -1,4 +1,5 @@
 #include "TestFiles.h"
+#include "chart/Agreement.h"
 #include "chart/ChartCommandLine.h"
 #include "chart/ChartPage.h"
 #include "chart/ChartReadout.h"
@@ -204,6 +205,28 @@ private slots:
         tip[0] += " · " + tip.takeAt(1); // the day and its number on one line
         QCOMPARE(ReadoutTip(*read).split('\n'), tip);
         if (day == 11) QCOMPARE(ReadoutLinesOf(*read).cyclesBrief, "F +13,6 kritis · M +50,1↓");
+    }
+
+    // Worked apart from the code, d = 828 days: d mod T by hand (828 = 36 x 23; 16 of 28; 3 of
+    // 33; 30 of 38), cosines on a calculator (cos 360 16/28 = -0.90097, cos 360 3/33 = 0.84125,
+    // cos 360 30/38 = 0.24549); combined kinds the mean of two; the lead the shorter way round.
+    void agreement() {
+        KindSet all;
+        for (int k = 1; k <= 7; ++k)
+            all[k] = true;
+        QCOMPARE(AgreementLines(all, 828),
+                 "Fisik\t100.0\nEmosi\t5.0\nIntelektual\t92.1\nIntuisi\t62.3\n"
+                 "Passion\t52.5\nWisdom\t48.5\nMastery\t96.0\nRata-rata\t65.2\n");
+        QCOMPARE(QList<double>({Agreement(2, 7), Agreement(2, 14), Agreement(2, -28)}),
+                 QList<double>({50, 0, 100})); // exact at the quarter turns
+        QCOMPARE(Agreement(3, -828), Agreement(3, 828));
+        const Lead emosi = CycleLead(2, 828), intel = CycleLead(3, 828), back = CycleLead(2, -828);
+        QCOMPARE(QList<int>({emosi.days, emosi.firstAhead, intel.days, intel.firstAhead, back.days,
+                             back.firstAhead}),
+                 QList<int>({12, false, 3, true, 12, true}));
+        const QDate b(1990, 1, 1); // overall 7.1, 100, 92.3, 100, 65.2: ties keep the list's order
+        QCOMPARE(RankByAgreement(b, {b.addDays(14), b, b.addDays(21252), b, b.addDays(828)}, all),
+                 (std::vector<std::size_t>{1, 3, 2, 4, 0}));
     }
 
     // The page: whose chart, when, each cycle's value on the display date, the
