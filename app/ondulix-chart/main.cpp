@@ -16,6 +16,7 @@ int main(int argc, char* argv[]) {
     switch (command.action) {
     case chart::ChartCommand::Action::Help:
     case chart::ChartCommand::Action::Version:
+    case chart::ChartCommand::Action::Agreement:
         std::fputs(qPrintable(command.message), stdout);
         return 0;
     case chart::ChartCommand::Action::Refuse:

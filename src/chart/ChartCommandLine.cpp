@@ -1,5 +1,6 @@
 #include "chart/ChartCommandLine.h"
 
+#include "chart/Agreement.h"
 #include "util/Calendar.h"
 
 #include <QCommandLineParser>
@@ -93,8 +94,16 @@ ChartCommand ParseChartCommand(const QStringList& arguments) {
         QStringLiteral("pages"),
         QStringLiteral("A PDF of N pages, 1 to 24, each the next 60 days (default 1)."),
         QStringLiteral("N"), QStringLiteral("1"));
-    parser.addOptions(
-        {help, version, birth, date, centre, cycles, scale, format, output, name, page, pages});
+    const QCommandLineOption compare(
+        QStringLiteral("compare"),
+        QStringLiteral("A second person's birth date: their curves dashed over the same days."),
+        QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption agreement(
+        QStringLiteral("agreement"),
+        QStringLiteral("Print how well the listed cycles of --birth and --compare agree (0 to 100) "
+                       "and their mean, instead of drawing."));
+    parser.addOptions({help, version, birth, date, centre, cycles, scale, format, output, name,
+                       page, pages, compare, agreement});
 
     if (!parser.parse(arguments)) return Refuse(parser.errorText());
     if (parser.isSet(help)) {
@@ -114,6 +123,19 @@ ChartCommand ParseChartCommand(const QStringList& arguments) {
     if (!parser.positionalArguments().isEmpty())
         return Refuse(
             QStringLiteral("unexpected argument: %1").arg(parser.positionalArguments().first()));
+    if (parser.isSet(agreement)) {
+        ChartCommand c;
+        QString error;
+        if (!parser.isSet(birth) || !parser.isSet(compare))
+            return Refuse(QStringLiteral("--agreement needs --birth and --compare"));
+        const QDate first = ReadDate(QStringLiteral("birth"), parser.value(birth), error);
+        const QDate second = ReadDate(QStringLiteral("compare"), parser.value(compare), error);
+        if (!error.isEmpty() || !ReadKinds(parser.value(cycles), c.options.kinds, error))
+            return Refuse(error);
+        c.action = ChartCommand::Action::Agreement;
+        c.message = AgreementLines(c.options.kinds, cal::DiffDays(first, second));
+        return c;
+    }
     for (const auto* required : {&birth, &date, &output}) {
         if (!parser.isSet(*required))
             return Refuse(QStringLiteral("missing --%1").arg(required->names().constLast()));
@@ -152,6 +174,10 @@ ChartCommand ParseChartCommand(const QStringList& arguments) {
                       .arg(c.output));
     c.format = *chosen;
     c.options.person = parser.value(name).simplified();
+    if (parser.isSet(compare)) {
+        c.options.compare = ReadDate(QStringLiteral("compare"), parser.value(compare), error);
+        if (!error.isEmpty()) return Refuse(error);
+    }
     c.pages.svg = parser.isSet(page);
     if (c.pages.svg && c.format != ExportFormat::Svg)
         return Refuse(QStringLiteral("--page: for an SVG only"));

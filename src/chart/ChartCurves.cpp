@@ -34,4 +34,27 @@ void DrawCombinedCurve(Surface& surface, const CycleTables& tables, std::int32_t
                 [&](double t) { return CombinedValue(tables, p, q, H, t); });
 }
 
+void DrawComparedCurve(Surface& surface, const CycleTables& tables, std::int32_t kind, double H) {
+    const auto valueAt = [&](double t) {
+        if (kind <= LastPrimaryKind) return PrimaryValue(tables, kind, H, t);
+        const Components c = CombinedComponents(kind);
+        return CombinedValue(tables, c.p, c.q, H, t);
+    };
+    PlotColor = tables.CycleColor[kind];
+    int step = 0; // of the dash pattern: two segments drawn, one left out
+    bool at = false;
+    for (double t = 0; t <= LastHour; t += SampleStep, ++step) {
+        if (t + H < 0) { // not born yet
+            at = false;
+            continue;
+        }
+        const auto x = checked::Round(t);
+        if (at && step % 3 != 0)
+            PlotLineTo(surface, x, valueAt(t));
+        else
+            PlotMoveTo(surface, x, valueAt(t));
+        at = true;
+    }
+}
+
 } // namespace chart

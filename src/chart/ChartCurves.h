@@ -14,4 +14,8 @@ void DrawCycleCurve(Surface& surface, const CycleTables& tables, std::int32_t ki
 void DrawCombinedCurve(Surface& surface, const CycleTables& tables, std::int32_t kind, double H,
                        std::int32_t p, std::int32_t q);
 
+// A second person's curve of kind 1..7, `H` hours after their birth at the
+// chart's start: dashes of 6 hours with 3-hour gaps, nothing before the birth.
+void DrawComparedCurve(Surface& surface, const CycleTables& tables, std::int32_t kind, double H);
+
 } // namespace chart

@@ -56,6 +56,11 @@ bool DrawWholeChart(Surface& surface, const ChartOptions& options, const CycleTa
     const auto span = ChooseChartSpan(options.birth, options.display, options.centre);
     if (!span) return false;
     DrawChart(surface, tables, *span, options.kinds);
+    if (options.compare.isValid() && options.compare != options.birth) { // else one set
+        const double hours = cal::DiffHours(options.compare, span->start);
+        for (std::int32_t kind = FirstKind; kind <= LastKind; ++kind)
+            if (options.kinds[kind]) DrawComparedCurve(surface, tables, kind, hours);
+    }
     return true;
 }
 

@@ -41,11 +41,12 @@ struct ChartOptions {
     QString person;              // whose chart; empty for the user's own
     KindSet kinds;               // ticked kinds
     double devicePixelRatio = 1; // PNG only
+    QDate compare;               // a second person's birth date; invalid: none
 };
 
 // PlotInit with the program's values, a cleared plot window, grid, labels and
-// the ticked curves. Returns false, leaving the plot window empty, when the
-// birth date is after the display date.
+// the ticked curves; with a comparison, the second person's after, dashed. Returns false, leaving
+// the plot window empty, when the birth date is after the display date.
 bool DrawWholeChart(Surface& surface, const ChartOptions& options);
 bool DrawWholeChart(Surface& surface, const ChartOptions& options, const CycleTables& tables);
 

@@ -365,6 +365,11 @@ private slots:
         QCOMPARE(parse("--scale 4 -o c.PDF"), "123 4 pdf c.PDF");
         QCOMPARE(parse("--pages 24 --name Ani -o c.pdf"), "123 1 pdf c.pdf 24 Ani");
         QCOMPARE(parse("--page -o c.svg"), "123 1 svg c.svg 1p ");
+        QCOMPARE(ParseChartCommand(QString("ondulix-chart --birth 1990-01-01 --compare 1992-04-08 "
+                                           "--agreement --cycles 2,3")
+                                       .split(' '))
+                     .message,
+                 "Emosi\t5.0\nIntelektual\t92.1\nRata-rata\t48.5\n"); // 828 days apart
         for (const char* refused :
              {"--pages 25 -o c.pdf", "--pages 0 -o c.pdf", "--pages 2 -o c.svg", "--page -o c.pdf",
               "--scale 4.01 -o c.png", "--scale 0.99 -o c.png", "--cycles 1,8 -o c.png", "-o c.jpg",
