@@ -107,8 +107,12 @@ QString CsvField(const QString& text) {
 
 QByteArray Csv(const ChartOptions& options) {
     QStringList header{QStringLiteral("Date"), QStringLiteral("Day since birth")};
+    QStringList second{QStringLiteral("Day since birth 2")}; // the compared person's, after
     for (std::int32_t kind = FirstKind; kind <= LastKind; ++kind)
-        if (options.kinds[kind]) header << CycleCaption(kind);
+        if (options.kinds[kind])
+            header << CycleCaption(kind), second << CycleCaption(kind) + QStringLiteral(" 2");
+    const bool compared = options.compare.isValid();
+    if (compared) header << second;
     QString text;
     auto row = [&text](const QStringList& fields) {
         QStringList quoted;
@@ -121,6 +125,12 @@ QByteArray Csv(const ChartOptions& options) {
         QStringList fields{day.date.toString(Qt::ISODate), QString::number(day.dayNumber)};
         for (const KindValue& v : day.values)
             fields << PercentText(v.percent);
+        if (compared) { // empty before the second person's birth
+            fields << (day.dayNumber2 ? QString::number(*day.dayNumber2) : QString());
+            for (qsizetype i = 0; i + 1 < second.size(); ++i)
+                fields << (day.values2.empty() ? QString()
+                                               : PercentText(day.values2[std::size_t(i)].percent));
+        }
         row(fields);
     }
     return text.toUtf8();

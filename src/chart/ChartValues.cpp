@@ -15,10 +15,18 @@ std::vector<DayValues> ChartDays(const ChartOptions& options) {
         DayValues day;
         day.date = cal::AddDays(span->start, d);
         day.dayNumber = cal::DiffDays(options.birth, day.date);
-        for (std::int32_t kind = FirstKind; kind <= LastKind; ++kind)
-            if (options.kinds[kind])
-                day.values.push_back(
-                    {kind, 100 * CycleLevel(tables, kind, span->hours + double(HoursPerDay) * d)});
+        const auto valuesAt = [&](double hours) {
+            std::vector<KindValue> values;
+            for (std::int32_t kind = FirstKind; kind <= LastKind; ++kind)
+                if (options.kinds[kind])
+                    values.push_back({kind, 100 * CycleLevel(tables, kind, hours)});
+            return values;
+        };
+        day.values = valuesAt(span->hours + double(HoursPerDay) * d);
+        if (options.compare.isValid() && options.compare <= day.date) {
+            day.dayNumber2 = cal::DiffDays(options.compare, day.date);
+            day.values2 = valuesAt(double(HoursPerDay) * *day.dayNumber2);
+        }
         days.push_back(std::move(day));
     }
     return days;

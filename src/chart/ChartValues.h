@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // The chart's values as numbers: what the curves show, day by day.
@@ -19,6 +20,9 @@ struct DayValues {
     QDate date;
     std::int32_t dayNumber;        // days since birth
     std::vector<KindValue> values; // the ticked kinds, in kind order
+    // With a comparison: the second person's, from their birth on.
+    std::optional<std::int32_t> dayNumber2;
+    std::vector<KindValue> values2;
 };
 
 // The chart's 60 days, each at its start (midnight); empty when the birth

@@ -332,6 +332,11 @@ private slots:
         QCOMPARE(csv[0] + csv[1] + csv[31], "Date,Day since birth,Fisik,Passion\r"
                                             "1999-12-02,14580,-52.0,-74.7\r"
                                             "2000-01-01,14610,97.9,0.2\r");
+        o.compare = QDate(2000, 1, 1); // born on the 31st day shown: nothing before, then day 0
+        const QList<QByteArray> two = ChartBytes(o, ExportFormat::Csv).split('\n');
+        QCOMPARE(two[0] + two[1] + two[31],
+                 "Date,Day since birth,Fisik,Passion,Day since birth 2,Fisik 2,Passion 2\r"
+                 "1999-12-02,14580,-52.0,-74.7,,,\r2000-01-01,14610,97.9,0.2,0,0.0,0.0\r");
         QCOMPARE(PercentText(-0.04), "0.0");
         o.birth = o.display.addDays(1);
         QVERIFY(WriteChartFile(o, dir.filePath("x"), ExportFormat::Png).contains("after the"));
