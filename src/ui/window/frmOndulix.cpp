@@ -6,6 +6,7 @@
 #include "plot/modPlotUtil.h"
 #include "ui/chartview/DayCursor.h"
 #include "ui/chartview/FormCanvas.h"
+#include "ui/compare/CompareMenu.h"
 #include "ui/export/ChartExportMenu.h"
 #include "ui/friends/FriendsPanel.h"
 #include "ui/keyboard/KeyboardAccess.h"
@@ -427,6 +428,7 @@ chart::ChartOptions frmOndulix::ReadChartControls() const {
     chart.birth = cal::ParseDateText(cal::TrioText(Trio(*cboBDday, *cboBDmonth, *cboBDyear)));
     chart.display = cal::ParseDateText(cal::TrioText(Trio(*cboDDday, *cboDDmonth, *cboDDyear)));
     chart.centre = CheckValue(chkCenter) == 1;
+    chart.compare = Compare ? Compare->Birth() : QDate();
     for (int k = chart::FirstKind; k <= chart::LastKind; ++k)
         chart.kinds[k] = CheckValue(chkOndulixChart[k]) == 1;
     return chart;

@@ -4,6 +4,7 @@
 #include "moon/MoonPhase.h"
 #include "ui/chartview/DayCursor.h"
 #include "ui/chartview/FormCanvas.h"
+#include "ui/compare/CompareMenu.h"
 #include "ui/export/ChartExportMenu.h"
 #include "ui/keyboard/HelpMenu.h"
 #include "ui/keyboard/KeyboardAccess.h"
@@ -166,6 +167,11 @@ void frmOndulix::CreateMenu() {
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     mnuEdit->addAction(mnuUndo);
     mnuEdit->addAction(mnuRedo);
+
+    Compare = new CompareMenu(
+        this, [this]() -> const settings::FriendList& { return Friends; },
+        [this] { Guard([this] { cmdDraw_Click(); }); });
+    connect(&People(), &QUndoStack::indexChanged, this, [this] { Compare->PeopleChanged(); });
 
     Help = new HelpMenu(
         this, m_messages, [this] { return m_keys->ShortcutTable(); }, m_settings.Store().Path());

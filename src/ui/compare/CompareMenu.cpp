@@ -1,0 +1,53 @@
+#include "ui/compare/CompareMenu.h"
+
+#include "util/Calendar.h"
+
+#include <QActionGroup>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+CompareMenu::CompareMenu(QMainWindow* window, std::function<const settings::FriendList&()> people,
+                         std::function<void()> changed)
+    : QObject(window), m_menu(window->menuBar()->addMenu(QStringLiteral("Ban&dingkan"))),
+      m_people(std::move(people)), m_changed(std::move(changed)) {
+    connect(m_menu, &QMenu::aboutToShow, this, &CompareMenu::Fill);
+    Fill(); // so the keyboard reaches it before it is first opened
+}
+
+void CompareMenu::Fill() {
+    m_menu->clear();
+    auto* group = new QActionGroup(m_menu);
+    const QStringList names = m_people().Names();
+    for (const QString& name : names) {
+        QAction* a = m_menu->addAction(QStringLiteral("Bandingkan dengan ") + name);
+        a->setCheckable(true);
+        a->setChecked(name == m_name);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, name] { Choose(name); });
+    }
+    m_menu->addSeparator();
+    QAction* none = m_menu->addAction(QStringLiteral("Tanpa pembanding"));
+    none->setEnabled(!m_name.isEmpty());
+    connect(none, &QAction::triggered, this, [this] { Choose(QString()); });
+}
+
+QDate CompareMenu::Birth() const {
+    if (m_name.isEmpty()) return {};
+    const settings::FriendList& people = m_people();
+    const QStringList names = people.Names();
+    const auto index = names.indexOf(m_name);
+    return index < 0 ? QDate()
+                     : cal::ParseDateText(cal::TrioText(people.Entry(std::int32_t(index)).birth));
+}
+
+void CompareMenu::Choose(const QString& name) {
+    if (name == m_name) return;
+    m_name = name;
+    if (m_changed) m_changed();
+}
+
+void CompareMenu::PeopleChanged() {
+    // The draw that showed the change already read no date for them.
+    if (!m_people().Names().contains(m_name)) m_name.clear();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "settings/FriendList.h"
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QMainWindow;
+class QMenu;
+
+// The "Bandingkan" menu: a second person from the friends list (the own entry
+// included) whose curves the chart shows beside the first's, or none. It
+// remembers the person by name: a friend removed or renamed ends it.
+class CompareMenu final : public QObject {
+public:
+    // `people`: the friends list as it is now; `changed`: the choice changed
+    // (draw again).
+    CompareMenu(QMainWindow* window, std::function<const settings::FriendList&()> people,
+                std::function<void()> changed);
+
+    // The second person's birth date; invalid when none is chosen.
+    QDate Birth() const;
+    QString Name() const { return m_name; }
+    // Chooses by name ("" ends the comparison), as the menu does.
+    void Choose(const QString& name);
+    // The people changed: a comparison whose person is gone has ended (Birth()
+    // already reads none for them, so the change's own draw shows it).
+    void PeopleChanged();
+
+private:
+    void Fill();
+
+    QMenu* m_menu;
+    std::function<const settings::FriendList&()> m_people;
+    std::function<void()> m_changed;
+    QString m_name; // empty: none; the own entry's name for the user
+};
