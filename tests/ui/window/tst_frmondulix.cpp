@@ -1,5 +1,6 @@
 #include "ui/WindowFixture.h"
 #include "ui/chartview/FormCanvas.h"
+#include "ui/compare/CompareMenu.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -182,6 +183,20 @@ private slots:
         QVERIFY(f.answers.Prompt().startsWith("Ondulix could not finish this action"));
         w->mnuExit->trigger();
         QVERIFY(w->IsUnloaded() && !w->isVisible());
+    }
+
+    // A second person, chosen by name: drawn once; their removal ends it with its own single draw.
+    void comparesWithAFriend() {
+        WriteAll(f.ini, FriendsFile({"Ani"}));
+        f.Open();
+        const int runs = w->DrawRuns();
+        w->Compare->Choose("Ani");
+        QCOMPARE(w->DrawRuns(), runs + 1);
+        QCOMPARE(w->CurrentChart().compare, QDate(1970, 1, 1));
+        Pick(w->cboFriend, "Ani");
+        w->cmdsave->click(); // removed
+        QCOMPARE(w->CurrentChart().compare, QDate());
+        QCOMPARE(w->Compare->Name(), "");
     }
 
     // A key that reaches a list after it has closed (Qt hands one back under
