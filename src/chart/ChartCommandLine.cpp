@@ -98,12 +98,16 @@ ChartCommand ParseChartCommand(const QStringList& arguments) {
         QStringLiteral("compare"),
         QStringLiteral("A second person's birth date: their curves dashed over the same days."),
         QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption compareName(
+        QStringLiteral("compare-name"),
+        QStringLiteral("The second person's name, for the legend (default: their birth date)."),
+        QStringLiteral("text"));
     const QCommandLineOption agreement(
         QStringLiteral("agreement"),
         QStringLiteral("Print how well the listed cycles of --birth and --compare agree (0 to 100) "
                        "and their mean, instead of drawing."));
     parser.addOptions({help, version, birth, date, centre, cycles, scale, format, output, name,
-                       page, pages, compare, agreement});
+                       page, pages, compare, compareName, agreement});
 
     if (!parser.parse(arguments)) return Refuse(parser.errorText());
     if (parser.isSet(help)) {
@@ -177,6 +181,9 @@ ChartCommand ParseChartCommand(const QStringList& arguments) {
     if (parser.isSet(compare)) {
         c.options.compare = ReadDate(QStringLiteral("compare"), parser.value(compare), error);
         if (!error.isEmpty()) return Refuse(error);
+        c.options.comparePerson = parser.value(compareName).simplified();
+    } else if (parser.isSet(compareName)) {
+        return Refuse(QStringLiteral("--compare-name needs --compare"));
     }
     c.pages.svg = parser.isSet(page);
     if (c.pages.svg && c.format != ExportFormat::Svg)

@@ -31,22 +31,29 @@ double Luminance(const QColor& c) {
     return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
 }
 
-// The curves in the chart's twips: x 1600 + 6 t, y 2300 - 20 v.
-void DrawSmoothCurves(QPainter& painter, const ChartOptions& options, const ChartSpan& span) {
+// Dashes for a second person's curves and their legend, in pen widths.
+const QList<qreal> Dashes{8, 4};
+
+// The curves in the chart's twips: x 1600 + 6 t, y 2300 - 20 v, from `hours`
+// after the birth at the chart's start; a second person's dashed, from their
+// birth on.
+void DrawSmoothCurves(QPainter& painter, const KindSet& kinds, double hours, bool dashed) {
     using W = PlotWindowSetup;
     const CycleTables tables = MakeCycleTables();
     for (std::int32_t kind = FirstKind; kind <= LastKind; ++kind) {
-        if (!options.kinds[kind]) continue;
+        if (!kinds[kind]) continue;
         QPainterPath path;
         for (int i = 0; i <= ChartDayCount * SamplesPerDay; ++i) {
             const double t = double(i) * HoursPerDay / SamplesPerDay;
-            const double v = FullSwing * CycleLevel(tables, kind, span.hours + t);
+            if (hours + t < 0) continue;
+            const double v = FullSwing * CycleLevel(tables, kind, hours + t);
             const QPointF p(W::DevLeft + W::ScaleX * t, W::DevTop + W::ScaleY * (W::Y2 - v));
-            i == 0 ? path.moveTo(p) : path.lineTo(p);
+            path.elementCount() == 0 ? path.moveTo(p) : path.lineTo(p);
         }
         QPen pen(PaperColor(kind), 0.6 * TwipsPerPoint);
         pen.setJoinStyle(Qt::RoundJoin);
-        pen.setCapStyle(Qt::RoundCap);
+        pen.setCapStyle(dashed ? Qt::FlatCap : Qt::RoundCap);
+        if (dashed) pen.setDashPattern(Dashes);
         painter.strokePath(path, pen);
     }
 }
@@ -73,6 +80,12 @@ void PaintChartPage(QPainter& painter, const QRectF& page, const ChartOptions& o
     painter.setFont(font);
     QString who = ShowableText(options.person);
     if (who.trimmed().isEmpty()) who = QStringLiteral("Hari Ulang Tahun saya");
+    if (options.compare.isValid())
+        who = QStringLiteral("%1 dan %2 (lahir %3)")
+                  .arg(ShowableText(FirstPersonName(options)),
+                       options.comparePerson.isEmpty() ? QStringLiteral("pembanding")
+                                                       : ShowableText(options.comparePerson),
+                       LongDateId(options.compare));
     const QRectF title(page.left(), page.top(), page.width(), unit * 2.2);
     painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter,
                      QFontMetricsF(font).elidedText(who, Qt::ElideRight, title.width()));
@@ -123,25 +136,52 @@ void PaintChartPage(QPainter& painter, const QRectF& page, const ChartOptions& o
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(QRectF(PlotWindowSetup::DevLeft, PlotWindowSetup::DevTop,
                                PlotWindowSetup::SpanX, PlotWindowSetup::SpanY));
-    DrawSmoothCurves(painter, options, *span);
+    DrawSmoothCurves(painter, options.kinds, span->hours, false);
+    if (options.compare.isValid() && options.compare != options.birth) // else one set
+        DrawSmoothCurves(painter, options.kinds, cal::DiffHours(options.compare, span->start),
+                         true);
     painter.restore();
 
-    // Legend: each shown cycle's colour, name and value on the display date.
+    // Legend: each shown cycle's colour, name and value on the display date;
+    // with a comparison, a row for each person, after their name.
     const QRectF legend(page.left(), chartRect.bottom() + unit * 0.5, page.width() - unit * 14,
                         legendHeight - unit);
     const auto read = ReadDay(options, cal::DiffDays(span->start, options.display));
     QPointF at = legend.topLeft();
-    for (const DayReadout::Item& item : read ? read->items : std::vector<DayReadout::Item>{}) {
-        const QString text =
-            CycleCaption(item.kind) +
-            QStringLiteral(" %1%").arg(PercentText(item.percent)).replace(u'.', u',');
-        const double width = unit * 2.5 + QFontMetricsF(font).horizontalAdvance(text);
-        if (at.x() + width > legend.right() && at.x() > legend.left()) // the next row
-            at = QPointF(legend.left(), at.y() + unit * 1.4);
-        painter.fillRect(QRectF(at.x(), at.y() + unit * 0.3, unit * 1.5, unit * 0.4),
-                         PaperColor(item.kind));
-        painter.drawText(QPointF(at.x() + unit * 2, at.y() + unit * 0.8), text);
-        at.rx() += width;
+    const auto row = [&](const std::vector<DayReadout::Item>& items, const QString& whose,
+                         bool dashed) {
+        if (at.x() > legend.left()) at = QPointF(legend.left(), at.y() + unit * 1.4);
+        if (!whose.isEmpty()) {
+            painter.setPen(Qt::black);
+            painter.drawText(QPointF(at.x(), at.y() + unit * 0.8), whose);
+            at.rx() += unit + QFontMetricsF(font).horizontalAdvance(whose);
+        }
+        for (const DayReadout::Item& item : items) {
+            const QString text =
+                CycleCaption(item.kind) +
+                QStringLiteral(" %1%").arg(PercentText(item.percent)).replace(u'.', u',');
+            const double width = unit * 2.5 + QFontMetricsF(font).horizontalAdvance(text);
+            if (at.x() + width > legend.right() && at.x() > legend.left()) // the next row
+                at = QPointF(legend.left(), at.y() + unit * 1.4);
+            QPen pen(PaperColor(item.kind), unit * 0.4);
+            pen.setCapStyle(Qt::FlatCap);
+            if (dashed) pen.setDashPattern({1.5, 0.75});
+            painter.setPen(pen);
+            painter.drawLine(QPointF(at.x(), at.y() + unit * 0.5),
+                             QPointF(at.x() + unit * 1.5, at.y() + unit * 0.5));
+            painter.setPen(Qt::black);
+            painter.drawText(QPointF(at.x() + unit * 2, at.y() + unit * 0.8), text);
+            at.rx() += width;
+        }
+    };
+    if (read && read->other) {
+        row(read->items, ShowableText(read->other->first) + u':', false);
+        row(read->other->items,
+            ShowableText(read->other->person) +
+                (read->other->dayNumber ? QStringLiteral(":") : QStringLiteral(": belum lahir")),
+            true);
+    } else if (read) {
+        row(read->items, QString(), false);
     }
     // The display date's moon, right of the legend.
     moon::MoonPictureList pictures;

@@ -9,6 +9,23 @@
 
 namespace chart {
 
+namespace {
+
+std::vector<DayReadout::Item> ItemsAt(const CycleTables& tables, const KindSet& kinds,
+                                      double hours) {
+    std::vector<DayReadout::Item> items;
+    for (std::int32_t kind = FirstKind; kind <= LastKind; ++kind) {
+        if (!kinds[kind]) continue;
+        const double now = CycleLevel(tables, kind, hours);
+        const double next = CycleLevel(tables, kind, hours + HoursPerDay);
+        const bool crosses = now == 0 || (now < 0) != (next < 0);
+        items.push_back({kind, 100 * now, next > now, kind <= LastPrimaryKind && crosses});
+    }
+    return items;
+}
+
+} // namespace
+
 std::optional<DayReadout> ReadDay(const ChartOptions& options, std::int32_t chartDay) {
     if (chartDay < 0 || chartDay >= ChartDayCount) return std::nullopt;
     const auto span = ChooseChartSpan(options.birth, options.display, options.centre);
@@ -17,13 +34,14 @@ std::optional<DayReadout> ReadDay(const ChartOptions& options, std::int32_t char
     DayReadout day;
     day.date = cal::AddDays(span->start, chartDay);
     day.dayNumber = cal::DiffDays(options.birth, day.date);
-    const double hours = span->hours + double(HoursPerDay) * chartDay;
-    for (std::int32_t kind = FirstKind; kind <= LastKind; ++kind) {
-        if (!options.kinds[kind]) continue;
-        const double now = CycleLevel(tables, kind, hours);
-        const double next = CycleLevel(tables, kind, hours + HoursPerDay);
-        const bool crosses = now == 0 || (now < 0) != (next < 0);
-        day.items.push_back({kind, 100 * now, next > now, kind <= LastPrimaryKind && crosses});
+    day.items = ItemsAt(tables, options.kinds, span->hours + double(HoursPerDay) * chartDay);
+    if (options.compare.isValid()) {
+        DayReadout::Other other{FirstPersonName(options), SecondPersonName(options), {}, {}};
+        if (options.compare <= day.date) {
+            other.dayNumber = cal::DiffDays(options.compare, day.date);
+            other.items = ItemsAt(tables, options.kinds, double(HoursPerDay) * *other.dayNumber);
+        }
+        day.other = std::move(other);
     }
     day.moonPhase = moon::PhaseNameOfDay(day.date);
     return day;
@@ -39,9 +57,15 @@ QString WeekdayOf(QDate date) {
     return QString::fromLatin1(Weekdays[cal::Weekday(date) - 1]);
 }
 
+QString DayNumber(std::int32_t number) {
+    return QStringLiteral("hari ke-") + Indonesian().toString(number);
+}
+
+// With a comparison the day numbers go with each person's cycles.
 QString DayText(const DayReadout& day) {
-    return WeekdayOf(day.date) + u' ' + day.date.toString(QStringLiteral("dd-MM-yyyy")) +
-           Separator + QStringLiteral("hari ke-") + Indonesian().toString(day.dayNumber);
+    const QString date =
+        WeekdayOf(day.date) + u' ' + day.date.toString(QStringLiteral("dd-MM-yyyy"));
+    return day.other ? date : date + Separator + DayNumber(day.dayNumber);
 }
 
 QString MoonText(const DayReadout& day) {
@@ -62,10 +86,10 @@ QString Mark(const DayReadout::Item& item) {
 }
 
 // Each cycle as "Fisik +87,3% ↑", or briefly as "F +87,3↑".
-QStringList Cycles(const DayReadout& day, bool brief) {
+QStringList CyclesOf(const std::vector<DayReadout::Item>& items, bool brief) {
     static const char Letters[] = " FEIUPWM"; // the cycle boxes' Alt+letters
     QStringList cycles;
-    for (const DayReadout::Item& item : day.items) {
+    for (const DayReadout::Item& item : items) {
         const QString mark = Mark(item);
         cycles << (brief
                        ? QChar::fromLatin1(Letters[item.kind]) + (u' ' + Value(item.percent)) +
@@ -73,6 +97,26 @@ QStringList Cycles(const DayReadout& day, bool brief) {
                        : CycleCaption(item.kind) + u' ' + Value(item.percent) + u'%' + u' ' + mark);
     }
     return cycles;
+}
+
+// The cycles; with a comparison, each person's after their name ("Budi: Fisik
+// ..."), with their day numbers unless `brief`.
+QStringList Cycles(const DayReadout& day, bool brief, bool numbered = false) {
+    if (!day.other) return CyclesOf(day.items, brief);
+    const auto whose = [&](const QString& person, std::optional<std::int32_t> number) {
+        return person +
+               (numbered && number ? QStringLiteral(", ") + DayNumber(*number) : QString()) +
+               QStringLiteral(": ");
+    };
+    QStringList first = CyclesOf(day.items, brief), second = CyclesOf(day.other->items, brief);
+    if (first.isEmpty()) first << QStringLiteral("tidak ada siklus");
+    if (!day.other->dayNumber)
+        second = {QStringLiteral("belum lahir")};
+    else if (second.isEmpty())
+        second << QStringLiteral("tidak ada siklus");
+    first[0].prepend(whose(day.other->first, day.dayNumber));
+    second[0].prepend(whose(day.other->person, day.other->dayNumber));
+    return first + second;
 }
 
 } // namespace
@@ -87,7 +131,7 @@ QString LongDateId(QDate date) {
 }
 
 QString ReadoutText(const DayReadout& day) {
-    return (QStringList{DayText(day)} + Cycles(day, false) + QStringList{MoonText(day)})
+    return (QStringList{DayText(day)} + Cycles(day, false, true) + QStringList{MoonText(day)})
         .join(Separator);
 }
 
@@ -97,7 +141,7 @@ ReadoutLines ReadoutLinesOf(const DayReadout& day) {
 }
 
 QString ReadoutTip(const DayReadout& day) {
-    return (QStringList{DayText(day)} + Cycles(day, false) + QStringList{MoonText(day)})
+    return (QStringList{DayText(day)} + Cycles(day, false, true) + QStringList{MoonText(day)})
         .join(u'\n');
 }
 
@@ -107,9 +151,12 @@ QString SpokenDate(QDate date, bool withYear) {
            (withYear ? u' ' + QString::number(date.year()) : QString());
 }
 
-QString SpokenReadout(const DayReadout& day) {
+namespace {
+
+// "Fisik 94 naik, Emosi minus 28 turun." then " Kritis: Fisik."
+QString SpokenCycles(const std::vector<DayReadout::Item>& items) {
     QStringList cycles, critical;
-    for (const DayReadout::Item& item : day.items) {
+    for (const DayReadout::Item& item : items) {
         const long whole = std::lround(item.percent);
         cycles << CycleCaption(item.kind) + u' ' +
                       (whole < 0 ? QStringLiteral("minus %1").arg(-whole)
@@ -117,13 +164,36 @@ QString SpokenReadout(const DayReadout& day) {
                       (item.rising ? QStringLiteral(" naik") : QStringLiteral(" turun"));
         if (item.critical) critical << CycleCaption(item.kind);
     }
-    QString text = SpokenDate(day.date, false) + QStringLiteral(": ") +
-                   (cycles.isEmpty() ? QStringLiteral("tidak ada siklus") : cycles.join(u", ")) +
-                   u'.';
+    QString text =
+        (cycles.isEmpty() ? QStringLiteral("tidak ada siklus") : cycles.join(u", ")) + u'.';
     if (!critical.isEmpty()) text += QStringLiteral(" Kritis: ") + critical.join(u", ") + u'.';
+    return text;
+}
+
+} // namespace
+
+QString SpokenReadout(const DayReadout& day) {
+    QString text = SpokenDate(day.date, false);
+    if (!day.other) {
+        text += QStringLiteral(": ") + SpokenCycles(day.items);
+    } else {
+        text += QStringLiteral(". ") + day.other->first + QStringLiteral(": ") +
+                SpokenCycles(day.items) + u' ' + day.other->person + QStringLiteral(": ") +
+                (day.other->dayNumber ? SpokenCycles(day.other->items)
+                                      : QStringLiteral("belum lahir."));
+    }
     if (moon::PhaseNameOfDay(day.date.addDays(-1)) != day.moonPhase)
         text += QStringLiteral(" Bulan: ") + day.moonPhase + u'.';
     return text;
+}
+
+QString FirstPersonName(const ChartOptions& options) {
+    return options.person.isEmpty() ? QStringLiteral("Anda") : options.person;
+}
+
+QString SecondPersonName(const ChartOptions& options) {
+    return options.comparePerson.isEmpty() ? QStringLiteral("lahir ") + LongDateId(options.compare)
+                                           : options.comparePerson;
 }
 
 QString ChartSummary(const ChartOptions& options) {
@@ -132,11 +202,18 @@ QString ChartSummary(const ChartOptions& options) {
     QStringList cycles;
     for (int k = FirstKind; k <= LastKind; ++k)
         if (options.kinds[k]) cycles << CycleCaption(k);
-    return QStringLiteral("Grafik %1, lahir %2: %3 hari, %4 sampai %5. Siklus: %6.")
-        .arg(options.person.isEmpty() ? QStringLiteral("Anda") : options.person,
-             LongDateId(options.birth), QString::number(ChartDayCount), LongDateId(span->start),
-             LongDateId(cal::AddDays(span->start, ChartDayCount - 1)),
-             cycles.isEmpty() ? QStringLiteral("tidak ada") : cycles.join(u", "));
+    QString summary = QStringLiteral("Grafik %1, lahir %2: %3 hari, %4 sampai %5. Siklus: %6.")
+                          .arg(FirstPersonName(options), LongDateId(options.birth),
+                               QString::number(ChartDayCount), LongDateId(span->start),
+                               LongDateId(cal::AddDays(span->start, ChartDayCount - 1)),
+                               cycles.isEmpty() ? QStringLiteral("tidak ada") : cycles.join(u", "));
+    if (options.compare.isValid())
+        summary +=
+            QStringLiteral(" Dibandingkan dengan %1lahir %2, garis putus-putus.")
+                .arg(options.comparePerson.isEmpty() ? QString()
+                                                     : options.comparePerson + QStringLiteral(", "),
+                     LongDateId(options.compare));
+    return summary;
 }
 
 } // namespace chart

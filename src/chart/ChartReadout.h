@@ -25,7 +25,20 @@ struct DayReadout {
     std::int32_t dayNumber = 0;
     std::vector<Item> items;
     QString moonPhase;
+    // With a comparison: both people, named, and the second one's day.
+    struct Other {
+        QString first;                         // the chart's person
+        QString person;                        // the second
+        std::optional<std::int32_t> dayNumber; // none before their birth
+        std::vector<Item> items;
+    };
+    std::optional<Other> other;
 };
+
+// Whose chart, to name the person beside another: the name, or "Anda".
+QString FirstPersonName(const ChartOptions& options);
+// The second person's name, or "lahir 3 Mei 1962".
+QString SecondPersonName(const ChartOptions& options);
 
 // Chart day 0..59 of the chart `options` describe; nothing outside the 60
 // days or when the birth date is after the display date.
@@ -48,6 +61,9 @@ struct ReadoutLines {
 };
 ReadoutLines ReadoutLinesOf(const DayReadout& day);
 
+// With a comparison the cycles are told per person: "Budi: Fisik +87,3% ↑ ·
+// ... · Ani: Fisik -3,0% ↓ · ...", and "Ani: belum lahir" before their birth.
+//
 // Several short lines, for a tooltip: the day, one line per cycle, the moon.
 QString ReadoutTip(const DayReadout& day);
 

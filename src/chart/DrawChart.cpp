@@ -1,7 +1,9 @@
 #include "chart/DrawChart.h"
 
 #include "chart/ChartCurves.h"
+#include "chart/ChartExport.h"
 #include "chart/ChartFrame.h"
+#include "chart/ChartReadout.h"
 #include "plot/modMathUtil.h"
 #include "plot/modPlotUtil.h"
 #include "util/Calendar.h"
@@ -46,6 +48,39 @@ void DrawChart(Surface& surface, const CycleTables& tables, const ChartSpan& spa
     }
 }
 
+namespace {
+
+// "Ani, lahir 15 Juli 1992", at most a line's worth.
+QString KeyName(const QString& person, QDate birth) {
+    const QString name = ShowableText(person).left(32);
+    return (name.isEmpty() ? QString() : name + QStringLiteral(", ")) + QStringLiteral("lahir ") +
+           LongDateId(birth);
+}
+
+// Under the plot window, on the margin: a solid and a dashed stroke, each
+// with whose curves they are. Drawn straight on the surface in its twips.
+void DrawComparisonKey(Surface& surface, const ChartOptions& options) {
+    constexpr double Top = 4370, Mid = Top + 75, Stroke = 360;
+    const Color grey = RGB(210, 210, 210);
+    surface.SetFontName(QStringLiteral("Arial"));
+    surface.SetFontSize(7);
+    surface.SetFontBold(false);
+    surface.SetFontItalic(false);
+    surface.SetForeColor(grey);
+    const auto entry = [&](double x, bool dashed, const QString& text) {
+        for (double at = x; at < x + Stroke; at += dashed ? 90 : Stroke)
+            surface.Line(Surface::HasColor | Surface::HasStart, at, Mid,
+                         at + (dashed ? 60 : Stroke), Mid, grey);
+        surface.SetCurrentX(x + Stroke + 60);
+        surface.SetCurrentY(Top);
+        surface.Print(text);
+    };
+    entry(1600, false, KeyName(FirstPersonName(options), options.birth));
+    entry(1600 + 4320, true, KeyName(options.comparePerson, options.compare));
+}
+
+} // namespace
+
 bool DrawWholeChart(Surface& surface, const ChartOptions& options) {
     return DrawWholeChart(surface, options, MakeCycleTables());
 }
@@ -61,6 +96,7 @@ bool DrawWholeChart(Surface& surface, const ChartOptions& options, const CycleTa
         for (std::int32_t kind = FirstKind; kind <= LastKind; ++kind)
             if (options.kinds[kind]) DrawComparedCurve(surface, tables, kind, hours);
     }
+    if (options.compare.isValid()) DrawComparisonKey(surface, options);
     return true;
 }
 

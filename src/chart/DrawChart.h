@@ -42,6 +42,7 @@ struct ChartOptions {
     KindSet kinds;               // ticked kinds
     double devicePixelRatio = 1; // PNG only
     QDate compare;               // a second person's birth date; invalid: none
+    QString comparePerson;       // their name; empty: named by their birth date
 };
 
 // PlotInit with the program's values, a cleared plot window, grid, labels and

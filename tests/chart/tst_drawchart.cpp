@@ -37,6 +37,8 @@ ChartOptions Options(const QString& chart, double dpr = 1) {
     for (const QChar k : f.value(3))
         o.kinds[k.digitValue()] = true;
     o.devicePixelRatio = dpr;
+    o.compare = QDate::fromString(f.value(4), Qt::ISODate); // a second person, by name
+    o.comparePerson = f.value(5);
     return o;
 }
 
@@ -185,6 +187,18 @@ private slots:
             << "2000-01-01 2000-01-01 - 1" << 10
             << "Selasa 11-01-2000 · hari ke-10 · Fisik +39,8% ↓ · Bulan: kuartal awal"
             << "Selasa 11 Januari: Fisik 40 turun. Bulan: kuartal awal.";
+        // The second person 12 days older: sin(360 x 12/23) = -0.136, falling to
+        // sin(360 x 13/23) = -0.398.
+        QTest::newRow("two people")
+            << "2000-01-01 2000-01-01 - 1 1999-12-20 Ani" << 0
+            << "Sabtu 01-01-2000 · Anda, hari ke-0: Fisik 0,0% kritis · Ani, hari ke-12: Fisik "
+               "-13,6% ↓ · Bulan: kuartal akhir"
+            << "Sabtu 1 Januari. Anda: Fisik 0 naik. Kritis: Fisik. Ani: Fisik minus 14 turun.";
+        QTest::newRow("the second not born yet")
+            << "2000-01-01 2000-01-01 - 1 2000-01-05 Ani" << 0
+            << "Sabtu 01-01-2000 · Anda, hari ke-0: Fisik 0,0% kritis · Ani: belum lahir · "
+               "Bulan: kuartal akhir"
+            << "Sabtu 1 Januari. Anda: Fisik 0 naik. Kritis: Fisik. Ani: belum lahir.";
         QTest::newRow("unborn") << "2000-01-02 2000-01-01 - 1" << 0 << ""
                                 << "";
         QTest::newRow("day -1") << "1990-01-01 2000-01-01 - 1" << -1 << ""
@@ -202,9 +216,11 @@ private slots:
         if (!read) return;
         QCOMPARE(SpokenReadout(*read), spoken);
         QStringList tip = text.split(" · ");
-        tip[0] += " · " + tip.takeAt(1); // the day and its number on one line
+        if (!read->other) tip[0] += " · " + tip.takeAt(1); // the day and its number on one line
         QCOMPARE(ReadoutTip(*read).split('\n'), tip);
         if (day == 11) QCOMPARE(ReadoutLinesOf(*read).cyclesBrief, "F +13,6 kritis · M +50,1↓");
+        if (read->other && read->other->dayNumber)
+            QCOMPARE(ReadoutLinesOf(*read).cyclesBrief, "Anda: F 0,0 kritis · Ani: F -13,6↓");
     }
 
     // Worked apart from the code, d = 828 days: d mod T by hand (828 = 36 x 23; 16 of 28; 3 of

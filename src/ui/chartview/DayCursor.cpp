@@ -105,13 +105,19 @@ void DayCursor::paintEvent(QPaintEvent*) {
     p.drawLine(QPointF(x, 0), QPointF(x, height()));
     p.setRenderHint(QPainter::Antialiasing);
     const chart::CycleTables tables = chart::MakeCycleTables();
-    for (const chart::DayReadout::Item& item : m_read->items) {
-        const double units = 100 - UnitsPerPercent * item.percent; // from the top
-        const QPointF at(x, units * TwipsPerUnit / TwipsPerPixel);
-        p.setPen(QPen(Qt::black, 1));
-        p.setBrush(ToQColor(tables.CycleColor[item.kind]));
-        p.drawEllipse(at, 3.5, 3.5);
-    }
+    const auto dots = [&](const std::vector<chart::DayReadout::Item>& items, bool second) {
+        for (const chart::DayReadout::Item& item : items) {
+            const double units = 100 - UnitsPerPercent * item.percent; // from the top
+            const QPointF at(x, units * TwipsPerUnit / TwipsPerPixel);
+            const QColor colour = ToQColor(tables.CycleColor[item.kind]);
+            // The second person's dots are rings, as their curves are dashed.
+            p.setPen(second ? QPen(colour, 2) : QPen(Qt::black, 1));
+            p.setBrush(second ? QColor(Qt::white) : colour);
+            p.drawEllipse(at, 3.5, 3.5);
+        }
+    };
+    if (m_read->other) dots(m_read->other->items, true);
+    dots(m_read->items, false);
 }
 
 void DayCursor::mouseMoveEvent(QMouseEvent* event) {

@@ -8,15 +8,20 @@
 #include <QMenuBar>
 
 CompareMenu::CompareMenu(QMainWindow* window, std::function<const settings::FriendList&()> people,
-                         std::function<void()> changed)
+                         std::function<void()> changed, std::function<void()> showAgreement)
     : QObject(window), m_menu(window->menuBar()->addMenu(QStringLiteral("Ban&dingkan"))),
-      m_people(std::move(people)), m_changed(std::move(changed)) {
+      m_people(std::move(people)), m_changed(std::move(changed)),
+      m_showAgreement(std::move(showAgreement)) {
     connect(m_menu, &QMenu::aboutToShow, this, &CompareMenu::Fill);
     Fill(); // so the keyboard reaches it before it is first opened
 }
 
 void CompareMenu::Fill() {
     m_menu->clear();
+    QAction* agreement = m_menu->addAction(QStringLiteral("&Kecocokan..."));
+    agreement->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    connect(agreement, &QAction::triggered, this, [this] { m_showAgreement(); });
+    m_menu->addSeparator();
     auto* group = new QActionGroup(m_menu);
     const QStringList names = m_people().Names();
     for (const QString& name : names) {
@@ -33,12 +38,12 @@ void CompareMenu::Fill() {
 }
 
 QDate CompareMenu::Birth() const {
-    if (m_name.isEmpty()) return {};
     const settings::FriendList& people = m_people();
-    const QStringList names = people.Names();
-    const auto index = names.indexOf(m_name);
-    return index < 0 ? QDate()
-                     : cal::ParseDateText(cal::TrioText(people.Entry(std::int32_t(index)).birth));
+    const auto index = m_name.isEmpty() ? -1 : people.Names().indexOf(m_name);
+    m_drawn = index < 0
+                  ? QDate()
+                  : cal::ParseDateText(cal::TrioText(people.Entry(std::int32_t(index)).birth));
+    return m_drawn;
 }
 
 void CompareMenu::Choose(const QString& name) {
@@ -48,6 +53,8 @@ void CompareMenu::Choose(const QString& name) {
 }
 
 void CompareMenu::PeopleChanged() {
-    // The draw that showed the change already read no date for them.
+    if (m_name.isEmpty()) return;
     if (!m_people().Names().contains(m_name)) m_name.clear();
+    const QDate drawn = m_drawn;
+    if (Birth() != drawn && m_changed) m_changed(); // re-dated or gone, not drawn yet
 }

@@ -16,17 +16,18 @@ class QMenu;
 class CompareMenu final : public QObject {
 public:
     // `people`: the friends list as it is now; `changed`: the choice changed
-    // (draw again).
+    // (draw again); `showAgreement`: opens the "Kecocokan" panel.
     CompareMenu(QMainWindow* window, std::function<const settings::FriendList&()> people,
-                std::function<void()> changed);
+                std::function<void()> changed, std::function<void()> showAgreement);
 
-    // The second person's birth date; invalid when none is chosen.
+    // The second person's birth date; invalid when none is chosen. The chart
+    // reads it when it draws.
     QDate Birth() const;
     QString Name() const { return m_name; }
     // Chooses by name ("" ends the comparison), as the menu does.
     void Choose(const QString& name);
-    // The people changed: a comparison whose person is gone has ended (Birth()
-    // already reads none for them, so the change's own draw shows it).
+    // The people changed: a comparison whose person is gone has ended; the
+    // chart is drawn again unless the change's own draw already showed it.
     void PeopleChanged();
 
 private:
@@ -35,5 +36,7 @@ private:
     QMenu* m_menu;
     std::function<const settings::FriendList&()> m_people;
     std::function<void()> m_changed;
-    QString m_name; // empty: none; the own entry's name for the user
+    std::function<void()> m_showAgreement;
+    QString m_name;        // empty: none; the own entry's name for the user
+    mutable QDate m_drawn; // what the chart read last
 };

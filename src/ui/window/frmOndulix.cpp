@@ -6,6 +6,7 @@
 #include "plot/modPlotUtil.h"
 #include "ui/chartview/DayCursor.h"
 #include "ui/chartview/FormCanvas.h"
+#include "ui/compare/AgreementPanel.h"
 #include "ui/compare/CompareMenu.h"
 #include "ui/export/ChartExportMenu.h"
 #include "ui/friends/FriendsPanel.h"
@@ -182,13 +183,17 @@ void frmOndulix::WireEvents() {
     txtFriend->installEventFilter(this);
     connect(sldMoonPhase, &QSlider::valueChanged, this, Raise(&frmOndulix::sldMoonPhase_Change));
     cursor->ReadoutChanged = [this](const QString& text) {
-        // Two whole lines: the cycles by name, or by letter where names are too wide.
+        // Two whole lines: the cycles by name, or by letter where names are too
+        // wide; two people's seven cycles may still not fit (the tip has all).
         QString shown;
         if (const auto& read = cursor->Read()) {
             const chart::ReadoutLines lines = chart::ReadoutLinesOf(*read);
-            const bool fits =
-                lblReadout->fontMetrics().horizontalAdvance(lines.cycles) <= lblReadout->width();
-            shown = lines.day + u'\n' + (fits ? lines.cycles : lines.cyclesBrief);
+            const QFontMetrics metrics = lblReadout->fontMetrics();
+            const bool fits = metrics.horizontalAdvance(lines.cycles) <= lblReadout->width();
+            shown =
+                lines.day + u'\n' +
+                (fits ? lines.cycles
+                      : metrics.elidedText(lines.cyclesBrief, Qt::ElideRight, lblReadout->width()));
         }
         lblReadout->setText(shown);
         lblReadout->setToolTip(cursor->Read() ? chart::ReadoutTip(*cursor->Read()) : QString());
@@ -415,6 +420,7 @@ void frmOndulix::cmdDraw_Click() {
         if (m_unloaded) return;
     }
     cursor->ChartRedrawn();
+    if (Agreement) Agreement->Refresh();
 }
 
 void frmOndulix::ChartDrawnNotice() {
@@ -428,7 +434,10 @@ chart::ChartOptions frmOndulix::ReadChartControls() const {
     chart.birth = cal::ParseDateText(cal::TrioText(Trio(*cboBDday, *cboBDmonth, *cboBDyear)));
     chart.display = cal::ParseDateText(cal::TrioText(Trio(*cboDDday, *cboDDmonth, *cboDDyear)));
     chart.centre = CheckValue(chkCenter) == 1;
-    chart.compare = Compare ? Compare->Birth() : QDate();
+    if (Compare && (chart.compare = Compare->Birth()).isValid())
+        chart.comparePerson = Compare->Name() == settings::FriendList::OwnEntryName
+                                  ? QStringLiteral("Anda")
+                                  : Compare->Name();
     for (int k = chart::FirstKind; k <= chart::LastKind; ++k)
         chart.kinds[k] = CheckValue(chkOndulixChart[k]) == 1;
     return chart;

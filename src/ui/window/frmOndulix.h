@@ -19,6 +19,7 @@
 #include <optional>
 
 class ComboPicker;
+class AgreementPanel;
 class CompareMenu;
 class ChartDialogs;
 class ChartExportMenu;
@@ -111,9 +112,10 @@ public:
     ChartExportMenu* Export = nullptr; // the "Berkas" menu
     QAction* mnuUndo = nullptr;        // "Sunting": the people's changes
     QAction* mnuRedo = nullptr;
-    HelpMenu* Help = nullptr;       // the "Bantuan" menu
-    CompareMenu* Compare = nullptr; // the "Bandingkan" menu: a second person
-    Notice* notice = nullptr;       // what just changed, under the buttons
+    HelpMenu* Help = nullptr;            // the "Bantuan" menu
+    CompareMenu* Compare = nullptr;      // the "Bandingkan" menu: a second person
+    AgreementPanel* Agreement = nullptr; // "Kecocokan": how well the two agree
+    Notice* notice = nullptr;            // what just changed, under the buttons
 
     // Handlers.
     void Form_Load();

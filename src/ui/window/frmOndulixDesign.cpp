@@ -4,6 +4,7 @@
 #include "moon/MoonPhase.h"
 #include "ui/chartview/DayCursor.h"
 #include "ui/chartview/FormCanvas.h"
+#include "ui/compare/AgreementPanel.h"
 #include "ui/compare/CompareMenu.h"
 #include "ui/export/ChartExportMenu.h"
 #include "ui/keyboard/HelpMenu.h"
@@ -168,10 +169,22 @@ void frmOndulix::CreateMenu() {
     mnuEdit->addAction(mnuUndo);
     mnuEdit->addAction(mnuRedo);
 
+    const auto people = [this]() -> const settings::FriendList& { return Friends; };
+    Agreement = new AgreementPanel(
+        this, {.chart = [this] { return CurrentChart(); },
+               .people = people,
+               .choose = [this](const QString& name) { Compare->Choose(name); }});
     Compare = new CompareMenu(
-        this, [this]() -> const settings::FriendList& { return Friends; },
-        [this] { Guard([this] { cmdDraw_Click(); }); });
-    connect(&People(), &QUndoStack::indexChanged, this, [this] { Compare->PeopleChanged(); });
+        this, people, [this] { Guard([this] { cmdDraw_Click(); }); },
+        [this] {
+            Agreement->show();
+            Agreement->raise();
+            Agreement->activateWindow();
+        });
+    connect(&People(), &QUndoStack::indexChanged, this, [this] {
+        Compare->PeopleChanged();
+        Agreement->Refresh();
+    });
 
     Help = new HelpMenu(
         this, m_messages, [this] { return m_keys->ShortcutTable(); }, m_settings.Store().Path());

@@ -1,0 +1,146 @@
+#include "ui/compare/AgreementPanel.h"
+
+#include "chart/Agreement.h"
+#include "chart/ChartReadout.h"
+#include "util/Calendar.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QString Percent(double value) {
+    return chart::Indonesian().toString(value, 'f', 1) + u'%';
+}
+
+QTreeWidget* Table(QWidget* parent, const QStringList& headers, const QString& name) {
+    auto* table = new QTreeWidget(parent);
+    table->setHeaderLabels(headers);
+    table->setRootIsDecorated(false);
+    table->setAccessibleName(name);
+    table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    return table;
+}
+
+// A listed person's name as the chart names them.
+QString Shown(const QString& name) {
+    return name == settings::FriendList::OwnEntryName ? QStringLiteral("Anda") : name;
+}
+
+} // namespace
+
+AgreementPanel::AgreementPanel(QWidget* parent, Source source)
+    : QDialog(parent), m_source(std::move(source)) {
+    setWindowTitle(QStringLiteral("Kecocokan"));
+    auto* layout = new QVBoxLayout(this);
+    m_pair = new QLabel(this);
+    m_pair->setWordWrap(true);
+    layout->addWidget(m_pair);
+    m_cycles = Table(
+        this, {QStringLiteral("Siklus"), QStringLiteral("Kecocokan"), QStringLiteral("Selisih")},
+        QStringLiteral("Kecocokan per siklus"));
+    layout->addWidget(m_cycles, 2);
+    m_overall = new QLabel(this);
+    layout->addWidget(m_overall);
+    auto* method = new QLabel(chart::AgreementMethod, this);
+    method->setWordWrap(true);
+    layout->addWidget(method);
+    m_rankTitle = new QLabel(this);
+    layout->addWidget(m_rankTitle);
+    m_ranking = Table(this, {QStringLiteral("Nama"), QStringLiteral("Kecocokan")},
+                      QStringLiteral("Siapa paling cocok"));
+    m_rankTitle->setBuddy(m_ranking);
+    layout->addWidget(m_ranking, 3);
+    // Enter, a double click or a click on a row chooses; the arrows only move.
+    const auto pick = [this](QTreeWidgetItem* item) {
+        if (item && m_source.choose) m_source.choose(item->data(0, Qt::UserRole).toString());
+    };
+    connect(m_ranking, &QTreeWidget::itemActivated, this, pick);
+    connect(m_ranking, &QTreeWidget::itemClicked, this, pick);
+    resize(440, 520);
+}
+
+void AgreementPanel::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    Refresh();
+}
+
+void AgreementPanel::Refresh() {
+    if (!isVisible()) return;
+    const chart::ChartOptions chart = m_source.chart();
+    ShowAgreement(chart);
+    ShowRanking(chart);
+}
+
+void AgreementPanel::ShowAgreement(const chart::ChartOptions& chart) {
+    m_cycles->clear();
+    if (!chart.compare.isValid() || !chart.birth.isValid()) {
+        m_pair->setText(QStringLiteral("Belum ada pembanding: pilih seseorang di daftar di bawah "
+                                       "atau di menu Bandingkan."));
+        m_overall->clear();
+        return;
+    }
+    const QString first = chart::FirstPersonName(chart), second = chart::SecondPersonName(chart);
+    const std::int64_t apart = cal::DiffDays(chart.birth, chart.compare);
+    m_pair->setText(QStringLiteral("%1 (lahir %2) dan %3 (lahir %4): selisih %5 hari.")
+                        .arg(first, chart::LongDateId(chart.birth), second,
+                             chart::LongDateId(chart.compare),
+                             chart::Indonesian().toString(qAbs(apart))));
+    for (std::int32_t kind = chart::FirstKind; kind <= chart::LastKind; ++kind) {
+        if (!chart.kinds[kind]) continue;
+        new QTreeWidgetItem(
+            m_cycles, {chart::CycleCaption(kind), Percent(chart::Agreement(kind, apart)),
+                       kind <= chart::LastPrimaryKind ? chart::LeadText(kind, apart, first, second)
+                                                      : QStringLiteral("gabungan")});
+    }
+    m_overall->setText(QStringLiteral("Rata-rata siklus yang dicentang: ") +
+                       Percent(chart::OverallAgreement(chart.kinds, apart)));
+}
+
+void AgreementPanel::ShowRanking(const chart::ChartOptions& chart) {
+    const settings::FriendList& people = m_source.people();
+    const QStringList names = people.Names();
+    // The chart's own person is not ranked against themself.
+    const QString self = chart.person.isEmpty() ? settings::FriendList::OwnEntryName : chart.person;
+    QStringList ranked;
+    std::vector<QDate> births;
+    QString made = chart.birth.toString(Qt::ISODate); // what the rows are made from
+    for (std::int32_t kind = chart::FirstKind; kind <= chart::LastKind; ++kind)
+        made += chart.kinds[kind] ? u'1' : u'0';
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QDate birth = cal::ParseDateText(cal::TrioText(people.Entry(std::int32_t(i)).birth));
+        if (names[i] == self || !birth.isValid()) continue;
+        ranked << names[i];
+        births.push_back(birth);
+        made += u'\n' + names[i] + u'\t' + QString::number(birth.toJulianDay());
+    }
+    m_rankTitle->setText(
+        QStringLiteral("Siapa paling &cocok dengan %1:").arg(chart::FirstPersonName(chart)));
+    if (made != m_ranked) {
+        m_ranked = made;
+        m_ranking->clear();
+        if (chart.birth.isValid()) {
+            QList<QTreeWidgetItem*> rows;
+            for (const std::size_t i : chart::RankByAgreement(chart.birth, births, chart.kinds)) {
+                auto* row =
+                    new QTreeWidgetItem({Shown(ranked[qsizetype(i)]),
+                                         Percent(chart::OverallAgreement(
+                                             chart.kinds, cal::DiffDays(chart.birth, births[i])))});
+                row->setData(0, Qt::UserRole, ranked[qsizetype(i)]);
+                rows << row;
+            }
+            m_ranking->addTopLevelItems(rows);
+        }
+    }
+    // The second person's row stays marked.
+    for (int i = 0; i < m_ranking->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* row = m_ranking->topLevelItem(i);
+        QFont font = row->font(0);
+        font.setBold(chart.compare.isValid() && Shown(row->data(0, Qt::UserRole).toString()) ==
+                                                    chart::SecondPersonName(chart));
+        row->setFont(0, font);
+        row->setFont(1, font);
+    }
+}

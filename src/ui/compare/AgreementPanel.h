@@ -1,0 +1,42 @@
+#pragma once
+
+#include "chart/DrawChart.h"
+#include "settings/FriendList.h"
+
+#include <QDialog>
+#include <functional>
+
+class QLabel;
+class QTreeWidget;
+
+// "Kecocokan": how well the chart's person and the second person agree,
+// cycle by cycle, with each primary cycle's lead and how the figure is made;
+// below, everyone in the friends list ranked against the chart's person,
+// best first. Picking a row makes that person the second one.
+class AgreementPanel final : public QDialog {
+public:
+    struct Source {
+        std::function<chart::ChartOptions()> chart; // the chart shown, with its comparison
+        std::function<const settings::FriendList&()> people;
+        std::function<void(const QString& name)> choose; // a listed name as the second person
+    };
+    AgreementPanel(QWidget* parent, Source source);
+
+    // The chart or the people changed; nothing is done while the panel is hidden.
+    void Refresh();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void ShowAgreement(const chart::ChartOptions& chart);
+    void ShowRanking(const chart::ChartOptions& chart);
+
+    Source m_source;
+    QLabel* m_pair;
+    QTreeWidget* m_cycles;
+    QLabel* m_overall;
+    QLabel* m_rankTitle;
+    QTreeWidget* m_ranking;
+    QString m_ranked; // what the ranking was made from, to keep the user's row
+};
