@@ -2,6 +2,7 @@
 // path, against a floor that paints the same primitives straight with
 // QPainter: batched dash segments, one polyline per curve, a cosmetic pen.
 #include "AllCurves.h"
+#include "chart/Agreement.h"
 #include "chart/ChartExport.h"
 #include "plot/PainterSurface.h"
 #include "plot/Twips.h"
@@ -33,6 +34,33 @@ void BM_ChartImage(benchmark::State& state) {
     benchmark::DoNotOptimize(image.constBits());
 }
 BENCHMARK(BM_ChartImage)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// The same chart with a second person's seven curves, dashed, and the key.
+void BM_ChartImageCompared(benchmark::State& state) {
+    const double dpr = static_cast<double>(state.range(0));
+    chart::ChartOptions options = AllCurves();
+    options.compare = options.birth.addDays(828);
+    options.comparePerson = QStringLiteral("Ani");
+    QImage image = BlankImage(dpr);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        PainterSurface surface(painter, PainterSurface::TwipRaster(chart::ChartArea, dpr), 0);
+        chart::DrawWholeChart(surface, options);
+    }
+    benchmark::DoNotOptimize(image.constBits());
+}
+BENCHMARK(BM_ChartImageCompared)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// Who matches best: 999 friends ranked by the mean of all seven cycles.
+void BM_RankFriends(benchmark::State& state) {
+    const chart::ChartOptions options = AllCurves();
+    std::vector<QDate> births;
+    for (int i = 0; i < 999; ++i)
+        births.push_back(QDate(1950, 1, 1).addDays(i * 37));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(chart::RankByAgreement(options.birth, births, options.kinds));
+}
+BENCHMARK(BM_RankFriends)->Unit(benchmark::kMicrosecond);
 
 // The floor: the same picture in device pixels, straight QPainter calls.
 void BM_FloorQPainter(benchmark::State& state) {

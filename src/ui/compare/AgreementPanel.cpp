@@ -65,6 +65,7 @@ AgreementPanel::AgreementPanel(QWidget* parent, Source source)
 void AgreementPanel::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     Refresh();
+    m_ranking->setFocus(); // where the choosing is
 }
 
 void AgreementPanel::Refresh() {
@@ -132,6 +133,7 @@ void AgreementPanel::ShowRanking(const chart::ChartOptions& chart) {
                 rows << row;
             }
             m_ranking->addTopLevelItems(rows);
+            if (!rows.isEmpty()) m_ranking->setCurrentItem(rows.front());
         }
     }
     // The second person's row stays marked.

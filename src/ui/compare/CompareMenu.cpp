@@ -50,6 +50,7 @@ void CompareMenu::Choose(const QString& name) {
     if (name == m_name) return;
     m_name = name;
     if (m_changed) m_changed();
+    if (Chosen) Chosen(m_name);
 }
 
 void CompareMenu::PeopleChanged() {

@@ -30,6 +30,9 @@ public:
     // chart is drawn again unless the change's own draw already showed it.
     void PeopleChanged();
 
+    // The user chose (by name, "" for none), after the chart shows it.
+    std::function<void(const QString& name)> Chosen;
+
 private:
     void Fill();
 

@@ -181,6 +181,11 @@ void frmOndulix::CreateMenu() {
             Agreement->raise();
             Agreement->activateWindow();
         });
+    Compare->Chosen = [this](const QString& name) {
+        notice->Say(name.isEmpty() ? QStringLiteral("Tanpa pembanding")
+                                   : QStringLiteral("Dibandingkan dengan ") + m_chart.comparePerson,
+                    {}, {});
+    };
     connect(&People(), &QUndoStack::indexChanged, this, [this] {
         Compare->PeopleChanged();
         Agreement->Refresh();

@@ -1,5 +1,6 @@
 #include "ui/WindowFixture.h"
 #include "ui/chartview/FormCanvas.h"
+#include "ui/compare/AgreementPanel.h"
 #include "ui/compare/CompareMenu.h"
 
 #include <QAbstractItemView>
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QSlider>
 #include <QTimer>
+#include <QTreeWidget>
 
 // One thing a user does to the window, for data tables.
 using Step = std::function<void(frmOndulix*)>;
@@ -186,17 +188,30 @@ private slots:
     }
 
     // A second person, chosen by name: drawn once; their removal ends it with its own single draw.
+    // Chosen from the ranking (ties in the list's order), named in the chart,
+    // never written; removing the person ends it with one draw.
     void comparesWithAFriend() {
-        WriteAll(f.ini, FriendsFile({"Ani"}));
+        WriteAll(f.ini, FriendsFile({"Ani", "Budi"}));
         f.Open();
-        const int runs = w->DrawRuns();
-        w->Compare->Choose("Ani");
+        const QByteArray stored = ReadAll(f.ini);
+        w->Agreement->show();
+        QTreeWidget* ranking = nullptr;
+        for (auto* t : w->Agreement->findChildren<QTreeWidget*>())
+            if (t->accessibleName() == "Siapa paling cocok") ranking = t;
+        QCOMPARE(ranking->topLevelItem(1)->text(0), "Budi");
+        int runs = w->DrawRuns();
+        QTest::keyClick(ranking, Qt::Key_Return);
         QCOMPARE(w->DrawRuns(), runs + 1);
         QCOMPARE(w->CurrentChart().compare, QDate(1970, 1, 1));
+        QCOMPARE(w->CurrentChart().comparePerson, "Ani");
+        QCOMPARE(ReadAll(f.ini), stored);
         Pick(w->cboFriend, "Ani");
+        runs = w->DrawRuns();
         w->cmdsave->click(); // removed
+        QCOMPARE(w->DrawRuns(), runs + 1);
         QCOMPARE(w->CurrentChart().compare, QDate());
         QCOMPARE(w->Compare->Name(), "");
+        QCOMPARE(ranking->topLevelItemCount(), 1); // in step: Budi
     }
 
     // A key that reaches a list after it has closed (Qt hands one back under
