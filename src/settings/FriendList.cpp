@@ -2,8 +2,20 @@
 
 #include "settings/SettingsKeys.h"
 #include "util/Checked.h"
+#include "util/RuntimeError.h"
+#include "util/modStrUtil.h"
 
 namespace settings {
+
+QString CleanName(const QString& text) {
+    QString name = modStrUtil::SquashBlanks(modStrUtil::OneLine(text));
+    if (name.size() > MaxNameLength) {
+        // A pair of surrogates is one character: never half of one.
+        name.truncate(name[MaxNameLength - 1].isHighSurrogate() ? MaxNameLength - 1
+                                                                : MaxNameLength);
+    }
+    return modStrUtil::ProperCase(name, true);
+}
 
 FriendList::FriendList() {
     FriendName[0] = OwnEntryName;
@@ -17,6 +29,14 @@ void FriendList::SetDate(std::int32_t index, const cal::DateTrio& birth) {
     FriendDay[index] = birth.day;
     FriendMonth[index] = birth.month;
     FriendYear[index] = birth.year;
+}
+
+QDate FriendList::BirthDate(std::int32_t index) const {
+    try {
+        return cal::ParseDateText(cal::TrioText(Entry(index).birth));
+    } catch (const TypeMismatchError&) {
+        return {};
+    }
 }
 
 QStringList FriendList::Names() const {
@@ -77,6 +97,16 @@ void FriendList::Remove(std::int32_t index) {
     for (std::int32_t i = index; i <= FriendCount - 1; ++i)
         Copy(i, i + 1);
     FriendCount = checked::Sub(FriendCount, 1);
+}
+
+FriendList::RenameResult FriendList::Rename(std::int32_t index, const QString& newName) {
+    if (index < 1 || index > FriendCount) return {RenameOutcome::NotAFriend, -1};
+    if (newName.isEmpty()) return {RenameOutcome::EmptyName, -1};
+    if (newName == FriendName[index]) return {RenameOutcome::Renamed, index};
+    if (Find(newName) >= 0) return {RenameOutcome::NameTaken, -1};
+    const cal::DateTrio birth = Entry(index).birth;
+    Remove(index);
+    return {RenameOutcome::Renamed, Save(newName, birth).index};
 }
 
 void FriendList::Copy(std::int32_t to, std::int32_t from) {

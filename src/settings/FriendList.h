@@ -11,6 +11,13 @@
 
 namespace settings {
 
+// The most characters a name has: the name box takes no more.
+inline constexpr int MaxNameLength = 24;
+
+// A name as the name box would leave it: one line (modStrUtil::OneLine),
+// blanks squashed, at most MaxNameLength characters, each word proper-cased.
+QString CleanName(const QString& text);
+
 struct Friend {
     QString name;
     cal::DateTrio birth;
@@ -34,6 +41,8 @@ public:
 
     Friend Entry(std::int32_t index) const;
     void SetDate(std::int32_t index, const cal::DateTrio& birth);
+    // The entry's date; invalid when its texts name no day.
+    QDate BirthDate(std::int32_t index) const;
     // Names of entries 0..FriendCount, in index order.
     QStringList Names() const;
     // Index 1..FriendCount of the friend with exactly this name, or -1.
@@ -59,6 +68,16 @@ public:
     void Insert(std::int32_t index, const Friend& entry);
     // Closes the gap at index (1..FriendCount).
     void Remove(std::int32_t index);
+
+    enum class RenameOutcome { Renamed, NotAFriend, EmptyName, NameTaken };
+    struct RenameResult {
+        RenameOutcome outcome;
+        std::int32_t index; // where the friend is now; -1 when refused
+    };
+    // Friend `index` (1..FriendCount) under `newName`, its date kept, moved
+    // to where Save would put a new name. The own entry, an empty name and a
+    // name another friend has are refused, and nothing changes.
+    RenameResult Rename(std::int32_t index, const QString& newName);
 
     // The writes of section "PERSONAL": own birth date, friend count, then
     // each friend's name and date.

@@ -20,6 +20,19 @@ std::int32_t BlankAt(const QString& text, std::int32_t from) {
 
 } // namespace
 
+QString OneLine(const QString& text) {
+    QString line;
+    line.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == u'\n' || c == u'\r' || c == u'\t' || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
+            line += Blank;
+        else if (c.category() != QChar::Other_Control)
+            line += c;
+    }
+    return line;
+}
+
 QString TrimBlanks(const QString& text) {
     qsizetype begin = 0, end = text.size();
     while (begin < end && text[begin] == Blank)

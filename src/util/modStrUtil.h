@@ -12,6 +12,10 @@ namespace modStrUtil {
 // by single blanks.
 QString ProperCase(const QString& text, bool eachWord);
 
+// The text as one line, as a name box holds it: line breaks and tabs become
+// blanks, other control characters go.
+QString OneLine(const QString& text);
+
 // Leading and trailing blanks removed; tabs and other spaces stay.
 QString TrimBlanks(const QString& text);
 

@@ -1,5 +1,7 @@
 #include "ui/window/Controls.h"
 
+#include "util/modStrUtil.h"
+
 #include <QAbstractItemView>
 #include <QSignalBlocker>
 #include <QValidator>
@@ -63,19 +65,10 @@ class OneLineText final : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& input, int& pos) const override {
-        for (qsizetype i = 0; i < input.size();) {
-            const QChar c = input[i];
-            const bool breaks = c == u'\n' || c == u'\r' || c == u'\t' ||
-                                c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
-            if (breaks) {
-                input[i++] = u' ';
-            } else if (c.category() == QChar::Other_Control) {
-                input.remove(i, 1);
-                if (pos > i) --pos;
-            } else {
-                ++i;
-            }
-        }
+        // Each character stays, becomes a blank or goes: the cursor keeps
+        // its place after what stays of the text before it.
+        pos = static_cast<int>(modStrUtil::OneLine(input.left(pos)).size());
+        input = modStrUtil::OneLine(input);
         return Acceptable;
     }
 };

@@ -124,7 +124,7 @@ void frmOndulix::CreateControls() {
 
     cboFriend = AddPicker(canvas, 2880, 5400, 2775);
 
-    txtFriend = new NameBox(canvas, 24);
+    txtFriend = new NameBox(canvas, settings::MaxNameLength);
     txtFriend->setFont(fixed);
     PlaceTwips(txtFriend, 2880, 3840, 2775, 375);
 
