@@ -4,6 +4,7 @@
 #include "chart/ChartValues.h"
 #include "plot/PainterSurface.h"
 #include "plot/Twips.h"
+#include "util/Csv.h"
 #include "util/SaveWhole.h"
 
 #include <QBuffer>
@@ -98,13 +99,6 @@ QByteArray Png(const ChartOptions& options) {
     return buffer.data();
 }
 
-QString CsvField(const QString& text) {
-    static const QString special = QStringLiteral(",\"\r\n");
-    if (std::none_of(text.begin(), text.end(), [](QChar c) { return special.contains(c); }))
-        return text;
-    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
-}
-
 QByteArray Csv(const ChartOptions& options) {
     QStringList header{QStringLiteral("Date"), QStringLiteral("Day since birth")};
     QStringList second{QStringLiteral("Day since birth 2")}; // the compared person's, after
@@ -117,7 +111,7 @@ QByteArray Csv(const ChartOptions& options) {
     auto row = [&text](const QStringList& fields) {
         QStringList quoted;
         for (const QString& f : fields)
-            quoted << CsvField(f);
+            quoted << csv::Field(f);
         text += quoted.join(u',') + QStringLiteral("\r\n");
     };
     row(header);
