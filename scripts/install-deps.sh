@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libgl-dev
     libbenchmark-dev
     fonts-liberation fonts-dejavu-core
-    xvfb xauth xdotool imagemagick python3
+    xvfb xauth xdotool imagemagick python3 python3-icalendar
     dpkg-dev lintian desktop-file-utils appstream
     dbus-daemon at-spi2-core python3-pyatspi
     orca openbox speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins librsvg2-bin poppler-utils
