@@ -4,7 +4,8 @@
 #include <cstring>
 
 int main(int argc, char** argv) {
-    // The window takes no arguments; these two answer without opening it.
+    // These two answer without opening the window; a file is a contacts
+    // file whose friends the window offers to bring in.
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             std::puts("ondulix " ONDULIX_VERSION);
@@ -12,10 +13,11 @@ int main(int argc, char** argv) {
         }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::puts(
-                "Usage: ondulix [--help | --version]\n"
+                "Usage: ondulix [--help | --version] [FILE.vcf | FILE.csv]\n"
                 "Charts a person's cycles and the moon's phase. Settings: "
-                "$XDG_CONFIG_HOME/Ondulix.ini.\nSee ondulix(1); ondulix-chart(1) draws the chart "
-                "to a file.");
+                "$XDG_CONFIG_HOME/Ondulix.ini.\nA contacts file (vCard or CSV) opens a preview "
+                "of the friends to bring in from it;\nnothing is written before you confirm. "
+                "See ondulix(1); ondulix-chart(1) draws the chart to a file.");
             return 0;
         }
     }

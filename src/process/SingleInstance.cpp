@@ -81,7 +81,7 @@ QString SingleInstance::SocketFor(const QString& settingsPath) {
                                                          : QString();
 }
 
-SingleInstance::Claim SingleInstance::Start() {
+SingleInstance::Claim SingleInstance::Start(const QString& file) {
     const QString folder = SettingsTarget(m_settingsPath).absolutePath();
     QDir().mkpath(folder); // a first start: the settings file will be made here too
     const QString lockPath = LockPathFor(m_settingsPath);
@@ -110,13 +110,13 @@ SingleInstance::Claim SingleInstance::Start() {
         return Claim::First;
     }
     const bool held = errno == EWOULDBLOCK;
-    const Claim claim = held ? Ask() : unguarded(QStringLiteral("the file system cannot lock"));
+    const Claim claim = held ? Ask(file) : unguarded(QStringLiteral("the file system cannot lock"));
     ::close(m_lockFd);
     m_lockFd = -1;
     return claim;
 }
 
-void SingleInstance::Listen(std::function<void()> raise) {
+void SingleInstance::Listen(std::function<void(const QString&)> raise) {
     if (m_lockFd < 0) return;
     m_raise = std::move(raise);
     // Named for the lock file itself, so a killed copy's socket is found and replaced.
@@ -151,7 +151,7 @@ void SingleInstance::Listen(std::function<void()> raise) {
     WriteLock(m_lockFd, NoSocket);
 }
 
-SingleInstance::Claim SingleInstance::Ask() {
+SingleInstance::Claim SingleInstance::Ask(const QString& file) {
     // A copy still starting (loading its file, making its window) has not
     // named its socket yet: it gets twice as long to do so. Once named, the
     // socket has the usual time to answer.
@@ -179,7 +179,11 @@ SingleInstance::Claim SingleInstance::Ask() {
             socket.connectToServer(socketPath);
             bool answered = socket.waitForConnected(left());
             if (answered) {
-                socket.write(RaiseRequest.data(), RaiseRequest.size());
+                // "raise\n", or "raise " and the file's path in Base64 (any bytes, one line).
+                const QByteArray request = file.isEmpty()
+                                               ? RaiseRequest.toByteArray()
+                                               : "raise " + file.toUtf8().toBase64() + '\n';
+                socket.write(request);
                 answered = socket.waitForBytesWritten(left());
                 while (answered && socket.bytesAvailable() < RaiseAnswer.size())
                     answered = socket.waitForReadyRead(left());
@@ -198,15 +202,28 @@ void SingleInstance::Answer() {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (socket->bytesAvailable() < RaiseRequest.size()) return;
-            const bool raise = socket->read(RaiseRequest.size()) == RaiseRequest;
-            if (!raise) {
+            constexpr qint64 MaxRequest = 16 * 1024; // a path of 12 KB
+            if (!socket->canReadLine()) {
+                if (socket->bytesAvailable() > MaxRequest) socket->abort();
+                return;
+            }
+            const QByteArray line = socket->readLine(MaxRequest);
+            QString file;
+            if (line.startsWith("raise ") && line.endsWith('\n')) {
+                const auto decoded = QByteArray::fromBase64Encoding(
+                    line.mid(6).chopped(1), QByteArray::AbortOnBase64DecodingErrors);
+                if (!decoded) {
+                    socket->abort();
+                    return;
+                }
+                file = QString::fromUtf8(*decoded);
+            } else if (line != RaiseRequest) {
                 socket->abort();
                 return;
             }
             socket->write(RaiseAnswer.data(), RaiseAnswer.size());
             socket->flush();
-            if (m_raise) m_raise();
+            if (m_raise) m_raise(file);
         });
     }
 }

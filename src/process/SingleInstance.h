@@ -27,10 +27,12 @@ public:
     explicit SingleInstance(const QString& settingsPath, int answerTimeoutMs = 3000);
     ~SingleInstance() override;
 
-    // Takes the lock, or asks the copy that has it.
-    Claim Start();
-    // First: answers later starts from now on, calling `raise`.
-    void Listen(std::function<void()> raise);
+    // Takes the lock, or asks the copy that has it to come to the front and,
+    // when `file` is given, to open that file.
+    Claim Start(const QString& file = {});
+    // First: answers later starts from now on, calling `raise` with the file
+    // the later start was given (empty for none).
+    void Listen(std::function<void(const QString& file)> raise);
     // What went wrong, as a sentence for the user; for First, why this copy
     // could not make sure it is the only one (empty when it could).
     const QString& Problem() const { return m_problem; }
@@ -40,7 +42,7 @@ public:
     static QString SocketFor(const QString& settingsPath);
 
 private:
-    Claim Ask();
+    Claim Ask(const QString& file);
     void Answer();
 
     QString m_settingsPath;
@@ -48,5 +50,5 @@ private:
     QString m_problem;
     int m_lockFd = -1;
     QLocalServer* m_server = nullptr;
-    std::function<void()> m_raise;
+    std::function<void(const QString&)> m_raise;
 };

@@ -63,6 +63,17 @@ QString QtChartDialogs::AskSaveFile(QWidget* parent, const QString& title, const
     return path;
 }
 
+QString ChartDialogs::AskOpenFile(QWidget* parent, const QString& title, const QString& filters) {
+    return QFileDialog::getOpenFileName(parent, title, QString(), filters);
+}
+
+std::optional<QString> ChartDialogs::AskText(QWidget* parent, const QString& title,
+                                             const QString& label, const QString& text) {
+    bool ok = false;
+    const QString typed = QInputDialog::getText(parent, title, label, QLineEdit::Normal, text, &ok);
+    return ok ? std::optional(typed) : std::nullopt;
+}
+
 bool QtChartDialogs::AskPrint(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;

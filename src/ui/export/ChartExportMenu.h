@@ -30,6 +30,11 @@ public:
     // The print preview, painting pages with `paint`.
     virtual void PreviewPrint(QWidget* parent, QPrinter& printer,
                               const std::function<void(QPrinter*)>& paint) = 0;
+    // A file to read; empty when cancelled.
+    virtual QString AskOpenFile(QWidget* parent, const QString& title, const QString& filters);
+    // A line of text, starting from `text`; nothing when cancelled.
+    virtual std::optional<QString> AskText(QWidget* parent, const QString& title,
+                                           const QString& label, const QString& text);
 };
 
 class QtChartDialogs final : public ChartDialogs {

@@ -97,6 +97,11 @@ void FriendsPanel::UpdateFriendDate(std::int32_t index) {
                     settings::DateNotice(whose, w.Friends.Entry(index).birth, date));
 }
 
+void FriendsPanel::ChangePeople(const settings::FriendList& after, std::int32_t shown,
+                                const QString& action, const QString& notice) {
+    m_people.Change(w.Friends, w.cboFriend->ListIndex(), after, shown, action, notice);
+}
+
 void FriendsPanel::RemoveFriend() {
     const std::int32_t index = w.cboFriend->ListIndex();
     const QString prompt = QStringLiteral("Remove ? \"%1\"").arg(w.Friends.FriendName[index]);

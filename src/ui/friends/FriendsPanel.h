@@ -42,6 +42,9 @@ public:
     explicit FriendsPanel(Window window);
 
     QUndoStack& People() { return m_people.Stack(); }
+    // One undoable step to `after`, its picker on `shown`.
+    void ChangePeople(const settings::FriendList& after, std::int32_t shown, const QString& action,
+                      const QString& notice);
 
     void FillFriendCombo(std::int32_t index);
     void SaveFriend();

@@ -9,7 +9,9 @@
 #include "util/PrivateFolder.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QSessionManager>
+#include <QTimer>
 #include <cstdio>
 
 namespace ondulix {
@@ -32,9 +34,15 @@ int RunOndulix(int argc, char** argv, const std::function<void(frmOndulix&)>& st
         if (running) running->CloseForSessionEnd();
     });
 
+    // A contacts file to bring friends in from (`ondulix FILE.vcf`, or opened
+    // with the program): absolute, since a running copy may be asked to open it.
+    QString contacts;
+    for (const QString& argument : QCoreApplication::arguments().mid(1))
+        if (!argument.startsWith(u'-')) contacts = QFileInfo(argument).absoluteFilePath();
+
     QtMessageBoxes messages;
     SingleInstance instance(settingsPath);
-    switch (instance.Start()) {
+    switch (instance.Start(contacts)) {
     case SingleInstance::Claim::First:
         if (!instance.Problem().isEmpty())
             std::fprintf(stderr, "ondulix: %s\n", qPrintable(instance.Problem()));
@@ -57,13 +65,17 @@ int RunOndulix(int argc, char** argv, const std::function<void(frmOndulix&)>& st
     // asking; so does any other way out of the event loop.
     running = &window;
     quitSignals.DeliverToEventLoop();
-    instance.Listen([&window] { window.BringToFront(); });
+    instance.Listen([&window](const QString& file) {
+        file.isEmpty() ? window.BringToFront() : window.ImportContacts(file);
+    });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                      [&window](QSessionManager&) { window.SaveForSessionEnd(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] {
         if (!window.IsUnloaded()) window.CloseForSessionEnd();
     });
     window.show();
+    if (!contacts.isEmpty())
+        QTimer::singleShot(0, &window, [&window, contacts] { window.ImportContacts(contacts); });
     if (started) started(window);
     return QApplication::exec();
 }

@@ -10,6 +10,7 @@
 #include "ui/compare/CompareMenu.h"
 #include "ui/export/ChartExportMenu.h"
 #include "ui/friends/FriendsPanel.h"
+#include "ui/friends/PeopleMenu.h"
 #include "ui/keyboard/KeyboardAccess.h"
 #include "ui/window/Controls.h"
 #include "ui/window/DatePickers.h"
@@ -293,6 +294,8 @@ void frmOndulix::Form_Load() {
             QStringLiteral("Selamat datang! Tanggal lahir Anda: pilih \"Tanggal Lahir\", "
                            "pilih tanggalnya, lalu \"Save\"."),
             QStringLiteral("Mengerti"), [this] { notice->Dismiss(); }, 0);
+    else
+        Contacts->SayTodaysBirthdays();
 }
 
 void frmOndulix::SetTodayFields(QDate ownBirth) {
@@ -363,6 +366,11 @@ void frmOndulix::SaveForSessionEnd() {
     bool cancel = false;
     Form_Unload(cancel);
     m_sessionEnding = ending;
+}
+
+void frmOndulix::ImportContacts(const QString& path) {
+    BringToFront();
+    Guard([&] { Contacts->ImportFile(path); });
 }
 
 void frmOndulix::BringToFront() {

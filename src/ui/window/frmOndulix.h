@@ -20,6 +20,7 @@
 
 class ComboPicker;
 class AgreementPanel;
+class PeopleMenu;
 class CompareMenu;
 class ChartDialogs;
 class ChartExportMenu;
@@ -115,6 +116,7 @@ public:
     HelpMenu* Help = nullptr;            // the "Bantuan" menu
     CompareMenu* Compare = nullptr;      // the "Bandingkan" menu: a second person
     AgreementPanel* Agreement = nullptr; // "Kecocokan": how well the two agree
+    PeopleMenu* Contacts = nullptr;      // "Kontak": import, export, birthdays, renaming
     Notice* notice = nullptr;            // what just changed, under the buttons
 
     // Handlers.
@@ -161,6 +163,8 @@ public:
     void SaveForSessionEnd();
     // Another start of the program asked for this window.
     void BringToFront();
+    // A contacts file handed to the program: its import preview, in front.
+    void ImportContacts(const QString& path);
 
     // What the window shows: the chart of the last draw (the controls are
     // read once a draw), with whose chart it is as the controls say now.

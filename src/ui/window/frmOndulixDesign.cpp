@@ -7,6 +7,8 @@
 #include "ui/compare/AgreementPanel.h"
 #include "ui/compare/CompareMenu.h"
 #include "ui/export/ChartExportMenu.h"
+#include "ui/friends/FriendsPanel.h"
+#include "ui/friends/PeopleMenu.h"
 #include "ui/keyboard/HelpMenu.h"
 #include "ui/keyboard/KeyboardAccess.h"
 #include "ui/window/Controls.h"
@@ -170,6 +172,19 @@ void frmOndulix::CreateMenu() {
     mnuEdit->addAction(mnuRedo);
 
     const auto people = [this]() -> const settings::FriendList& { return Friends; };
+    Contacts = new PeopleMenu(
+        {.window = this,
+         .edit = mnuEdit,
+         .friends = cboFriend,
+         .people = people,
+         .change =
+             [this](const settings::FriendList& after, std::int32_t shown, const QString& action,
+                    const QString& said) { m_friends->ChangePeople(after, shown, action, said); },
+         .today = [this] { return m_today(); },
+         .messages = m_messages,
+         .dialogs = m_dialogs,
+         .notice = notice,
+         .guard = [this](const std::function<void()>& command) { Guard(command); }});
     Agreement = new AgreementPanel(
         this, {.chart = [this] { return CurrentChart(); },
                .people = people,

@@ -1,0 +1,127 @@
+#include "ui/friends/ImportDialog.h"
+
+#include "settings/PeopleHistory.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+using settings::ImportEntry;
+using settings::Verdict;
+
+namespace {
+
+QString Shown(QDate date) {
+    return date.isValid() ? settings::ShownDate(cal::TrioOf(date)) : QString();
+}
+
+} // namespace
+
+QString VerdictText(const ImportEntry& entry) {
+    switch (entry.verdict) {
+    case Verdict::New:
+        return QStringLiteral("baru");
+    case Verdict::Update:
+        return QStringLiteral("diperbarui: %1 \u2192 %2")
+            .arg(Shown(entry.listedBirth), Shown(entry.birth));
+    case Verdict::Same:
+        return QStringLiteral("sama");
+    case Verdict::Skipped:
+        break;
+    }
+    return QStringLiteral("dilewati: ") + entry.reason;
+}
+
+ImportDialog::ImportDialog(QWidget* parent, const QString& fileName, bool csv,
+                           std::function<settings::ContactsRead(settings::DateOrder)> read,
+                           const settings::FriendList& list)
+    : QDialog(parent), m_read(std::move(read)), m_list(list) {
+    setWindowTitle(QStringLiteral("Impor Teman: ") + QFileInfo(fileName).fileName());
+    auto* layout = new QVBoxLayout(this);
+    if (csv) {
+        auto* label = new QLabel(QStringLiteral("&Urutan tanggal seperti 07/01/1960:"), this);
+        m_order = new QComboBox(this);
+        m_order->addItems({QStringLiteral("hari/bulan/tahun"), QStringLiteral("bulan/hari/tahun"),
+                           QStringLiteral("tahun/bulan/hari")});
+        label->setBuddy(m_order);
+        layout->addWidget(label);
+        layout->addWidget(m_order);
+        connect(m_order, &QComboBox::currentIndexChanged, this, [this] { Preview(); });
+    }
+    m_summary = new QLabel(this);
+    m_summary->setWordWrap(true);
+    layout->addWidget(m_summary);
+    m_rows = new QTreeWidget(this);
+    m_rows->setHeaderLabels(
+        {QStringLiteral("Nama"), QStringLiteral("Tanggal lahir"), QStringLiteral("Status")});
+    m_rows->setRootIsDecorated(false);
+    m_rows->setAccessibleName(QStringLiteral("Kontak dalam berkas"));
+    m_rows->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    layout->addWidget(m_rows, 1);
+    auto* buttons = new QDialogButtonBox(this);
+    m_import = buttons->addButton(QStringLiteral("&Impor"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("Batal"), QDialogButtonBox::RejectRole);
+    m_import->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    connect(m_rows, &QTreeWidget::itemChanged, this, [this] { Counted(); });
+    resize(560, 460);
+    Preview();
+}
+
+void ImportDialog::Preview() {
+    const auto order = static_cast<settings::DateOrder>(m_order ? m_order->currentIndex() : 0);
+    const settings::ContactsRead read = m_read(order);
+    m_entries = settings::PreviewImport(m_list, read.contacts);
+    const QSignalBlocker quiet(m_rows);
+    m_rows->clear();
+    QList<QTreeWidgetItem*> rows;
+    for (const ImportEntry& entry : m_entries) {
+        auto* row = new QTreeWidgetItem({entry.name.isEmpty() ? entry.sourceName : entry.name,
+                                         Shown(entry.birth), VerdictText(entry)});
+        const bool choosable = entry.verdict == Verdict::New || entry.verdict == Verdict::Update;
+        row->setFlags(choosable ? row->flags() | Qt::ItemIsUserCheckable
+                                : row->flags() & ~Qt::ItemIsEnabled);
+        if (choosable) row->setCheckState(0, entry.chosen ? Qt::Checked : Qt::Unchecked);
+        rows << row;
+    }
+    m_rows->addTopLevelItems(rows);
+    if (!rows.isEmpty()) m_rows->setCurrentItem(rows.front());
+    m_summary->setProperty("problem", read.problem);
+    Counted();
+}
+
+std::vector<ImportEntry> ImportDialog::Chosen() const {
+    std::vector<ImportEntry> chosen;
+    for (int i = 0; i < m_rows->topLevelItemCount(); ++i) {
+        ImportEntry entry = m_entries[std::size_t(i)];
+        entry.chosen = entry.chosen && m_rows->topLevelItem(i)->checkState(0) == Qt::Checked;
+        if (entry.chosen) chosen.push_back(entry);
+    }
+    return chosen;
+}
+
+void ImportDialog::Counted() {
+    int counts[4] = {};
+    for (const ImportEntry& entry : m_entries)
+        ++counts[int(entry.verdict)];
+    const auto chosen = Chosen().size();
+    QString text =
+        QStringLiteral("%1 kontak: %2 baru, %3 diperbarui, %4 sama, %5 dilewati. %6 dipilih.")
+            .arg(m_entries.size())
+            .arg(counts[int(Verdict::New)])
+            .arg(counts[int(Verdict::Update)])
+            .arg(counts[int(Verdict::Same)])
+            .arg(counts[int(Verdict::Skipped)])
+            .arg(chosen);
+    const QString problem = m_summary->property("problem").toString();
+    if (!problem.isEmpty()) text = problem + u'\n' + text;
+    m_summary->setText(text);
+    m_import->setEnabled(chosen > 0);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "settings/Contacts.h"
+
+#include <QDialog>
+#include <functional>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+
+// The preview of an import: every contact of the file as it would be stored,
+// marked new, to update (with both dates), the same, or skipped and why; the
+// user unticks what they do not want. Nothing is written here: on "Impor" the
+// caller saves the chosen entries as one step.
+class ImportDialog final : public QDialog {
+public:
+    // `read` reads the file with a CSV's date order (a vCard ignores it);
+    // `csv`: the file is a CSV, so the order can be chosen.
+    ImportDialog(QWidget* parent, const QString& fileName, bool csv,
+                 std::function<settings::ContactsRead(settings::DateOrder)> read,
+                 const settings::FriendList& list);
+
+    // The entries still ticked.
+    std::vector<settings::ImportEntry> Chosen() const;
+    const std::vector<settings::ImportEntry>& Entries() const { return m_entries; }
+    QTreeWidget* Rows() const { return m_rows; }
+
+private:
+    void Preview();
+    void Counted();
+
+    std::function<settings::ContactsRead(settings::DateOrder)> m_read;
+    const settings::FriendList& m_list;
+    std::vector<settings::ImportEntry> m_entries;
+    QComboBox* m_order = nullptr;
+    QLabel* m_summary;
+    QTreeWidget* m_rows;
+    QPushButton* m_import;
+};
+
+// "baru", "diperbarui: 01-01-1970 → 02-02-1971", "sama", "dilewati: tanpa tahun".
+QString VerdictText(const settings::ImportEntry& entry);

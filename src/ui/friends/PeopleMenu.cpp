@@ -1,0 +1,274 @@
+#include "ui/friends/PeopleMenu.h"
+
+#include "chart/ChartReadout.h"
+#include "settings/Birthdays.h"
+#include "settings/Contacts.h"
+#include "settings/PeopleHistory.h"
+#include "ui/export/ChartExportMenu.h"
+#include "ui/friends/ImportDialog.h"
+#include "ui/window/Controls.h"
+#include "ui/window/MessageBoxes.h"
+#include "ui/window/Notice.h"
+#include "util/SaveWhole.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QString Whose(const settings::FriendList& list, std::int32_t index) {
+    return index == 0 ? QStringLiteral("Anda") : list.FriendName[index];
+}
+
+// Typing in the friends list, closed or open, goes to the first name that
+// starts with what was typed, else to the first that holds it anywhere;
+// letter case and accents do not count. A pause starts a new search.
+class NameSearch final : public QObject {
+public:
+    explicit NameSearch(ComboPicker* list) : QObject(list), m_list(list) {
+        list->installEventFilter(this);
+        list->view()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        if (text.isEmpty() || !text[0].isPrint() ||
+            (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)))
+            return false;
+        const bool open = watched == m_list->view();
+        if (open && !m_list->view()->isVisible()) return false;
+        if (!m_typing.isValid() || m_typing.elapsed() > QApplication::keyboardInputInterval())
+            m_typed.clear();
+        m_typing.start();
+        m_typed += text;
+        QStringList names;
+        for (int i = 0; i < m_list->count(); ++i)
+            names << m_list->itemText(i);
+        if (names != m_names) m_names = names, m_finder = settings::NameFinder(names);
+        const auto found = m_finder.Find(m_typed);
+        if (found < 0) return true;
+        if (open)
+            m_list->view()->setCurrentIndex(m_list->model()->index(int(found), 0));
+        else if (found != m_list->currentIndex())
+            m_list->SetListIndex(int(found)); // as the user's choice
+        return true;
+    }
+
+private:
+    ComboPicker* m_list;
+    QString m_typed;
+    QElapsedTimer m_typing;
+    QStringList m_names;
+    settings::NameFinder m_finder{{}};
+};
+
+} // namespace
+
+PeopleMenu::PeopleMenu(Window window) : QObject(window.window), w(std::move(window)) {
+    QMenu* menu = w.window->menuBar()->addMenu(QStringLiteral("&Kontak"));
+    const auto add = [&](const QString& caption, void (PeopleMenu::*command)()) {
+        QAction* a = menu->addAction(caption);
+        connect(a, &QAction::triggered, this,
+                [this, command] { w.guard([=, this] { (this->*command)(); }); });
+        return a;
+    };
+    mnuUpcoming = add(QStringLiteral("Ulang Tahun Berikutnya..."), &PeopleMenu::ShowUpcoming);
+    menu->addSeparator();
+    mnuImport = add(QStringLiteral("Impor Teman..."), &PeopleMenu::Import);
+    mnuExport = add(QStringLiteral("Ekspor Teman..."), &PeopleMenu::Export);
+    mnuCalendar = add(QStringLiteral("Ekspor Ulang Tahun (.ics)..."), &PeopleMenu::ExportCalendar);
+    mnuRename = w.edit->addAction(QStringLiteral("Ganti Nama Teman..."));
+    mnuRename->setShortcut(QKeySequence(Qt::Key_F2));
+    connect(mnuRename, &QAction::triggered, this, [this] { w.guard([this] { Rename(); }); });
+    new NameSearch(w.friends);
+}
+
+void PeopleMenu::Import() {
+    const QString path = w.dialogs->AskOpenFile(
+        w.window, QStringLiteral("Impor Teman"),
+        QStringLiteral("Kontak (*.vcf *.vcard *.csv);;vCard (*.vcf *.vcard);;CSV (*.csv);;Semua "
+                       "berkas (*)"));
+    if (!path.isEmpty()) ImportFile(path);
+}
+
+void PeopleMenu::ImportFile(const QString& path) {
+    // Read once; a CSV's date order only changes how its dates are read.
+    settings::ContactsRead first;
+    QByteArray bytes;
+    if (QFile file(path); QFileInfo(path).size() > settings::MaxFileBytes)
+        first = settings::ReadContactsFile(path, {}); // refused unread
+    else if (!file.open(QIODevice::ReadOnly))
+        first.problem = QStringLiteral("Berkas tidak dapat dibuka: ") + file.errorString() + u'.';
+    else
+        first = settings::ReadContacts(bytes = file.readAll(), path, {});
+    if (first.contacts.empty()) {
+        w.messages->MsgBox(w.window,
+                           QStringLiteral("Tidak ada teman yang dapat diimpor dari %1. %2")
+                               .arg(QFileInfo(path).fileName(), first.problem),
+                           MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
+        return;
+    }
+    const bool csv =
+        QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
+    auto* dialog = new ImportDialog(
+        w.window, path, csv,
+        [bytes, path](settings::DateOrder order) {
+            return settings::ReadContacts(bytes, path, order);
+        },
+        w.people());
+    // Queued: the dialog has finished closing before the list changes (the
+    // change redraws, and a redraw runs pending events).
+    connect(
+        dialog, &QDialog::finished, this,
+        [this, dialog, path](int result) {
+            const auto chosen = dialog->Chosen();
+            dialog->deleteLater();
+            if (result != QDialog::Accepted) return;
+            w.guard([&] {
+                const settings::FriendList& before = w.people();
+                const settings::FriendList after = settings::ApplyImport(before, chosen);
+                if (settings::SameList(before, after)) return;
+                w.change(after, std::max(0, w.friends->currentIndex()),
+                         QStringLiteral("impor %1 teman").arg(chosen.size()),
+                         QStringLiteral("%1 teman diimpor dari %2")
+                             .arg(chosen.size())
+                             .arg(QFileInfo(path).fileName()));
+            });
+        },
+        Qt::QueuedConnection);
+    dialog->open();
+}
+
+void PeopleMenu::SaveFile(const QString& title, const QString& proposal, const QStringList& filters,
+                          const std::function<QByteArray(int)>& bytes) {
+    int filter = 0;
+    QString path =
+        w.dialogs->AskSaveFile(w.window, title, QDir::home().filePath(proposal), filters, &filter);
+    if (path.isEmpty()) return;
+    static const char* const Suffixes[] = {".vcf", ".csv", ".ics"};
+    const QString suffix =
+        QString::fromLatin1(Suffixes[filters.value(filter).contains(QLatin1String("csv"))   ? 1
+                                     : filters.value(filter).contains(QLatin1String("ics")) ? 2
+                                                                                            : 0]);
+    if (QFileInfo(path).suffix().isEmpty()) path += suffix;
+    if (const QString reason = SaveWhole(path, bytes(filter)); !reason.isEmpty()) {
+        w.messages->MsgBox(w.window,
+                           QStringLiteral("Ondulix could not write %1: %2.").arg(path, reason),
+                           MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
+        return;
+    }
+    w.notice->Say(QStringLiteral("Disimpan: ") + QFileInfo(path).fileName(), {}, {});
+}
+
+void PeopleMenu::Export() {
+    SaveFile(QStringLiteral("Ekspor Teman"), QStringLiteral("Ondulix-teman.vcf"),
+             {QStringLiteral("vCard 4.0 (*.vcf)"), QStringLiteral("CSV (*.csv)")},
+             [this](int filter) {
+                 return filter == 1 ? settings::FriendsCsv(w.people())
+                                    : settings::FriendsVCard(w.people());
+             });
+}
+
+void PeopleMenu::ExportCalendar() {
+    SaveFile(QStringLiteral("Ekspor Ulang Tahun"), QStringLiteral("Ondulix-ulang-tahun.ics"),
+             {QStringLiteral("iCalendar (*.ics)")}, [this](int) {
+                 return settings::BirthdayCalendar(w.people(), QDateTime::currentDateTimeUtc());
+             });
+}
+
+void PeopleMenu::ShowUpcoming() {
+    const auto coming = settings::UpcomingBirthdays(w.people(), w.today());
+    QDialog dialog(w.window);
+    dialog.setWindowTitle(QStringLiteral("Ulang Tahun Berikutnya"));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* rows = new QTreeWidget(&dialog);
+    rows->setHeaderLabels({QStringLiteral("Nama"), QStringLiteral("Tanggal"),
+                           QStringLiteral("Lagi"), QStringLiteral("Umur")});
+    rows->setRootIsDecorated(false);
+    rows->setAccessibleName(QStringLiteral("Ulang tahun dalam 30 hari"));
+    rows->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    bool moved = false;
+    for (const settings::UpcomingBirthday& b : coming) {
+        moved = moved || b.movedFromLeapDay;
+        new QTreeWidgetItem(rows,
+                            {Whose(w.people(), b.index),
+                             chart::SpokenDate(b.date, false) +
+                                 (b.movedFromLeapDay ? QStringLiteral(" *") : QString()),
+                             b.daysLeft == 0   ? QStringLiteral("hari ini")
+                             : b.daysLeft == 1 ? QStringLiteral("besok")
+                                               : QStringLiteral("%1 hari lagi").arg(b.daysLeft),
+                             QStringLiteral("%1 tahun").arg(b.age)});
+    }
+    auto* note =
+        new QLabel(coming.empty() ? QStringLiteral("Tidak ada ulang tahun dalam 30 hari ke depan.")
+                   : moved ? QStringLiteral("* Lahir 29 Februari: pada tahun biasa dirayakan 28 "
+                                            "Februari.")
+                           : QString(),
+                   &dialog);
+    note->setWordWrap(true);
+    layout->addWidget(rows);
+    layout->addWidget(note);
+    auto* close = new QPushButton(QStringLiteral("Tutup"), &dialog);
+    connect(close, &QPushButton::clicked, &dialog, &QDialog::accept);
+    layout->addWidget(close, 0, Qt::AlignRight);
+    dialog.resize(440, 320);
+    rows->setFocus();
+    dialog.exec();
+}
+
+void PeopleMenu::SayTodaysBirthdays() {
+    QStringList today;
+    for (const settings::UpcomingBirthday& b :
+         settings::UpcomingBirthdays(w.people(), w.today(), 1))
+        today << QStringLiteral("%1 (%2 tahun)").arg(Whose(w.people(), b.index)).arg(b.age);
+    if (!today.isEmpty())
+        w.notice->Say(QStringLiteral("Hari ini ulang tahun ") + today.join(QStringLiteral(", ")),
+                      {}, {}, 0);
+}
+
+void PeopleMenu::Rename() {
+    const std::int32_t index = w.friends->currentIndex();
+    const settings::FriendList& before = w.people();
+    if (index < 1 || index > before.FriendCount) {
+        w.messages->MsgBox(w.window,
+                           QStringLiteral("Pilih dulu teman yang akan diganti namanya di daftar "
+                                          "teman."),
+                           MessageBoxes::OkOnly, AppTitle);
+        return;
+    }
+    const QString old = before.FriendName[index];
+    const auto typed = w.dialogs->AskText(w.window, QStringLiteral("Ganti Nama Teman"),
+                                          QStringLiteral("Nama baru untuk %1:").arg(old), old);
+    if (!typed) return;
+    const QString name = settings::CleanName(*typed);
+    settings::FriendList after = before;
+    const auto result = after.Rename(index, name);
+    using Outcome = settings::FriendList::RenameOutcome;
+    if (result.outcome != Outcome::Renamed) {
+        w.messages->MsgBox(w.window,
+                           result.outcome == Outcome::NameTaken
+                               ? QStringLiteral("%1 sudah ada di daftar teman.").arg(name)
+                               : QStringLiteral("Nama tidak boleh kosong."),
+                           MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
+        return;
+    }
+    if (name == old) return;
+    w.change(after, result.index, QStringLiteral("ganti nama ") + old,
+             QStringLiteral("%1 kini bernama %2").arg(old, name));
+}

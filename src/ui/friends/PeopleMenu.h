@@ -1,0 +1,64 @@
+#pragma once
+
+#include "settings/FriendList.h"
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class ChartDialogs;
+class ComboPicker;
+class MessageBoxes;
+class Notice;
+class QAction;
+class QMainWindow;
+class QMenu;
+
+// The people beyond one at a time: the "Kontak" menu (friends brought in from
+// a vCard or CSV file, taken out as vCard, CSV or a calendar of birthdays,
+// whose birthday comes next), renaming a friend, and finding a name by typing
+// in the friends list. Every change is one undoable step of the window's.
+class PeopleMenu final : public QObject {
+public:
+    struct Window {
+        QMainWindow* window;
+        QMenu* edit; // where "Ganti Nama Teman..." goes
+        ComboPicker* friends;
+        std::function<const settings::FriendList&()> people;
+        // One step: the list after, the entry to show, the step's name, what to say.
+        std::function<void(const settings::FriendList&, std::int32_t, const QString&,
+                           const QString&)>
+            change;
+        std::function<QDate()> today;
+        MessageBoxes* messages;
+        ChartDialogs* dialogs;
+        Notice* notice;
+        std::function<void(const std::function<void()>&)> guard;
+    };
+    explicit PeopleMenu(Window window);
+
+    // Opens the import preview for a contacts file; nothing is written
+    // before its "Impor".
+    void ImportFile(const QString& path);
+    // Says in the notice line whose birthday is today, if anyone's.
+    void SayTodaysBirthdays();
+
+    QAction* mnuImport;
+    QAction* mnuExport;
+    QAction* mnuCalendar;
+    QAction* mnuUpcoming;
+    QAction* mnuRename;
+
+private:
+    void Import();
+    void Export();
+    void ExportCalendar();
+    void ShowUpcoming();
+    void Rename();
+    // Writes `bytes` whole to a file the user picks; says what happened.
+    void SaveFile(const QString& title, const QString& proposal, const QStringList& filters,
+                  const std::function<QByteArray(int filter)>& bytes);
+
+    Window w;
+};
