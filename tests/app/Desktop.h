@@ -38,7 +38,8 @@ struct Desktop {
 
     // The program, on the X server or (offscreen) with no display at all;
     // `changes` are "NAME=value" ("NAME=" unsets it).
-    void Start(QProcess& program, bool onScreen = true, const QStringList& changes = {}) const {
+    void Start(QProcess& program, bool onScreen = true, const QStringList& changes = {},
+               const QStringList& args = {}) const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const QString& change :
              QStringList{"QT_QPA_PLATFORM=" + QString(onScreen ? "xcb" : "offscreen"),
@@ -49,7 +50,7 @@ struct Desktop {
         }
         program.setProcessEnvironment(env);
         program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        program.start(binary, {});
+        program.start(binary, args);
         QVERIFY(program.waitForStarted(TimeoutMs));
     }
 

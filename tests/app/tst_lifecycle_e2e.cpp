@@ -99,6 +99,23 @@ private slots:
         QCOMPARE(Socket(), QString());
     }
 
+    // A contacts file given to a later start opens the running copy's import
+    // preview; nothing is written before it is confirmed.
+    void aContactsFileGoesToTheRunningCopy() {
+        WriteAll(d.Ini(), Personal(1));
+        const QString vcf = d.home.filePath("kontak.vcf");
+        WriteAll(vcf, "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ani\r\nBDAY:19700102\r\nEND:VCARD\r\n");
+        QProcess one, two;
+        QVERIFY(!d.Open(one).isEmpty());
+        d.Start(two, false, {}, {vcf});
+        QVERIFY(Desktop::End(two, 0));
+        QVERIFY(!Desktop::Run("xdotool", {"search", "--sync", "--onlyvisible", "--name",
+                                          "^Impor Teman: kontak.vcf$"})
+                     .isEmpty());
+        QCOMPARE(ReadAll(d.Ini()), Personal(1));
+        QVERIFY(Desktop::End(one));
+    }
+
     // A signal closes the way Tutup does: the file is written, the exit is
     // clean. While the box about a copy that does not answer is open, the
     // signal ends the program as it would without a handler; nor does the box

@@ -16,6 +16,8 @@ class QTreeWidget;
 // user unticks what they do not want. Nothing is written here: on "Impor" the
 // caller saves the chosen entries as one step.
 class ImportDialog final : public QDialog {
+    Q_OBJECT
+
 public:
     // `read` reads the file with a CSV's date order (a vCard ignores it);
     // `csv`: the file is a CSV, so the order can be chosen.

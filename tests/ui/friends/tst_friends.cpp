@@ -1,4 +1,7 @@
 #include "ui/WindowFixture.h"
+#include "ui/export/ChartExportMenu.h"
+#include "ui/friends/ImportDialog.h"
+#include "ui/friends/PeopleMenu.h"
 #include "ui/window/Notice.h"
 
 #include <QAction>
@@ -7,11 +10,29 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QTimer>
+#include <QTreeWidget>
+
+// Only the new name is asked here.
+struct NameDialogs final : ChartDialogs {
+    QString name;
+    QString AskSaveFile(QWidget*, const QString&, const QString&, const QStringList&,
+                        int*) override {
+        return {};
+    }
+    bool AskPrint(QWidget*, QPrinter&) override { return false; }
+    int AskPageCount(QWidget*) override { return 0; }
+    void PreviewPrint(QWidget*, QPrinter&, const std::function<void(QPrinter*)>&) override {}
+    std::optional<QString> AskText(QWidget*, const QString&, const QString&,
+                                   const QString&) override {
+        return name;
+    }
+};
 
 class TestFriends : public QObject {
     Q_OBJECT
 
     WindowFixture f;
+    NameDialogs dialogs;
     std::unique_ptr<frmOndulix>& w = f.w;
 
     // A real mouse click, through the window as the platform delivers it.
@@ -29,7 +50,10 @@ class TestFriends : public QObject {
         QTest::keyClicks(w->txtFriend, keys);
     }
 private slots:
-    void init() { f.Reset(); }
+    void init() {
+        f.Reset();
+        f.dialogs = &dialogs;
+    }
     void cleanup() { w.reset(); }
 
     // The first start says how to begin and writes the file only on closing.
@@ -66,6 +90,10 @@ private slots:
             "Budi ditambahkan, lahir 02-03-1980");
         Row("re-dated", "Ani", both, 1, "Tanggal lahir Ani: 01-01-1970 → 02-03-1980");
         Row("removed", "-", QStringList{"Cici"}, 0, "Ani dihapus (lahir 01-01-1970)");
+        Row("renamed", ">zaki  a.", QStringList{"Cici", "Zaki A."}, 2, "Ani kini bernama Zaki A.");
+        // Of Budi and Dedi in the file, Dedi is unticked in the preview.
+        Row("imported", "+", QStringList{"Ani", "Budi", "Cici"}, 0,
+            "1 teman diimpor dari kontak.vcf");
     }
     void everyChangeIsSavedAndUndone() {
         QFETCH(QString, name);
@@ -75,15 +103,31 @@ private slots:
         WriteAll(f.ini, FriendsFile({"Ani", "Cici"}));
         f.Open();
         const QByteArray before = ReadAll(f.ini);
-        if (name == "-") {
+        if (name == "-" || name.startsWith('>')) {
             Pick(w->cboFriend, "Ani");
+            dialogs.name = name.mid(1);
+        } else if (name == "+") {
+            WriteAll(f.dir->filePath("kontak.vcf"),
+                     "BEGIN:VCARD\r\nFN:Budi\r\nBDAY:1980-03-02\r\nEND:VCARD\r\n"
+                     "BEGIN:VCARD\r\nFN:Dedi\r\nBDAY:1981-03-02\r\nEND:VCARD\r\n");
         } else {
             w->optBirthdate->click();
             w->txtFriend->setText(name);
             f.PickBirth("2 March 1980");
         }
         int runs = w->DrawRuns();
-        w->cmdsave->click();
+        if (name.startsWith('>')) {
+            w->Contacts->mnuRename->trigger();
+        } else if (name == "+") {
+            w->Contacts->ImportFile(f.dir->filePath("kontak.vcf"));
+            auto* preview = w->findChild<ImportDialog*>();
+            QCOMPARE(ReadAll(f.ini), before); // nothing before the confirmation
+            preview->Rows()->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
+            preview->accept();
+            QTRY_VERIFY(ReadAll(f.ini) != before);
+        } else {
+            w->cmdsave->click();
+        }
         QCOMPARE(w->DrawRuns() - runs, 1);
         QCOMPARE(f.Listed(), after);
         QCOMPARE(w->cboFriend->ListIndex(), selected);
@@ -99,6 +143,20 @@ private slots:
         QCOMPARE(w->DrawRuns(), runs + 1);
         w->mnuRedo->trigger();
         QCOMPARE(ReadAll(f.ini), changed);
+    }
+
+    // Typing in the friends list goes to the first name holding the text,
+    // whatever its letter case and accents, as a pick would; a pause starts over.
+    void typingFindsAName() {
+        WriteAll(f.ini, FriendsFile({"Ani", "Budi Lestari", "Đức Ánh"}));
+        f.Open();
+        const int runs = w->DrawRuns();
+        QTest::keyClicks(w->cboFriend, "LES");
+        QCOMPARE(w->cboFriend->currentText(), "Budi Lestari");
+        QCOMPARE(w->DrawRuns(), runs + 1);
+        QTest::qWait(QApplication::keyboardInputInterval() + 100);
+        QTest::keyClicks(w->cboFriend, "anh");
+        QCOMPARE(w->cboFriend->currentText(), "Đức Ánh");
     }
 
     // Replacing a birth date on file or removing a friend asks first, and
