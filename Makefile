@@ -49,6 +49,7 @@ bench: build
 	./build/bench/bench_settings --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	./build/bench/bench_export --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 	./build/bench/bench_cursor --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
+	./build/bench/bench_people --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	python3 bench/startup.py build/bench/startup_probe 40
 
 # The settings fuzzer for FUZZ_SECONDS (clang, libFuzzer; in build-fuzz/).
