@@ -250,14 +250,17 @@ private slots:
     void aPageToHandOn() {
         ChartOptions o = Options("1960-01-01 2000-01-01 - 12");
         o.person = "Ani";
-        QBuffer svg;
-        svg.open(QIODevice::WriteOnly);
-        QSvgGenerator generator;
-        generator.setOutputDevice(&svg);
-        QPainter painter(&generator);
-        PaintChartPage(painter, QRectF(0, 0, 1000, 700), o, QDate(2000, 2, 3));
-        painter.end();
-        const QString page = QString::fromUtf8(svg.data());
+        const auto paint = [](const ChartOptions& options) {
+            QBuffer svg;
+            svg.open(QIODevice::WriteOnly);
+            QSvgGenerator generator;
+            generator.setOutputDevice(&svg);
+            QPainter painter(&generator);
+            PaintChartPage(painter, QRectF(0, 0, 1000, 700), options, QDate(2000, 2, 3));
+            painter.end();
+            return QString::fromUtf8(svg.data());
+        };
+        const QString page = paint(o);
         for (const char* text :
              {">Ani<",
               ">Lahir 1 Januari 1960 · 1 Januari 2000 – 29 Februari 2000 · umur 14.610 "
@@ -275,6 +278,14 @@ private slots:
             const double y = 300 + 20 * (100 - 98 * std::sin(2 * M_PI * hours / (24 * 23)));
             QVERIFY2(std::abs(xy[i + 1].toDouble() - y) <= 4, qPrintable(QString::number(t)));
         }
+        // Budi, 828 days younger, on day 13,782: Fisik day 5 of 23, sin = 0.979 (as Ani's:
+        // 828 = 36 x 23); Emosi day 6 of 28, sin = 0.975.
+        o.compare = QDate(1962, 4, 8), o.comparePerson = "Budi";
+        const QString both = paint(o);
+        for (const char* text : {">Ani dan Budi (lahir 8 April 1962)<", ">Ani:<", ">Budi:<",
+                                 ">Emosi -97,5%<", ">Emosi 97,5%<"})
+            QVERIFY2(both.contains(QString::fromUtf8(text)), text);
+        QCOMPARE(both.count(">Fisik 97,9%<"), 2);
     }
 
     // Twips (x, y) land on pixel ((x - 1305) 2 / 15, y 2 / 15) at ratio 2: a
@@ -394,8 +405,8 @@ private slots:
         for (const char* refused :
              {"--pages 25 -o c.pdf", "--pages 0 -o c.pdf", "--pages 2 -o c.svg", "--page -o c.pdf",
               "--scale 4.01 -o c.png", "--scale 0.99 -o c.png", "--cycles 1,8 -o c.png", "-o c.jpg",
-              "--format jpg -o c.png", "-o c.png extra", "--center", "--birth 1900-12-31 -o c.png",
-              "--birth 2000-01-02 -o c.png"})
+              "--format jpg -o c.png", "-o c.png extra", "--center", "--compare-name Ani -o c.png",
+              "--birth 1900-12-31 -o c.png", "--birth 2000-01-02 -o c.png"})
             QVERIFY2(parse(refused) == "refused", refused);
     }
 
