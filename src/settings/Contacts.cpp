@@ -60,6 +60,7 @@ Contact IsoBirth(QString name, const QString& text) {
     } else if (size == 8 || (size == 10 && t[4] == u'-' && t[7] == u'-')) {
         year = Digits(t.left(4));
         month = Digits(t.mid(size == 8 ? 4 : 5, 2));
+        if (year == 1604) year = NoYear; // how Apple's contacts write a birthday without one
     }
     return WithBirth(std::move(name), text, year, month, Digits(t.right(2)));
 }
@@ -199,6 +200,8 @@ public:
         return true;
     }
 
+    bool Open() const { return m_depth > 0; }
+
     bool Stop(qsizetype line, const QString& why) {
         read.problem = Stopped(line, why);
         return false;
@@ -334,6 +337,8 @@ ContactsRead ReadVCards(QByteArrayView bytes) {
         logicalLine = line;
     }
     if (reader.read.problem.isEmpty() && wanted) reader.Line(logical, logicalLine);
+    if (reader.read.problem.isEmpty() && reader.Open())
+        reader.Stop(line, QStringLiteral("kartu terakhir tanpa END:VCARD, tidak dibaca"));
     if (!reader.sawBegin)
         return Refused(QStringLiteral("Berkas ini bukan vCard: tidak ada BEGIN:VCARD."));
     return reader.read;

@@ -80,16 +80,20 @@ private slots:
                    "BEGIN:VCARD\r\nVERSION:3.0\r\nitem1.FN:santoso\\, budi\r\n\t ari\r\n"
                    "BDAY;VALUE=date:1960-01-07\r\nEND:VCARD\r\n",
                    "Santoso, Budi Ari* 1960-01-07"};
-        QTest::newRow("birthday forms")
-            << Row{"a.vcf",
-                   Cards({"FN:Ani\nBDAY:19600107T120000Z", "FN:Budi\nBDAY:--0107",
-                          "FN:Citra\nBDAY:--01-07", "FN:Dodi\nBDAY:--0230",
-                          "FN:Fajar\nBDAY:1960-02-30", "FN:Hadi\nBDAY:18500101", "FN:Indah",
-                          "N:Santoso;Joko;;;\nBDAY:2040-12-31", "FN:\nBDAY:2000-01-01"}),
-                   "Ani* 1960-01-07; Budi: tanpa tahun; Citra: tanpa tahun; Dodi: tanggal tak "
-                   "terbaca: --0230; Fajar: tanggal tak terbaca: 1960-02-30; Hadi: tahun 1850 di "
-                   "luar 1901–2040; Indah: tanpa tanggal lahir; Joko Santoso* 2040-12-31; : tanpa "
-                   "nama"};
+        QTest::newRow("birthday forms") << Row{
+            "a.vcf",
+            Cards({"FN:Ani\nBDAY:19600107T120000Z", "FN:Budi\nBDAY:--0107",
+                   "FN:Citra\nBDAY:--01-07", "FN:Dodi\nBDAY:--0230", "FN:Fajar\nBDAY:1960-02-30",
+                   "FN:Hadi\nBDAY:18500101", "FN:Indah", "N:Santoso;Joko;;;\nBDAY:2040-12-31",
+                   "FN:\nBDAY:2000-01-01", "FN:Kiki\nBDAY:1604-03-05"}),
+            "Ani* 1960-01-07; Budi: tanpa tahun; Citra: tanpa tahun; Dodi: tanggal tak "
+            "terbaca: --0230; Fajar: tanggal tak terbaca: 1960-02-30; Hadi: tahun 1850 di "
+            "luar 1901–2040; Indah: tanpa tanggal lahir; Joko Santoso* 2040-12-31; : tanpa "
+            "nama; Kiki: tanpa tahun"};
+        QTest::newRow("a last card cut short")
+            << Row{"a.vcf", Cards({"FN:Ani\nBDAY:19600107"}) + "BEGIN:VCARD\r\nFN:Budi\r\n",
+                   "Ani* 1960-01-07; !berhenti di baris 7: kartu terakhir tanpa END:VCARD, tidak "
+                   "dibaca"};
         QTest::newRow("2.1 quoted-printable in a charset")
             << Row{"a.vcf",
                    "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:"
