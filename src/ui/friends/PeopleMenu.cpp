@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -97,6 +98,7 @@ PeopleMenu::PeopleMenu(Window window) : QObject(window.window), w(std::move(wind
     mnuRename->setShortcut(QKeySequence(Qt::Key_F2));
     connect(mnuRename, &QAction::triggered, this, [this] { w.guard([this] { Rename(); }); });
     new NameSearch(w.friends);
+    SayAtMidnight();
 }
 
 void PeopleMenu::Import() {
@@ -230,6 +232,16 @@ void PeopleMenu::ShowUpcoming() {
     dialog.resize(440, 320);
     rows->setFocus();
     dialog.exec();
+}
+
+void PeopleMenu::SayAtMidnight() {
+    // A window left open overnight says the new day's birthdays too.
+    const QDateTime now = QDateTime::currentDateTime();
+    const qint64 left = now.msecsTo(QDateTime(now.date().addDays(1), QTime(0, 0, 1)));
+    QTimer::singleShot(std::max<qint64>(left, 1000), this, [this] {
+        SayTodaysBirthdays();
+        SayAtMidnight();
+    });
 }
 
 void PeopleMenu::SayTodaysBirthdays() {

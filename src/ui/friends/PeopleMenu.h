@@ -56,6 +56,7 @@ private:
     void ExportCalendar();
     void ShowUpcoming();
     void Rename();
+    void SayAtMidnight();
     // Writes `bytes` whole to a file the user picks; says what happened.
     void SaveFile(const QString& title, const QString& proposal, const QStringList& filters,
                   const std::function<QByteArray(int filter)>& bytes);
