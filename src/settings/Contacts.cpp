@@ -1,6 +1,7 @@
 #include "settings/Contacts.h"
 
 #include "util/Csv.h"
+#include "util/modStrUtil.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -406,6 +407,7 @@ std::vector<ImportEntry> PreviewImport(const FriendList& list,
         e.name = CleanName(c.name);
         e.sourceName = c.name;
         e.birth = c.birth;
+        e.cut = modStrUtil::SquashBlanks(modStrUtil::OneLine(c.name)).size() > MaxNameLength;
         const int year = c.birth.year();
         if (e.name.isEmpty())
             e.reason = QStringLiteral("tanpa nama");
@@ -434,7 +436,8 @@ std::vector<ImportEntry> PreviewImport(const FriendList& list,
             e.verdict = Verdict::New;
         }
         if (e.verdict != Verdict::Skipped) taken.insert(e.name);
-        e.chosen = e.verdict == Verdict::New || e.verdict == Verdict::Update;
+        // A cut name may be someone else's: the user decides on that update.
+        e.chosen = e.verdict == Verdict::New || (e.verdict == Verdict::Update && !e.cut);
         preview.push_back(e);
     }
     return preview;

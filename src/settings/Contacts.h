@@ -85,6 +85,8 @@ struct ImportEntry {
     Verdict verdict = Verdict::Skipped;
     QString reason;      // Skipped: why, in Indonesian ("tanpa tahun")
     bool chosen = false; // to be saved: New and Update at first; the user may untick
+    bool cut =
+        false; // the name was longer than a listed name can be (an Update then starts unticked)
 };
 
 // One entry per contact, in the file's order. A contact is skipped without a

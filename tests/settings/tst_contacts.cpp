@@ -144,6 +144,17 @@ private slots:
         QCOMPARE(Preview(r.file, r.bytes, r.order, People(r.filler)), r.preview);
     }
 
+    // A name cut to the list's length may be someone else's: that update starts unticked.
+    void aCutNameIsNotTickedToUpdate() {
+        FriendList list = People();
+        list.Save("Raden Mas Panji Kusumawa", {"1", "January", "1970"});
+        const auto entries = PreviewImport(
+            list,
+            ReadVCards(Cards({"FN:Raden Mas Panji Kusumawati Sari\nBDAY:19990909"})).contacts);
+        QCOMPARE(entries[0].verdict, Verdict::Update);
+        QVERIFY(entries[0].cut && !entries[0].chosen);
+    }
+
     void limits() {
         const QByteArray card = "BEGIN:VCARD\nFN:A\nEND:VCARD\n", row = "A,\n";
         const std::tuple<QByteArray, const char*, int, QString> rows[] = {

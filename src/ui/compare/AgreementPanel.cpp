@@ -37,17 +37,20 @@ AgreementPanel::AgreementPanel(QWidget* parent, Source source)
     auto* layout = new QVBoxLayout(this);
     m_pair = new QLabel(this);
     m_pair->setWordWrap(true);
+    m_pair->setTextFormat(Qt::PlainText); // names are shown as typed
     layout->addWidget(m_pair);
     m_cycles = Table(
         this, {QStringLiteral("Siklus"), QStringLiteral("Kecocokan"), QStringLiteral("Selisih")},
         QStringLiteral("Kecocokan per siklus"));
     layout->addWidget(m_cycles, 2);
     m_overall = new QLabel(this);
+    m_overall->setTextFormat(Qt::PlainText);
     layout->addWidget(m_overall);
     auto* method = new QLabel(chart::AgreementMethod, this);
     method->setWordWrap(true);
     layout->addWidget(method);
     m_rankTitle = new QLabel(this);
+    m_rankTitle->setTextFormat(Qt::PlainText);
     layout->addWidget(m_rankTitle);
     m_ranking = Table(this, {QStringLiteral("Nama"), QStringLiteral("Kecocokan")},
                       QStringLiteral("Siapa paling cocok"));
@@ -118,7 +121,8 @@ void AgreementPanel::ShowRanking(const chart::ChartOptions& chart) {
         made += u'\n' + names[i] + u'\t' + QString::number(birth.toJulianDay());
     }
     m_rankTitle->setText(
-        QStringLiteral("Siapa paling &cocok dengan %1:").arg(chart::FirstPersonName(chart)));
+        QStringLiteral("Siapa paling &cocok dengan %1:")
+            .arg(QString(chart::FirstPersonName(chart)).replace(u'&', QStringLiteral("&&"))));
     if (made != m_ranked) {
         m_ranked = made;
         m_ranking->clear();
@@ -144,5 +148,6 @@ void AgreementPanel::ShowRanking(const chart::ChartOptions& chart) {
                                                     chart::SecondPersonName(chart));
         row->setFont(0, font);
         row->setFont(1, font);
+        if (font.bold()) m_ranking->setCurrentItem(row); // the keyboard's place too
     }
 }

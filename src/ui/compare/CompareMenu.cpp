@@ -25,14 +25,16 @@ void CompareMenu::Fill() {
     auto* group = new QActionGroup(m_menu);
     const QStringList names = m_people().Names();
     for (const QString& name : names) {
-        QAction* a = m_menu->addAction(QStringLiteral("Bandingkan dengan ") + name);
+        // A name's "&" is a letter, not a keyboard mark.
+        QAction* a = m_menu->addAction(QStringLiteral("Bandingkan dengan ") +
+                                       QString(name).replace(u'&', QStringLiteral("&&")));
         a->setCheckable(true);
         a->setChecked(name == m_name);
         group->addAction(a);
         connect(a, &QAction::triggered, this, [this, name] { Choose(name); });
     }
     m_menu->addSeparator();
-    QAction* none = m_menu->addAction(QStringLiteral("Tanpa pembanding"));
+    QAction* none = m_menu->addAction(QStringLiteral("&Tanpa pembanding"));
     none->setEnabled(!m_name.isEmpty());
     connect(none, &QAction::triggered, this, [this] { Choose(QString()); });
 }

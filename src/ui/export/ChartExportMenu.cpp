@@ -69,9 +69,13 @@ QString ChartDialogs::AskOpenFile(QWidget* parent, const QString& title, const Q
 
 std::optional<QString> ChartDialogs::AskText(QWidget* parent, const QString& title,
                                              const QString& label, const QString& text) {
-    bool ok = false;
-    const QString typed = QInputDialog::getText(parent, title, label, QLineEdit::Normal, text, &ok);
-    return ok ? std::optional(typed) : std::nullopt;
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setTextValue(text);
+    dialog.setCancelButtonText(QStringLiteral("Batal"));
+    dialog.setMinimumWidth(360); // the title whole
+    return dialog.exec() == QDialog::Accepted ? std::optional(dialog.textValue()) : std::nullopt;
 }
 
 bool QtChartDialogs::AskPrint(QWidget* parent, QPrinter& printer) {

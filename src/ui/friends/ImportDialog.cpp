@@ -20,17 +20,25 @@ QString Shown(QDate date) {
     return date.isValid() ? settings::ShownDate(cal::TrioOf(date)) : QString();
 }
 
+bool Choosable(const ImportEntry& entry) {
+    return entry.verdict == Verdict::New || entry.verdict == Verdict::Update;
+}
+
 } // namespace
 
 QString VerdictText(const ImportEntry& entry) {
+    const QString cut =
+        entry.cut ? QStringLiteral(" (nama dipotong dari \u201C%1\u201D)").arg(entry.sourceName)
+                  : QString();
     switch (entry.verdict) {
     case Verdict::New:
-        return QStringLiteral("baru");
+        return QStringLiteral("baru") + cut;
     case Verdict::Update:
         return QStringLiteral("diperbarui: %1 \u2192 %2")
-            .arg(Shown(entry.listedBirth), Shown(entry.birth));
+                   .arg(Shown(entry.listedBirth), Shown(entry.birth)) +
+               cut;
     case Verdict::Same:
-        return QStringLiteral("sama");
+        return QStringLiteral("sama") + cut;
     case Verdict::Skipped:
         break;
     }
@@ -43,7 +51,15 @@ ImportDialog::ImportDialog(QWidget* parent, const QString& fileName, bool csv,
     : QDialog(parent), m_read(std::move(read)), m_list(list) {
     setWindowTitle(QStringLiteral("Impor Teman: ") + QFileInfo(fileName).fileName());
     auto* layout = new QVBoxLayout(this);
-    if (csv) {
+    // The order is asked only where it changes a date.
+    const auto dates = [this](settings::DateOrder order) {
+        QList<QDate> dates;
+        for (const settings::Contact& c : m_read(order).contacts)
+            dates << c.birth;
+        return dates;
+    };
+    if (csv &&
+        dates(settings::DateOrder::DayMonthYear) != dates(settings::DateOrder::MonthDayYear)) {
         auto* label = new QLabel(QStringLiteral("&Urutan tanggal seperti 07/01/1960:"), this);
         m_order = new QComboBox(this);
         m_order->addItems({QStringLiteral("hari/bulan/tahun"), QStringLiteral("bulan/hari/tahun"),
@@ -78,17 +94,23 @@ ImportDialog::ImportDialog(QWidget* parent, const QString& fileName, bool csv,
 void ImportDialog::Preview() {
     const auto order = static_cast<settings::DateOrder>(m_order ? m_order->currentIndex() : 0);
     const settings::ContactsRead read = m_read(order);
+    for (int i = 0; i < m_rows->topLevelItemCount(); ++i)
+        if (Choosable(m_entries[std::size_t(i)]))
+            m_ticks.insert(m_entries[std::size_t(i)].name,
+                           m_rows->topLevelItem(i)->checkState(0) == Qt::Checked);
     m_entries = settings::PreviewImport(m_list, read.contacts);
+    for (ImportEntry& entry : m_entries)
+        if (Choosable(entry)) entry.chosen = m_ticks.value(entry.name, entry.chosen);
     const QSignalBlocker quiet(m_rows);
     m_rows->clear();
     QList<QTreeWidgetItem*> rows;
     for (const ImportEntry& entry : m_entries) {
         auto* row = new QTreeWidgetItem({entry.name.isEmpty() ? entry.sourceName : entry.name,
                                          Shown(entry.birth), VerdictText(entry)});
-        const bool choosable = entry.verdict == Verdict::New || entry.verdict == Verdict::Update;
-        row->setFlags(choosable ? row->flags() | Qt::ItemIsUserCheckable
-                                : row->flags() & ~Qt::ItemIsEnabled);
-        if (choosable) row->setCheckState(0, entry.chosen ? Qt::Checked : Qt::Unchecked);
+        if (Choosable(entry))
+            row->setCheckState(0, entry.chosen ? Qt::Checked : Qt::Unchecked);
+        else
+            row->setFlags(row->flags() & ~Qt::ItemIsUserCheckable); // readable, not tickable
         rows << row;
     }
     m_rows->addTopLevelItems(rows);
@@ -101,7 +123,7 @@ std::vector<ImportEntry> ImportDialog::Chosen() const {
     std::vector<ImportEntry> chosen;
     for (int i = 0; i < m_rows->topLevelItemCount(); ++i) {
         ImportEntry entry = m_entries[std::size_t(i)];
-        entry.chosen = entry.chosen && m_rows->topLevelItem(i)->checkState(0) == Qt::Checked;
+        entry.chosen = Choosable(entry) && m_rows->topLevelItem(i)->checkState(0) == Qt::Checked;
         if (entry.chosen) chosen.push_back(entry);
     }
     return chosen;

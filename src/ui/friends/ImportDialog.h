@@ -3,6 +3,7 @@
 #include "settings/Contacts.h"
 
 #include <QDialog>
+#include <QHash>
 #include <functional>
 #include <vector>
 
@@ -27,11 +28,13 @@ public:
 
     // The entries still ticked.
     std::vector<settings::ImportEntry> Chosen() const;
+    // The list changed (another import, an undo): the statuses again, the
+    // user's unticks kept.
+    void Preview();
     const std::vector<settings::ImportEntry>& Entries() const { return m_entries; }
     QTreeWidget* Rows() const { return m_rows; }
 
 private:
-    void Preview();
     void Counted();
 
     std::function<settings::ContactsRead(settings::DateOrder)> m_read;
@@ -41,6 +44,7 @@ private:
     QLabel* m_summary;
     QTreeWidget* m_rows;
     QPushButton* m_import;
+    QHash<QString, bool> m_ticks; // the user's ticks, by the name as stored
 };
 
 // "baru", "diperbarui: 01-01-1970 → 02-02-1971", "sama", "dilewati: tanpa tahun".

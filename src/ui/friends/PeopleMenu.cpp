@@ -36,13 +36,18 @@ QString Whose(const settings::FriendList& list, std::int32_t index) {
 }
 
 // Typing in the friends list, closed or open, goes to the first name that
-// starts with what was typed, else to the first that holds it anywhere;
-// letter case and accents do not count. A pause starts a new search.
+// holds what was typed, anywhere, whatever its letter case and accents. A
+// pause starts a new search. A closed list shows the name at once and takes
+// it as the user's pick when the typing pauses, so the names passed on the
+// way are never drawn (nor a birth date after the display date refused).
 class NameSearch final : public QObject {
 public:
     explicit NameSearch(ComboPicker* list) : QObject(list), m_list(list) {
         list->installEventFilter(this);
         list->view()->installEventFilter(this);
+        m_pause.setSingleShot(true);
+        m_pause.setInterval(QApplication::keyboardInputInterval());
+        connect(&m_pause, &QTimer::timeout, this, [this] { Pick(); });
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -50,8 +55,10 @@ public:
         const auto* key = static_cast<QKeyEvent*>(event);
         const QString text = key->text();
         if (text.isEmpty() || !text[0].isPrint() ||
-            (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)))
+            (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier))) {
+            if (m_pause.isActive()) Pick(); // another key: the name found counts first
             return false;
+        }
         const bool open = watched == m_list->view();
         if (open && !m_list->view()->isVisible()) return false;
         if (!m_typing.isValid() || m_typing.elapsed() > QApplication::keyboardInputInterval())
@@ -64,17 +71,28 @@ public:
         if (names != m_names) m_names = names, m_finder = settings::NameFinder(names);
         const auto found = m_finder.Find(m_typed);
         if (found < 0) return true;
-        if (open)
+        if (open) {
             m_list->view()->setCurrentIndex(m_list->model()->index(int(found), 0));
-        else if (found != m_list->currentIndex())
-            m_list->SetListIndex(int(found)); // as the user's choice
+        } else if (found != m_list->currentIndex()) {
+            if (!m_pause.isActive()) m_from = m_list->currentIndex();
+            const QSignalBlocker quiet(m_list);
+            m_list->setCurrentIndex(int(found));
+            m_pause.start();
+        }
         return true;
     }
 
 private:
+    void Pick() {
+        m_pause.stop();
+        if (m_list->currentIndex() != m_from && m_list->Click) m_list->Click();
+    }
+
     ComboPicker* m_list;
     QString m_typed;
     QElapsedTimer m_typing;
+    QTimer m_pause;
+    int m_from = -1; // the pick before the search
     QStringList m_names;
     settings::NameFinder m_finder{{}};
 };
@@ -89,12 +107,12 @@ PeopleMenu::PeopleMenu(Window window) : QObject(window.window), w(std::move(wind
                 [this, command] { w.guard([=, this] { (this->*command)(); }); });
         return a;
     };
-    mnuUpcoming = add(QStringLiteral("Ulang Tahun Berikutnya..."), &PeopleMenu::ShowUpcoming);
+    mnuUpcoming = add(QStringLiteral("&Ulang Tahun Berikutnya..."), &PeopleMenu::ShowUpcoming);
     menu->addSeparator();
-    mnuImport = add(QStringLiteral("Impor Teman..."), &PeopleMenu::Import);
-    mnuExport = add(QStringLiteral("Ekspor Teman..."), &PeopleMenu::Export);
-    mnuCalendar = add(QStringLiteral("Ekspor Ulang Tahun (.ics)..."), &PeopleMenu::ExportCalendar);
-    mnuRename = w.edit->addAction(QStringLiteral("Ganti Nama Teman..."));
+    mnuImport = add(QStringLiteral("&Impor Teman..."), &PeopleMenu::Import);
+    mnuExport = add(QStringLiteral("&Ekspor Teman..."), &PeopleMenu::Export);
+    mnuCalendar = add(QStringLiteral("Ekspor Ulang &Tahun (.ics)..."), &PeopleMenu::ExportCalendar);
+    mnuRename = w.edit->addAction(QStringLiteral("Ganti &Nama Teman..."));
     mnuRename->setShortcut(QKeySequence(Qt::Key_F2));
     connect(mnuRename, &QAction::triggered, this, [this] { w.guard([this] { Rename(); }); });
     new NameSearch(w.friends);
@@ -145,7 +163,10 @@ void PeopleMenu::ImportFile(const QString& path) {
             w.guard([&] {
                 const settings::FriendList& before = w.people();
                 const settings::FriendList after = settings::ApplyImport(before, chosen);
-                if (settings::SameList(before, after)) return;
+                if (settings::SameList(before, after))
+                    return w.notice->Say(QStringLiteral("Tidak ada yang berubah: semua yang "
+                                                        "dipilih sudah ada di daftar."),
+                                         {}, {});
                 w.change(after, std::max(0, w.friends->currentIndex()),
                          QStringLiteral("impor %1 teman").arg(chosen.size()),
                          QStringLiteral("%1 teman diimpor dari %2")
@@ -163,15 +184,15 @@ void PeopleMenu::SaveFile(const QString& title, const QString& proposal, const Q
     QString path =
         w.dialogs->AskSaveFile(w.window, title, QDir::home().filePath(proposal), filters, &filter);
     if (path.isEmpty()) return;
-    static const char* const Suffixes[] = {".vcf", ".csv", ".ics"};
-    const QString suffix =
-        QString::fromLatin1(Suffixes[filters.value(filter).contains(QLatin1String("csv"))   ? 1
-                                     : filters.value(filter).contains(QLatin1String("ics")) ? 2
-                                                                                            : 0]);
-    if (QFileInfo(path).suffix().isEmpty()) path += suffix;
+    // A name's own extension decides, as for the chart; else the filter.
+    const QString typed = QFileInfo(path).suffix().toLower();
+    for (int i = 0; i < filters.size(); ++i)
+        if (!typed.isEmpty() && filters[i].contains(QStringLiteral("*.") + typed)) filter = i;
+    if (typed.isEmpty())
+        path += u'.' + filters.value(filter).section(QStringLiteral("*."), 1).section(u')', 0, 0);
     if (const QString reason = SaveWhole(path, bytes(filter)); !reason.isEmpty()) {
         w.messages->MsgBox(w.window,
-                           QStringLiteral("Ondulix could not write %1: %2.").arg(path, reason),
+                           QStringLiteral("Berkas %1 tidak dapat ditulis: %2.").arg(path, reason),
                            MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
         return;
     }
@@ -195,20 +216,37 @@ void PeopleMenu::ExportCalendar() {
 }
 
 void PeopleMenu::ShowUpcoming() {
-    const auto coming = settings::UpcomingBirthdays(w.people(), w.today());
     QDialog dialog(w.window);
     dialog.setWindowTitle(QStringLiteral("Ulang Tahun Berikutnya"));
     auto* layout = new QVBoxLayout(&dialog);
-    auto* rows = new QTreeWidget(&dialog);
-    rows->setHeaderLabels({QStringLiteral("Nama"), QStringLiteral("Tanggal"),
-                           QStringLiteral("Lagi"), QStringLiteral("Umur")});
-    rows->setRootIsDecorated(false);
-    rows->setAccessibleName(QStringLiteral("Ulang tahun dalam 30 hari"));
-    rows->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_upcoming = new QTreeWidget(&dialog);
+    m_upcoming->setHeaderLabels({QStringLiteral("Nama"), QStringLiteral("Tanggal"),
+                                 QStringLiteral("Lagi"), QStringLiteral("Umur")});
+    m_upcoming->setRootIsDecorated(false);
+    m_upcoming->setAccessibleName(QStringLiteral("Ulang tahun dalam 30 hari"));
+    m_upcoming->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_upcomingNote = new QLabel(&dialog);
+    m_upcomingNote->setWordWrap(true);
+    layout->addWidget(m_upcoming);
+    layout->addWidget(m_upcomingNote);
+    auto* close = new QPushButton(QStringLiteral("Tutup"), &dialog);
+    connect(close, &QPushButton::clicked, &dialog, &QDialog::accept);
+    layout->addWidget(close, 0, Qt::AlignRight);
+    FillUpcoming();
+    // Wide enough for a 24-letter name and every column.
+    dialog.resize(std::max(440, m_upcoming->header()->length() + 60), 320);
+    m_upcoming->setFocus();
+    dialog.exec();
+}
+
+void PeopleMenu::FillUpcoming() {
+    if (!m_upcoming) return;
+    m_upcoming->clear();
+    const auto coming = settings::UpcomingBirthdays(w.people(), w.today());
     bool moved = false;
     for (const settings::UpcomingBirthday& b : coming) {
         moved = moved || b.movedFromLeapDay;
-        new QTreeWidgetItem(rows,
+        new QTreeWidgetItem(m_upcoming,
                             {Whose(w.people(), b.index),
                              chart::SpokenDate(b.date, false) +
                                  (b.movedFromLeapDay ? QStringLiteral(" *") : QString()),
@@ -217,21 +255,18 @@ void PeopleMenu::ShowUpcoming() {
                                                : QStringLiteral("%1 hari lagi").arg(b.daysLeft),
                              QStringLiteral("%1 tahun").arg(b.age)});
     }
-    auto* note =
-        new QLabel(coming.empty() ? QStringLiteral("Tidak ada ulang tahun dalam 30 hari ke depan.")
-                   : moved ? QStringLiteral("* Lahir 29 Februari: pada tahun biasa dirayakan 28 "
-                                            "Februari.")
-                           : QString(),
-                   &dialog);
-    note->setWordWrap(true);
-    layout->addWidget(rows);
-    layout->addWidget(note);
-    auto* close = new QPushButton(QStringLiteral("Tutup"), &dialog);
-    connect(close, &QPushButton::clicked, &dialog, &QDialog::accept);
-    layout->addWidget(close, 0, Qt::AlignRight);
-    dialog.resize(440, 320);
-    rows->setFocus();
-    dialog.exec();
+    m_upcomingNote->setText(
+        coming.empty() ? QStringLiteral("Tidak ada ulang tahun dalam 30 hari ke depan.")
+        : moved        ? QStringLiteral("* Lahir 29 Februari: pada tahun biasa dirayakan 28 "
+                                               "Februari.")
+                       : QString());
+}
+
+void PeopleMenu::PeopleChanged() {
+    // Open previews and the birthday list read the list as it is now.
+    for (ImportDialog* preview : w.window->findChildren<ImportDialog*>())
+        preview->Preview();
+    FillUpcoming();
 }
 
 void PeopleMenu::SayAtMidnight() {
@@ -265,21 +300,24 @@ void PeopleMenu::Rename() {
         return;
     }
     const QString old = before.FriendName[index];
-    const auto typed = w.dialogs->AskText(w.window, QStringLiteral("Ganti Nama Teman"),
-                                          QStringLiteral("Nama baru untuk %1:").arg(old), old);
-    if (!typed) return;
-    const QString name = settings::CleanName(*typed);
-    settings::FriendList after = before;
-    const auto result = after.Rename(index, name);
+    settings::FriendList after;
+    settings::FriendList::RenameResult result{};
+    QString name = old;
     using Outcome = settings::FriendList::RenameOutcome;
-    if (result.outcome != Outcome::Renamed) {
-        w.messages->MsgBox(w.window,
-                           result.outcome == Outcome::NameTaken
-                               ? QStringLiteral("%1 sudah ada di daftar teman.").arg(name)
-                               : QStringLiteral("Nama tidak boleh kosong."),
-                           MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
-        return;
-    }
+    do { // a refused name is asked again, as typed
+        const auto typed = w.dialogs->AskText(w.window, QStringLiteral("Ganti Nama Teman"),
+                                              QStringLiteral("Nama baru untuk %1:").arg(old), name);
+        if (!typed) return;
+        name = settings::CleanName(*typed);
+        after = before;
+        result = after.Rename(index, name);
+        if (result.outcome != Outcome::Renamed)
+            w.messages->MsgBox(w.window,
+                               result.outcome == Outcome::NameTaken
+                                   ? QStringLiteral("%1 sudah ada di daftar teman.").arg(name)
+                                   : QStringLiteral("Nama tidak boleh kosong."),
+                               MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
+    } while (result.outcome != Outcome::Renamed);
     if (name == old) return;
     w.change(after, result.index, QStringLiteral("ganti nama ") + old,
              QStringLiteral("%1 kini bernama %2").arg(old, name));

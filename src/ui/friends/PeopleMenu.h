@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
 
@@ -13,7 +14,9 @@ class MessageBoxes;
 class Notice;
 class QAction;
 class QMainWindow;
+class QLabel;
 class QMenu;
+class QTreeWidget;
 
 // The people beyond one at a time: the "Kontak" menu (friends brought in from
 // a vCard or CSV file, taken out as vCard, CSV or a calendar of birthdays,
@@ -43,6 +46,8 @@ public:
     void ImportFile(const QString& path);
     // Says in the notice line whose birthday is today, if anyone's.
     void SayTodaysBirthdays();
+    // The people changed: what is open shows them as they are now.
+    void PeopleChanged();
 
     QAction* mnuImport;
     QAction* mnuExport;
@@ -57,9 +62,12 @@ private:
     void ShowUpcoming();
     void Rename();
     void SayAtMidnight();
+    void FillUpcoming();
     // Writes `bytes` whole to a file the user picks; says what happened.
     void SaveFile(const QString& title, const QString& proposal, const QStringList& filters,
                   const std::function<QByteArray(int filter)>& bytes);
 
     Window w;
+    QPointer<QTreeWidget> m_upcoming; // while "Ulang Tahun Berikutnya" is open
+    QPointer<QLabel> m_upcomingNote;
 };

@@ -204,6 +204,7 @@ void frmOndulix::CreateMenu() {
     connect(&People(), &QUndoStack::indexChanged, this, [this] {
         Compare->PeopleChanged();
         Agreement->Refresh();
+        Contacts->PeopleChanged();
     });
 
     Help = new HelpMenu(
