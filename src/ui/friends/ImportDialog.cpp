@@ -71,6 +71,7 @@ ImportDialog::ImportDialog(QWidget* parent, const QString& fileName, bool csv,
     }
     m_summary = new QLabel(this);
     m_summary->setWordWrap(true);
+    m_summary->setTextFormat(Qt::PlainText);
     layout->addWidget(m_summary);
     m_rows = new QTreeWidget(this);
     m_rows->setHeaderLabels(
