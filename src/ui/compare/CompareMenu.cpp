@@ -26,8 +26,10 @@ void CompareMenu::Fill() {
     const QStringList names = m_people().Names();
     for (const QString& name : names) {
         // A name's "&" is a letter, not a keyboard mark.
+        const QString shown =
+            name == settings::FriendList::OwnEntryName ? QStringLiteral("Anda") : name;
         QAction* a = m_menu->addAction(QStringLiteral("Bandingkan dengan ") +
-                                       QString(name).replace(u'&', QStringLiteral("&&")));
+                                       QString(shown).replace(u'&', QStringLiteral("&&")));
         a->setCheckable(true);
         a->setChecked(name == m_name);
         group->addAction(a);
