@@ -76,6 +76,9 @@ def session(binary):
     step("shift+Tab shift+Tab shift+Tab", "Tanggal lahir: tahun", "Tanggal lahir: hari", "Tanggal lahir: bulan")
     step("Tab Tab Tab b u d i Tab", r"Data push button\. \| Simpan tanggal lahir Budi")
     step("space", "notification Budi ditambahkan", wait=2.5)
+    step("ctrl+k", "Kecocokan dialog", "Siapa paling cocok", wait=2.5)  # Budi's chart, ranked
+    step("Return", "notification Dibandingkan dengan Anda", wait=2.5)
+    step("Escape alt+d t", "notification Tanpa pembanding", wait=2.5)
     step("Tab", r"Remove +push button\. \| Hapus Budi")
     step("space", r'Remove \? "Budi"', "Cancel push button", wait=2.5)
     step("Return", "Remove +push button", wait=2.5)  # the default removes no one
