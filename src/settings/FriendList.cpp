@@ -128,4 +128,8 @@ std::vector<ProfileWrite> FriendList::PersonalWrites() const {
     return writes;
 }
 
+QString ShownName(const QString& listedName) {
+    return listedName == FriendList::OwnEntryName ? QStringLiteral("Anda") : listedName;
+}
+
 } // namespace settings

@@ -87,4 +87,7 @@ private:
     void Copy(std::int32_t to, std::int32_t from);
 };
 
+// How the window names a listed person: "Anda" for the own entry.
+QString ShownName(const QString& listedName);
+
 } // namespace settings

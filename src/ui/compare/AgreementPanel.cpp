@@ -2,6 +2,7 @@
 
 #include "chart/Agreement.h"
 #include "chart/ChartReadout.h"
+#include "ui/window/Controls.h"
 #include "util/Calendar.h"
 
 #include <QHeaderView>
@@ -15,20 +16,6 @@ QString Percent(double value) {
     return chart::Indonesian().toString(value, 'f', 1) + u'%';
 }
 
-QTreeWidget* Table(QWidget* parent, const QStringList& headers, const QString& name) {
-    auto* table = new QTreeWidget(parent);
-    table->setHeaderLabels(headers);
-    table->setRootIsDecorated(false);
-    table->setAccessibleName(name);
-    table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    return table;
-}
-
-// A listed person's name as the chart names them.
-QString Shown(const QString& name) {
-    return name == settings::FriendList::OwnEntryName ? QStringLiteral("Anda") : name;
-}
-
 } // namespace
 
 AgreementPanel::AgreementPanel(QWidget* parent, Source source)
@@ -39,7 +26,7 @@ AgreementPanel::AgreementPanel(QWidget* parent, Source source)
     m_pair->setWordWrap(true);
     m_pair->setTextFormat(Qt::PlainText); // names are shown as typed
     layout->addWidget(m_pair);
-    m_cycles = Table(
+    m_cycles = NewTable(
         this, {QStringLiteral("Siklus"), QStringLiteral("Kecocokan"), QStringLiteral("Selisih")},
         QStringLiteral("Kecocokan per siklus"));
     layout->addWidget(m_cycles, 2);
@@ -52,8 +39,8 @@ AgreementPanel::AgreementPanel(QWidget* parent, Source source)
     m_rankTitle = new QLabel(this);
     m_rankTitle->setTextFormat(Qt::PlainText);
     layout->addWidget(m_rankTitle);
-    m_ranking = Table(this, {QStringLiteral("Nama"), QStringLiteral("Kecocokan")},
-                      QStringLiteral("Siapa paling cocok"));
+    m_ranking = NewTable(this, {QStringLiteral("Nama"), QStringLiteral("Kecocokan")},
+                         QStringLiteral("Siapa paling cocok"));
     m_rankTitle->setBuddy(m_ranking);
     layout->addWidget(m_ranking, 3);
     // Enter, a double click or a click on a row chooses; the arrows only move.
@@ -114,7 +101,7 @@ void AgreementPanel::ShowRanking(const chart::ChartOptions& chart) {
     for (std::int32_t kind = chart::FirstKind; kind <= chart::LastKind; ++kind)
         made += chart.kinds[kind] ? u'1' : u'0';
     for (qsizetype i = 0; i < names.size(); ++i) {
-        const QDate birth = cal::ParseDateText(cal::TrioText(people.Entry(std::int32_t(i)).birth));
+        const QDate birth = people.BirthDate(std::int32_t(i));
         if (names[i] == self || !birth.isValid()) continue;
         ranked << names[i];
         births.push_back(birth);
@@ -130,7 +117,7 @@ void AgreementPanel::ShowRanking(const chart::ChartOptions& chart) {
             QList<QTreeWidgetItem*> rows;
             for (const std::size_t i : chart::RankByAgreement(chart.birth, births, chart.kinds)) {
                 auto* row =
-                    new QTreeWidgetItem({Shown(ranked[qsizetype(i)]),
+                    new QTreeWidgetItem({settings::ShownName(ranked[qsizetype(i)]),
                                          Percent(chart::OverallAgreement(
                                              chart.kinds, cal::DiffDays(chart.birth, births[i])))});
                 row->setData(0, Qt::UserRole, ranked[qsizetype(i)]);
@@ -144,8 +131,9 @@ void AgreementPanel::ShowRanking(const chart::ChartOptions& chart) {
     for (int i = 0; i < m_ranking->topLevelItemCount(); ++i) {
         QTreeWidgetItem* row = m_ranking->topLevelItem(i);
         QFont font = row->font(0);
-        font.setBold(chart.compare.isValid() && Shown(row->data(0, Qt::UserRole).toString()) ==
-                                                    chart::SecondPersonName(chart));
+        font.setBold(chart.compare.isValid() &&
+                     settings::ShownName(row->data(0, Qt::UserRole).toString()) ==
+                         chart::SecondPersonName(chart));
         row->setFont(0, font);
         row->setFont(1, font);
         if (font.bold()) m_ranking->setCurrentItem(row); // the keyboard's place too

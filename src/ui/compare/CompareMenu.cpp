@@ -26,10 +26,9 @@ void CompareMenu::Fill() {
     const QStringList names = m_people().Names();
     for (const QString& name : names) {
         // A name's "&" is a letter, not a keyboard mark.
-        const QString shown =
-            name == settings::FriendList::OwnEntryName ? QStringLiteral("Anda") : name;
-        QAction* a = m_menu->addAction(QStringLiteral("Bandingkan dengan ") +
-                                       QString(shown).replace(u'&', QStringLiteral("&&")));
+        QAction* a =
+            m_menu->addAction(QStringLiteral("Bandingkan dengan ") +
+                              settings::ShownName(name).replace(u'&', QStringLiteral("&&")));
         a->setCheckable(true);
         a->setChecked(name == m_name);
         group->addAction(a);
@@ -44,9 +43,7 @@ void CompareMenu::Fill() {
 QDate CompareMenu::Birth() const {
     const settings::FriendList& people = m_people();
     const auto index = m_name.isEmpty() ? -1 : people.Names().indexOf(m_name);
-    m_drawn = index < 0
-                  ? QDate()
-                  : cal::ParseDateText(cal::TrioText(people.Entry(std::int32_t(index)).birth));
+    m_drawn = index < 0 ? QDate() : people.BirthDate(std::int32_t(index));
     return m_drawn;
 }
 

@@ -65,7 +65,7 @@ bool FriendsPanel::ReplaceDateAsked(std::int32_t index, const cal::DateTrio& dat
     const cal::DateTrio stored = w.Friends.Entry(index).birth;
     if (stored.day == date.day && stored.month == date.month && stored.year == date.year)
         return true;
-    const QString whose = index == 0 ? QStringLiteral("Anda") : w.Friends.FriendName[index];
+    const QString whose = settings::ShownName(w.Friends.FriendName[index]);
     const QString prompt = QStringLiteral("Ganti tanggal lahir %1 dari %2 menjadi %3?")
                                .arg(whose, settings::ShownDate(stored), settings::ShownDate(date));
     return w.messages->MsgBox(w.window, prompt,
@@ -85,7 +85,7 @@ void FriendsPanel::InsertFriend(std::int32_t index) {
 
 void FriendsPanel::UpdateFriendDate(std::int32_t index) {
     const cal::DateTrio date = PickedBirth();
-    const QString whose = index == 0 ? QStringLiteral("Anda") : w.Friends.FriendName[index];
+    const QString whose = settings::ShownName(w.Friends.FriendName[index]);
     settings::FriendList after = w.Friends;
     after.Save(w.txtFriend->text(), date); // the name is the listed one, or empty for the own entry
     if (settings::SameList(w.Friends, after)) // nothing to undo, but said all the same

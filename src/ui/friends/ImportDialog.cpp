@@ -1,6 +1,7 @@
 #include "ui/friends/ImportDialog.h"
 
 #include "settings/PeopleHistory.h"
+#include "ui/window/Controls.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -73,12 +74,9 @@ ImportDialog::ImportDialog(QWidget* parent, const QString& fileName, bool csv,
     m_summary->setWordWrap(true);
     m_summary->setTextFormat(Qt::PlainText);
     layout->addWidget(m_summary);
-    m_rows = new QTreeWidget(this);
-    m_rows->setHeaderLabels(
-        {QStringLiteral("Nama"), QStringLiteral("Tanggal lahir"), QStringLiteral("Status")});
-    m_rows->setRootIsDecorated(false);
-    m_rows->setAccessibleName(QStringLiteral("Kontak dalam berkas"));
-    m_rows->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_rows = NewTable(
+        this, {QStringLiteral("Nama"), QStringLiteral("Tanggal lahir"), QStringLiteral("Status")},
+        QStringLiteral("Kontak dalam berkas"));
     layout->addWidget(m_rows, 1);
     auto* buttons = new QDialogButtonBox(this);
     m_import = buttons->addButton(QStringLiteral("&Impor"), QDialogButtonBox::AcceptRole);

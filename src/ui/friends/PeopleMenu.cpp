@@ -31,10 +31,6 @@
 
 namespace {
 
-QString Whose(const settings::FriendList& list, std::int32_t index) {
-    return index == 0 ? QStringLiteral("Anda") : list.FriendName[index];
-}
-
 // Typing in the friends list, closed or open, goes to the first name that
 // holds what was typed, anywhere, whatever its letter case and accents. A
 // pause starts a new search. A closed list shows the name at once and takes
@@ -219,12 +215,10 @@ void PeopleMenu::ShowUpcoming() {
     QDialog dialog(w.window);
     dialog.setWindowTitle(QStringLiteral("Ulang Tahun Berikutnya"));
     auto* layout = new QVBoxLayout(&dialog);
-    m_upcoming = new QTreeWidget(&dialog);
-    m_upcoming->setHeaderLabels({QStringLiteral("Nama"), QStringLiteral("Tanggal"),
-                                 QStringLiteral("Lagi"), QStringLiteral("Umur")});
-    m_upcoming->setRootIsDecorated(false);
-    m_upcoming->setAccessibleName(QStringLiteral("Ulang tahun dalam 30 hari"));
-    m_upcoming->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_upcoming = NewTable(&dialog,
+                          {QStringLiteral("Nama"), QStringLiteral("Tanggal"),
+                           QStringLiteral("Lagi"), QStringLiteral("Umur")},
+                          QStringLiteral("Ulang tahun dalam 30 hari"));
     m_upcomingNote = new QLabel(&dialog);
     m_upcomingNote->setWordWrap(true);
     layout->addWidget(m_upcoming);
@@ -247,7 +241,7 @@ void PeopleMenu::FillUpcoming() {
     for (const settings::UpcomingBirthday& b : coming) {
         moved = moved || b.movedFromLeapDay;
         new QTreeWidgetItem(m_upcoming,
-                            {Whose(w.people(), b.index),
+                            {settings::ShownName(b.name),
                              chart::SpokenDate(b.date, false) +
                                  (b.movedFromLeapDay ? QStringLiteral(" *") : QString()),
                              b.daysLeft == 0   ? QStringLiteral("hari ini")
@@ -283,7 +277,7 @@ void PeopleMenu::SayTodaysBirthdays() {
     QStringList today;
     for (const settings::UpcomingBirthday& b :
          settings::UpcomingBirthdays(w.people(), w.today(), 1))
-        today << QStringLiteral("%1 (%2 tahun)").arg(Whose(w.people(), b.index)).arg(b.age);
+        today << QStringLiteral("%1 (%2 tahun)").arg(settings::ShownName(b.name)).arg(b.age);
     if (!today.isEmpty())
         w.notice->Say(QStringLiteral("Hari ini ulang tahun ") + today.join(QStringLiteral(", ")),
                       {}, {}, 0);

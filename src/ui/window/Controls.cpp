@@ -3,7 +3,9 @@
 #include "util/modStrUtil.h"
 
 #include <QAbstractItemView>
+#include <QHeaderView>
 #include <QSignalBlocker>
+#include <QTreeWidget>
 #include <QValidator>
 #include <QWheelEvent>
 #include <algorithm>
@@ -91,4 +93,13 @@ void NameBox::SetSelLength(int length) {
         setSelection(start, end - start);
     else
         deselect();
+}
+
+QTreeWidget* NewTable(QWidget* parent, const QStringList& headers, const QString& name) {
+    auto* table = new QTreeWidget(parent);
+    table->setHeaderLabels(headers);
+    table->setRootIsDecorated(false);
+    table->setAccessibleName(name);
+    table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    return table;
 }

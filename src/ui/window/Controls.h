@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <functional>
 
+class QTreeWidget;
+
 // Qt controls with the event behaviour the window's handlers rely on: a
 // change made by code raises the control's handler at once, nested inside
 // the code that made it, exactly as a user's change does.
@@ -31,6 +33,10 @@ protected:
     // The wheel turns a picker only while the user works in it.
     void wheelEvent(QWheelEvent* event) override;
 };
+
+// A flat table of rows (a list with columns), named for screen readers,
+// its columns as wide as their contents.
+QTreeWidget* NewTable(QWidget* parent, const QStringList& headers, const QString& name);
 
 // A one-line text box whose selection can be set as SelectAllText needs.
 class NameBox final : public QLineEdit, public TextBoxControl {
