@@ -26,7 +26,7 @@ struct Window {
     std::unique_ptr<frmOndulix> w;
     Window() {
         w = std::make_unique<frmOndulix>(frmOndulix::Environment{
-            &messages, [] { return QDate(2004, 3, 7); }, dir.filePath("Ondulix.ini")});
+            &messages, [] { return QDate(2004, 3, 7); }, dir.filePath("Ondulix.ini"), nullptr, {}});
         for (int k = 1; k <= 7; ++k)
             w->chkOndulixChart[k]->setChecked(true);
         w->show();

@@ -211,7 +211,8 @@ QString WriteChartFile(const ChartOptions& options, const QString& path, ExportF
             .arg(path);
     const QByteArray bytes = ChartBytes(options, format, pages);
     if (bytes.isEmpty()) return QStringLiteral("cannot write %1: encoding failed").arg(path);
-    if (const QString reason = SaveWhole(path, bytes); !reason.isEmpty())
+    // A birth date can be read off a chart: for the user's eyes alone.
+    if (const QString reason = SaveWhole(path, bytes, NewFileAccess::OwnerOnly); !reason.isEmpty())
         return QStringLiteral("cannot write %1: %2").arg(path, reason);
     return QString();
 }

@@ -14,6 +14,7 @@
 #include <QThread>
 #include <fcntl.h>
 #include <optional>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -46,6 +47,85 @@ void WriteLock(int fd, QByteArrayView content) {
         const ssize_t n = ::pwrite(fd, content.data(), content.size(), 0);
 }
 
+bool SameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// What names the settings file across saves: its folder's device and inode
+// (links followed) and its name.
+QString FileKey(const QString& settingsPath) {
+    const QFileInfo target = SettingsTarget(settingsPath);
+    struct stat st {};
+    if (::stat(Native(target.absolutePath()).constData(), &st) != 0) return QString();
+    return QString::fromLatin1(QCryptographicHash::hash(QByteArray::number(quint64(st.st_dev)) +
+                                                            ':' +
+                                                            QByteArray::number(quint64(st.st_ino)) +
+                                                            '/' + Native(target.fileName()),
+                                                        QCryptographicHash::Sha256)
+                                   .toHex()
+                                   .left(24));
+}
+
+// A folder on the way to the private one: a real folder that only this user
+// (or root) can change.
+bool IsSafeParent(const QByteArray& path) {
+    struct stat st {};
+    return ::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           (st.st_uid == ::geteuid() || st.st_uid == 0) && !(st.st_mode & S_IWOTH);
+}
+
+// ~/.local/state/ondulix of the user's home in the password database, made
+// for the user alone; empty when it cannot be.
+QString UserLockFolder() {
+    const passwd* pw = ::getpwuid(::geteuid());
+    const QString home =
+        pw && pw->pw_dir ? QFileInfo(QFile::decodeName(pw->pw_dir)).canonicalFilePath() : QString();
+    if (home.isEmpty() || home == u"/" || !IsSafeParent(Native(home))) return QString();
+    QString folder = home;
+    for (const char* part : {"/.local", "/state", "/ondulix"}) {
+        folder += QLatin1String(part);
+        ::mkdir(Native(folder).constData(), 0700);
+        if (!IsSafeParent(Native(folder))) return QString();
+    }
+    return IsPrivateFolder(folder, S_IRWXG | S_IRWXO) ? folder : QString();
+}
+
+enum class Lock { Taken, Held, Unavailable };
+
+// Takes the lock file at `path` (never through a link, only a regular file
+// of this user's): Held when another copy has it, `fd` then open to read it.
+Lock TakeLock(const QString& path, int* fd, QString* why) {
+    const QByteArray native = Native(path);
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        *fd = ::open(native.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                     0600);
+        struct stat st {};
+        if (*fd < 0 || ::fstat(*fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) {
+            if (*fd >= 0) ::close(*fd);
+            *fd = -1;
+            *why = QStringLiteral("the lock file %1 cannot be made or is not yours")
+                       .arg(QDir::toNativeSeparators(path));
+            return Lock::Unavailable;
+        }
+        if (::flock(*fd, LOCK_EX | LOCK_NB) != 0) {
+            if (errno == EWOULDBLOCK) return Lock::Held;
+            ::close(*fd);
+            *fd = -1;
+            *why = QStringLiteral("the file system of %1 cannot lock")
+                       .arg(QDir::toNativeSeparators(path));
+            return Lock::Unavailable;
+        }
+        // A copy that ended removes its private lock: the file locked must
+        // still be the one at the path.
+        struct stat now {};
+        if (::lstat(native.constData(), &now) == 0 && SameFile(st, now)) return Lock::Taken;
+        ::close(*fd);
+    }
+    *fd = -1;
+    *why = QStringLiteral("the lock file %1 keeps changing").arg(QDir::toNativeSeparators(path));
+    return Lock::Unavailable;
+}
+
 // The recorded socket, when it is this user's socket in a private folder.
 bool IsTrustedSocket(const QString& path) {
     struct stat st {};
@@ -61,6 +141,14 @@ SingleInstance::SingleInstance(const QString& settingsPath, int answerTimeoutMs)
 
 SingleInstance::~SingleInstance() {
     if (m_server) m_server->close(); // removes the socket file
+    if (m_privateFd >= 0) {          // removed while held, so no two copies hold two files
+        struct stat held {
+        }, there{};
+        if (::fstat(m_privateFd, &held) == 0 &&
+            ::lstat(Native(m_privatePath).constData(), &there) == 0 && SameFile(held, there))
+            ::unlink(Native(m_privatePath).constData());
+        ::close(m_privateFd);
+    }
     if (m_lockFd >= 0) {
         WriteLock(m_lockFd, {});
         ::close(m_lockFd); // lets go of the lock
@@ -73,63 +161,72 @@ QString SingleInstance::LockPathFor(const QString& settingsPath) {
            QStringLiteral(".lock");
 }
 
+QString SingleInstance::PrivateLockPathFor(const QString& settingsPath) {
+    const QString folder = UserLockFolder(), key = FileKey(settingsPath);
+    return folder.isEmpty() || key.isEmpty() ? QString()
+                                             : folder + u'/' + key + QStringLiteral(".lock");
+}
+
 QString SingleInstance::SocketFor(const QString& settingsPath) {
-    QFile lock(LockPathFor(settingsPath));
-    if (!lock.open(QIODevice::ReadOnly)) return QString();
-    const QByteArray content = lock.read(4096);
-    return content.endsWith('\n') && content != NoSocket ? QFile::decodeName(content.chopped(1))
-                                                         : QString();
+    for (const QString& path : {PrivateLockPathFor(settingsPath), LockPathFor(settingsPath)}) {
+        QFile lock(path);
+        if (path.isEmpty() || !lock.open(QIODevice::ReadOnly)) continue;
+        const QByteArray content = lock.read(4096);
+        if (content.endsWith('\n') && content != NoSocket)
+            return QFile::decodeName(content.chopped(1));
+    }
+    return QString();
 }
 
 SingleInstance::Claim SingleInstance::Start(const QString& file) {
     const QString folder = SettingsTarget(m_settingsPath).absolutePath();
     QDir().mkpath(folder); // a first start: the settings file will be made here too
-    const QString lockPath = LockPathFor(m_settingsPath);
-    const auto unguarded = [&](const QString& why) {
-        m_problem = QStringLiteral("Ondulix cannot make sure that it runs only once with this "
-                                   "settings file: %1.")
-                        .arg(why);
-        return Claim::First;
-    };
-    // The user's own group may write it (user private groups); others may not.
-    if (!IsPrivateFolder(folder, S_IWOTH))
-        return unguarded(QStringLiteral("the folder %1 is not yours alone")
-                             .arg(QDir::toNativeSeparators(folder)));
-    m_lockFd =
-        ::open(Native(lockPath).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-    struct stat st {};
-    if (m_lockFd < 0 || ::fstat(m_lockFd, &st) != 0 || !S_ISREG(st.st_mode) ||
-        st.st_uid != ::geteuid()) {
-        if (m_lockFd >= 0) ::close(m_lockFd);
-        m_lockFd = -1;
-        return unguarded(QStringLiteral("the lock file %1 cannot be made")
-                             .arg(QDir::toNativeSeparators(lockPath)));
+    QStringList why;
+    m_privatePath = PrivateLockPathFor(m_settingsPath);
+    QString reason;
+    Lock own = Lock::Unavailable;
+    if (m_privatePath.isEmpty())
+        why << QStringLiteral("you have no private folder for its lock");
+    else if (own = TakeLock(m_privatePath, &m_privateFd, &reason); own == Lock::Unavailable)
+        why << reason;
+    // Beside the file only where no one else can change it: the user's own
+    // group may write the folder (user private groups); others may not.
+    Lock beside = Lock::Unavailable;
+    if (own == Lock::Held)
+        ; // a copy of this user runs: no need to look further
+    else if (!IsPrivateFolder(folder, S_IWOTH))
+        why << QStringLiteral("the folder %1 is not yours alone")
+                   .arg(QDir::toNativeSeparators(folder));
+    else if (beside = TakeLock(LockPathFor(m_settingsPath), &m_lockFd, &reason);
+             beside == Lock::Unavailable)
+        why << reason;
+
+    if (own == Lock::Held || beside == Lock::Held) {
+        const Claim claim = Ask(own == Lock::Held ? m_privateFd : m_lockFd, file);
+        for (int* fd : {&m_privateFd, &m_lockFd}) {
+            if (*fd >= 0) ::close(*fd);
+            *fd = -1;
+        }
+        return claim;
     }
-    if (::flock(m_lockFd, LOCK_EX | LOCK_NB) == 0) {
-        WriteLock(m_lockFd, {}); // what a copy that was killed recorded
-        return Claim::First;
-    }
-    const bool held = errno == EWOULDBLOCK;
-    const Claim claim = held ? Ask(file) : unguarded(QStringLiteral("the file system cannot lock"));
-    ::close(m_lockFd);
-    m_lockFd = -1;
-    return claim;
+    for (const int fd : {m_privateFd, m_lockFd})
+        if (fd >= 0) WriteLock(fd, {}); // what a copy that was killed recorded
+    if (own == Lock::Taken || beside == Lock::Taken) return Claim::First;
+    m_problem = QStringLiteral("no lock can make sure that no other copy of Ondulix writes it (%1)")
+                    .arg(why.join(QStringLiteral("; ")));
+    return Claim::Unguarded;
 }
 
 void SingleInstance::Listen(std::function<void(const QString&)> raise) {
-    if (m_lockFd < 0) return;
+    if (m_lockFd < 0 && m_privateFd < 0) return;
     m_raise = std::move(raise);
-    // Named for the lock file itself, so a killed copy's socket is found and replaced.
-    struct stat st {};
-    ::fstat(m_lockFd, &st);
+    // Named for the settings file, so a killed copy's socket is found and replaced.
     const QString name =
-        QStringLiteral("ondulix-") +
-        QString::fromLatin1(QCryptographicHash::hash(QByteArray::number(quint64(st.st_dev)) + ':' +
-                                                         QByteArray::number(quint64(st.st_ino)),
-                                                     QCryptographicHash::Sha256)
-                                .toHex()
-                                .left(16)) +
-        QStringLiteral(".sock");
+        QStringLiteral("ondulix-") + FileKey(m_settingsPath).left(16) + QStringLiteral(".sock");
+    const auto record = [this](QByteArrayView content) {
+        for (const int fd : {m_privateFd, m_lockFd})
+            if (fd >= 0) WriteLock(fd, content);
+    };
     // The runtime folder only when it is the user's alone.
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     const QString beside = settings::PrivateFolderBeside(m_settingsPath);
@@ -143,15 +240,15 @@ void SingleInstance::Listen(std::function<void(const QString&)> raise) {
         if (Native(socket).size() >= qsizetype(sizeof(sockaddr_un::sun_path))) continue;
         QLocalServer::removeServer(socket); // our own folder: a killed copy's
         if (m_server->listen(socket)) {
-            WriteLock(m_lockFd, Native(socket) + '\n');
+            record(Native(socket) + '\n');
             return;
         }
     }
     // Later starts are told that this copy runs, but cannot bring it forward.
-    WriteLock(m_lockFd, NoSocket);
+    record(NoSocket);
 }
 
-SingleInstance::Claim SingleInstance::Ask(const QString& file) {
+SingleInstance::Claim SingleInstance::Ask(int lockFd, const QString& file) {
     // A copy still starting (loading its file, making its window) has not
     // named its socket yet: it gets twice as long to do so. Once named, the
     // socket has the usual time to answer.
@@ -160,7 +257,7 @@ SingleInstance::Claim SingleInstance::Ask(const QString& file) {
     const QString running = QStringLiteral("Ondulix is already running with this settings file. "
                                            "Switch to its window.");
     do {
-        const QByteArray content = ReadLock(m_lockFd);
+        const QByteArray content = ReadLock(lockFd);
         if (content == NoSocket) {
             m_problem = running;
             return Claim::Running;

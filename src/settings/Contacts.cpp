@@ -1,6 +1,7 @@
 #include "settings/Contacts.h"
 
 #include "util/Csv.h"
+#include "util/RegularFile.h"
 #include "util/modStrUtil.h"
 
 #include <QCryptographicHash>
@@ -17,7 +18,7 @@ namespace settings {
 namespace {
 
 QString Stopped(qsizetype line, const QString& why) {
-    return QStringLiteral("berhenti di baris %1: %2").arg(line).arg(why);
+    return QStringLiteral("Berhenti di baris %1: %2.").arg(line).arg(why);
 }
 
 const QString TooLong = QStringLiteral("baris lebih dari 64 KB");
@@ -261,9 +262,11 @@ bool StartsAsVCard(QByteArrayView bytes) {
 // TEXT as vCard 4.0 and iCalendar escape it.
 QString Escaped(const QString& text) {
     QString e;
-    for (const QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue; // one line break
         if (c == u'\\' || c == u',' || c == u';') e += u'\\';
-        e += c == u'\n' ? QStringLiteral("\\n") : QString(c);
+        e += c == u'\n' || c == u'\r' ? QStringLiteral("\\n") : QString(c);
     }
     return e;
 }
@@ -358,9 +361,11 @@ ContactsRead ReadContactsCsv(QByteArrayView bytes, DateOrder order) {
     ContactsRead read;
     for (qsizetype r = 1; r < table.records.size(); ++r) {
         const QStringList& record = table.records[r];
-        QString n = record.value(name).trimmed();
-        if (n.isEmpty())
-            n = (record.value(first).trimmed() + u' ' + record.value(last).trimmed()).trimmed();
+        const auto cell = [&record](qsizetype i) {
+            return csv::FromTextField(record.value(i)).trimmed();
+        };
+        QString n = cell(name);
+        if (n.isEmpty()) n = (cell(first) + u' ' + cell(last)).trimmed();
         read.contacts.push_back(CsvContact(n, record.value(birth), order));
     }
     if (table.stopLine > 0)
@@ -379,25 +384,52 @@ ContactsRead ReadContacts(QByteArrayView bytes, const QString& fileName, DateOrd
     return vcard ? ReadVCards(bytes) : ReadContactsCsv(bytes, order);
 }
 
-ContactsRead ReadContactsFile(const QString& path, DateOrder order) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Refused(QStringLiteral("Berkas tidak dapat dibuka: %1").arg(file.errorString()));
-    // The size a pipe reports can lie: never more than the cap is read.
-    const QByteArray bytes =
-        file.size() > MaxFileBytes ? QByteArray() : file.read(MaxFileBytes + 1);
-    if (file.size() > MaxFileBytes || bytes.size() > MaxFileBytes)
-        return Refused(
-            QStringLiteral("Berkas lebih dari 16 MB: terlalu besar untuk daftar kontak."));
-    return ReadContacts(bytes, path, order);
+ContactsBytes ReadContactsBytes(const QString& path) {
+    using enum RegularRead::Refusal;
+    RegularRead read = ReadRegularFile(path, MaxFileBytes);
+    static const QHash<QString, QString> kinds{{"folder", "sebuah folder"},
+                                               {"fifo", "sebuah pipa bernama (FIFO)"},
+                                               {"socket", "sebuah soket"},
+                                               {"device", "sebuah perangkat"}};
+    switch (read.refusal) {
+    case None:
+        return {std::move(read.bytes), {}};
+    case CannotOpen:
+        return {{}, QStringLiteral("Berkas tidak dapat dibuka: %1.").arg(read.detail)};
+    case NotRegular:
+        return {{},
+                QStringLiteral("Ini %1, bukan berkas biasa; hanya berkas biasa yang dapat "
+                               "diimpor.")
+                    .arg(kinds.value(read.detail))};
+    case TooLarge:
+        break;
+    }
+    return {{}, QStringLiteral("Berkas lebih dari 16 MB: terlalu besar untuk daftar kontak.")};
 }
+
+ContactsRead ReadContactsFile(const QString& path, DateOrder order) {
+    const ContactsBytes file = ReadContactsBytes(path);
+    return file.problem.isEmpty() ? ReadContacts(file.bytes, path, order) : Refused(file.problem);
+}
+
+namespace {
+
+// What tells two names apart in an import: not letter case, blanks, tabs,
+// line breaks or controls.
+QString NameKey(const QString& name) {
+    return modStrUtil::SquashBlanks(modStrUtil::OneLine(name)).toCaseFolded();
+}
+
+} // namespace
 
 std::vector<ImportEntry> PreviewImport(const FriendList& list,
                                        const std::vector<Contact>& contacts) {
-    // Find's exact match, by hash: a file can hold thousands of contacts.
+    // By hash: a file can hold thousands of contacts. The first friend of a
+    // key keeps it, as Find would.
     QHash<QString, std::int32_t> listed;
     for (std::int32_t i = list.FriendCount; i >= 1; --i)
-        listed.insert(list.FriendName[i], i);
+        listed.insert(NameKey(list.FriendName[i]), i);
+    const QString own = NameKey(list.FriendName[0]);
     QSet<QString> taken;
     std::int32_t count = list.FriendCount;
     std::vector<ImportEntry> preview;
@@ -407,11 +439,19 @@ std::vector<ImportEntry> PreviewImport(const FriendList& list,
         e.name = CleanName(c.name);
         e.sourceName = c.name;
         e.birth = c.birth;
+        const QString whole = NameKey(c.name);
         e.cut = modStrUtil::SquashBlanks(modStrUtil::OneLine(c.name)).size() > MaxNameLength;
+        // The whole name first: a listed name longer than the box takes is
+        // matched before any cutting; then the name as it would be stored.
+        std::int32_t at = listed.value(whole, -1);
+        if (at < 0) at = listed.value(NameKey(e.name), -1);
+        const bool cutMatch = at > 0 && NameKey(list.FriendName[at]) != whole;
+        if (at > 0) e.name = list.FriendName[at];
+        const QString key = NameKey(e.name);
         const int year = c.birth.year();
         if (e.name.isEmpty())
             e.reason = QStringLiteral("tanpa nama");
-        else if (e.name.compare(list.FriendName[0], Qt::CaseInsensitive) == 0)
+        else if (whole == own || key == own)
             e.reason = QStringLiteral("nama entri Anda sendiri");
         else if (c.kind == BirthKind::Missing)
             e.reason = QStringLiteral("tanpa tanggal lahir");
@@ -424,9 +464,10 @@ std::vector<ImportEntry> PreviewImport(const FriendList& list,
                            .arg(year)
                            .arg(cal::FirstYear)
                            .arg(cal::LastYear);
-        else if (taken.contains(e.name))
+        else if (taken.contains(key))
             e.reason = QStringLiteral("nama ganda dalam berkas");
-        else if (const std::int32_t at = listed.value(e.name, -1); at > 0) {
+        else if (at > 0) {
+            e.listed = at;
             e.listedBirth = list.BirthDate(at);
             e.verdict = e.listedBirth == e.birth ? Verdict::Same : Verdict::Update;
         } else if (count >= FriendList::MaxFriends) {
@@ -435,8 +476,9 @@ std::vector<ImportEntry> PreviewImport(const FriendList& list,
             ++count;
             e.verdict = Verdict::New;
         }
-        if (e.verdict != Verdict::Skipped) taken.insert(e.name);
+        if (e.verdict != Verdict::Skipped) taken.insert(key);
         // A cut name may be someone else's: the user decides on that update.
+        e.cut = e.cut && (e.verdict == Verdict::New || cutMatch);
         e.chosen = e.verdict == Verdict::New || (e.verdict == Verdict::Update && !e.cut);
         preview.push_back(e);
     }
@@ -444,9 +486,11 @@ std::vector<ImportEntry> PreviewImport(const FriendList& list,
 }
 
 FriendList ApplyImport(FriendList list, const std::vector<ImportEntry>& preview) {
+    // Updates by the entry they matched first: inserting moves entries.
     for (const ImportEntry& e : preview)
-        if (e.chosen && (e.verdict == Verdict::New || e.verdict == Verdict::Update))
-            list.Save(e.name, cal::TrioOf(e.birth));
+        if (e.chosen && e.verdict == Verdict::Update) list.SetDate(e.listed, cal::TrioOf(e.birth));
+    for (const ImportEntry& e : preview)
+        if (e.chosen && e.verdict == Verdict::New) list.Save(e.name, cal::TrioOf(e.birth));
     return list;
 }
 
@@ -462,7 +506,7 @@ QByteArray FriendsVCard(const FriendList& list) {
 QByteArray FriendsCsv(const FriendList& list) {
     QString text = QStringLiteral("Nama,Tanggal Lahir\r\n");
     ForEachFriend(list, [&text](const QString& name, QDate birth) {
-        text += csv::Field(name) + u',' + birth.toString(Qt::ISODate) + QStringLiteral("\r\n");
+        text += csv::TextField(name) + u',' + birth.toString(Qt::ISODate) + QStringLiteral("\r\n");
     });
     return text.toUtf8();
 }

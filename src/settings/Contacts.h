@@ -41,7 +41,7 @@ struct ContactsRead {
     std::vector<Contact> contacts;
     // Empty when the whole file was read. Else, in Indonesian, why it was
     // refused ("Berkas kosong.", contacts then empty) or where reading
-    // stopped ("berhenti di baris 12: bukan teks UTF-8"; the contacts before
+    // stopped ("Berhenti di baris 12: bukan teks UTF-8."; the contacts before
     // that line are kept).
     QString problem;
 };
@@ -66,7 +66,15 @@ ContactsRead ReadContactsCsv(QByteArrayView bytes, DateOrder order);
 // by its content. An empty file, a .vcf with no BEGIN:VCARD and a CSV with
 // no such header are refused.
 ContactsRead ReadContacts(QByteArrayView bytes, const QString& fileName, DateOrder order);
-// The file at `path`, refused unread when over MaxFileBytes.
+// The bytes of the file at `path`. Only a regular file of at most
+// MaxFileBytes is read (a pipe, a device or a folder is refused before it is
+// opened); else `problem` says why, as a sentence in Indonesian.
+struct ContactsBytes {
+    QByteArray bytes;
+    QString problem;
+};
+ContactsBytes ReadContactsBytes(const QString& path);
+// ReadContactsBytes, then ReadContacts.
 ContactsRead ReadContactsFile(const QString& path, DateOrder order);
 
 enum class Verdict {
@@ -78,10 +86,11 @@ enum class Verdict {
 
 // What importing one contact does.
 struct ImportEntry {
-    QString name;       // as it will be stored (CleanName)
-    QString sourceName; // as the file has it
-    QDate birth;        // the file's date; invalid when it has no readable full date
-    QDate listedBirth;  // Update and Same: the date the list has
+    QString name;             // as it will be stored (CleanName)
+    QString sourceName;       // as the file has it
+    QDate birth;              // the file's date; invalid when it has no readable full date
+    QDate listedBirth;        // Update and Same: the date the list has
+    std::int32_t listed = -1; // Update and Same: the friend matched
     Verdict verdict = Verdict::Skipped;
     QString reason;      // Skipped: why, in Indonesian ("tanpa tahun")
     bool chosen = false; // to be saved: New and Update at first; the user may untick
@@ -92,20 +101,25 @@ struct ImportEntry {
 // One entry per contact, in the file's order. A contact is skipped without a
 // name, named as the own entry (in any letter case), without a full date in FirstYear..LastYear,
 // with a name an earlier contact of the file took, or when a new name would
-// make more than MaxFriends friends. Names match the list's exactly, as
-// FriendList::Find matches them.
+// make more than MaxFriends friends. A name matches a listed one whatever its
+// letter case, blanks and controls: the whole name first (so the program's
+// own export comes back "Same"), then as cut to MaxNameLength. `list` holds
+// the names whole, as the settings file does; a matched entry takes the
+// listed name.
 std::vector<ImportEntry> PreviewImport(const FriendList& list,
                                        const std::vector<Contact>& contacts);
 
-// `list` with every chosen New and Update entry saved through
-// FriendList::Save: the caller's one undoable step.
+// `list` with every chosen Update re-dated and every chosen New entry saved
+// through FriendList::Save: the caller's one undoable step.
 FriendList ApplyImport(FriendList list, const std::vector<ImportEntry>& preview);
 
 // The friends (not the own entry; entries whose date cannot be read are left
-// out) as UTF-8 files that the readers above give back unchanged.
+// out), names whole, as UTF-8 files that the readers above give back
+// unchanged.
 // vCard 4.0: FN and BDAY (19600107) each, CRLF, lines folded at 75 octets.
 QByteArray FriendsVCard(const FriendList& list);
-// CSV: the header "Nama,Tanggal Lahir", then a name and an ISO date a row.
+// CSV: the header "Nama,Tanggal Lahir", then a name (csv::TextField) and an
+// ISO date a row.
 QByteArray FriendsCsv(const FriendList& list);
 // iCalendar (RFC 5545): each friend's birthday as a yearly all-day event
 // "Ulang tahun NAME" that shows as free time, with a UID that stays the

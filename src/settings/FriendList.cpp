@@ -13,8 +13,13 @@ QString CleanName(const QString& text) {
         // A pair of surrogates is one character: never half of one.
         name.truncate(name[MaxNameLength - 1].isHighSurrogate() ? MaxNameLength - 1
                                                                 : MaxNameLength);
+        name = modStrUtil::TrimBlanks(name);
     }
-    return modStrUtil::ProperCase(name, true);
+    return name;
+}
+
+QString TypedName(const QString& text) {
+    return modStrUtil::ProperCase(CleanName(text), true);
 }
 
 FriendList::FriendList() {

@@ -14,9 +14,11 @@ namespace settings {
 // The most characters a name has: the name box takes no more.
 inline constexpr int MaxNameLength = 24;
 
-// A name as the name box would leave it: one line (modStrUtil::OneLine),
-// blanks squashed, at most MaxNameLength characters, each word proper-cased.
+// A name as the list can hold it: one line (modStrUtil::OneLine), blanks
+// squashed, at most MaxNameLength characters; its capitals as written.
 QString CleanName(const QString& text);
+// A typed name as the name box leaves it: CleanName, each word proper-cased.
+QString TypedName(const QString& text);
 
 struct Friend {
     QString name;

@@ -13,6 +13,9 @@
 #include <algorithm>
 #include <climits>
 #include <numeric>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace settings {
 
@@ -196,8 +199,40 @@ std::vector<ProfileWrite> OptionWrites(const Options& options) {
 SettingsStore::SettingsStore(QString path, QDateTime started)
     : m_path(std::move(path)), m_started(std::move(started)) {}
 
+namespace {
+
+QString OwnerName(uid_t uid) {
+    const passwd* pw = ::getpwuid(uid);
+    return pw ? QString::fromLocal8Bit(pw->pw_name) : QString::number(uid);
+}
+
+// Why a file or folder that another user owns is not written: root on a
+// user's file would take it from them, and another user's folder can be
+// changed under the save.
+QString ForeignOwner(const QString& path) {
+    QString refusal;
+    const QString target = WriteTarget(path, &refusal);
+    if (target.isEmpty()) return refusal;
+    const QString folder = QFileInfo(target).absolutePath();
+    for (const auto& [what, at] : {std::pair(QStringLiteral("it"), target),
+                                   std::pair(QStringLiteral("the folder that holds it"), folder)}) {
+        struct stat st {};
+        if (::stat(QFile::encodeName(at).constData(), &st) == 0 && st.st_uid != ::geteuid())
+            return QStringLiteral("%1 belongs to another user (%2)")
+                .arg(what, OwnerName(st.st_uid));
+    }
+    return QString();
+}
+
+} // namespace
+
+void SettingsStore::Block(const QString& reason) {
+    if (m_blocked.isEmpty()) m_blocked = reason;
+}
+
 StoredSettings SettingsStore::Load() {
-    RemoveInterruptedSaves(m_path, m_started);
+    Block(ForeignOwner(m_path));
+    if (m_blocked.isEmpty()) RemoveInterruptedSaves(m_path, m_started);
     ProfileDocument document;
     QString readError;
     StoredSettings stored;
@@ -209,6 +244,11 @@ StoredSettings SettingsStore::Load() {
         stored.problems << QStringLiteral("The settings file %1 could not be read (%2); Ondulix "
                                           "starts with its defaults and will not overwrite it.")
                                .arg(QDir::toNativeSeparators(m_path), readError);
+    } else if (!m_blocked.isEmpty()) {
+        stored.problems << QStringLiteral("Ondulix does not write the settings file %1 while it "
+                                          "runs: %2. Your changes are kept until you close it; "
+                                          "then you can save them elsewhere.")
+                               .arg(QDir::toNativeSeparators(m_path), m_blocked);
     }
     const SettingsReader reader(std::move(document));
     stored.personal = reader.ReadPersonalSection();
@@ -227,21 +267,24 @@ QString SettingsStore::Write(const std::vector<ProfileWrite>& writes) {
     return ::WriteProfile(m_path, writes);
 }
 
-std::vector<ProfileWrite> SettingsStore::PersonalSectionWrites(const FriendList& friends,
-                                                               bool tidy) const {
-    std::vector<ProfileWrite> writes = friends.PersonalWrites();
-    // A name cut on reading goes back whole: names only shorten when the
+FriendList SettingsStore::WithWholeNames(FriendList friends) const {
+    // A name cut on reading is the whole one: names only shorten when the
     // user changes them.
     std::vector<bool> used(m_longNames.size());
-    for (ProfileWrite& w : writes) {
-        if (!w.key.startsWith(QLatin1String("Name"))) continue;
+    for (std::int32_t i = 1; i <= friends.FriendCount; ++i) {
         for (std::size_t j = 0; j < m_longNames.size(); ++j) {
-            if (used[j] || m_longNames[j].first != w.value) continue;
-            w.value = m_longNames[j].second;
+            if (used[j] || m_longNames[j].first != friends.FriendName[i]) continue;
+            friends.FriendName[i] = m_longNames[j].second;
             used[j] = true;
             break;
         }
     }
+    return friends;
+}
+
+std::vector<ProfileWrite> SettingsStore::PersonalSectionWrites(const FriendList& friends,
+                                                               bool tidy) const {
+    std::vector<ProfileWrite> writes = WithWholeNames(friends).PersonalWrites();
     if (!tidy) return writes;
     // Friend keys past the new count: a removed friend leaves nothing behind.
     // Friends the list could not show are not among them.
@@ -271,8 +314,9 @@ QString SettingsStore::SaveAllTo(const QString& path, const FriendList& friends,
     std::vector<ProfileWrite> writes = PersonalSectionWrites(friends, false);
     const std::vector<ProfileWrite> more = OptionWrites(options);
     writes.insert(writes.end(), more.begin(), more.end());
-    if (QFileInfo(path).canonicalFilePath() == QFileInfo(m_path).canonicalFilePath() &&
-        !m_blocked.isEmpty())
+    // The blocked file itself, by whatever path (a file not there yet too).
+    const QString target = WriteTarget(path);
+    if (!m_blocked.isEmpty() && !target.isEmpty() && target == WriteTarget(m_path))
         return m_blocked;
     return ::WriteProfile(path, writes);
 }

@@ -85,7 +85,9 @@ public:
     const QString& Path() const { return m_path; }
 
     // A missing file gives the defaults; an unreadable one gives the defaults
-    // and a problem, and is not written afterwards.
+    // and a problem, and is not written afterwards. Nor is a file that
+    // another user owns, or that lies in another user's folder: root on a
+    // user's file included.
     StoredSettings Load();
 
     // Each returns an empty string on success, else the reason.
@@ -93,6 +95,12 @@ public:
     QString SaveOptions(const Options& options);
     // Both sections into another file, for a file that cannot be written.
     QString SaveAllTo(const QString& path, const FriendList& friends, const Options& options);
+    // `friends` with each name the file holds longer than a value can be
+    // read put back whole: what exports carry and imports match against.
+    FriendList WithWholeNames(FriendList friends) const;
+    // Nothing is written to the file in this session, for `reason`; the user
+    // is told at Load. The first reason given stays.
+    void Block(const QString& reason);
     // Why this file is not written in this session; empty when it is.
     const QString& Blocked() const { return m_blocked; }
 

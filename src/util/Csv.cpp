@@ -89,4 +89,22 @@ QString Field(const QString& text) {
     return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
+namespace {
+
+bool StartsAsFormula(QStringView text) {
+    static const QString starts = QStringLiteral("=+-@\t\r");
+    return !text.isEmpty() && starts.contains(text.front());
+}
+
+} // namespace
+
+QString TextField(const QString& text) {
+    return Field(StartsAsFormula(text) ? u'\'' + text : text);
+}
+
+QString FromTextField(const QString& field) {
+    return field.startsWith(u'\'') && StartsAsFormula(QStringView(field).sliced(1)) ? field.mid(1)
+                                                                                    : field;
+}
+
 } // namespace csv

@@ -74,14 +74,18 @@ QString WriteTarget(const QString& path, QString* refusal) {
         struct stat link {};
         if (::lstat(Native(current).constData(), &link) != 0 || !S_ISLNK(link.st_mode))
             return current;
+        // Only a link of the user's own (or root's), or one in a folder of the
+        // user's that others cannot write into: another user's link elsewhere
+        // may have been laid for us.
         const QString folder = QFileInfo(current).absolutePath();
         struct stat dir {};
-        // Another user's link in a sticky folder may have been laid for us.
-        if (::stat(Native(folder).constData(), &dir) == 0 && (dir.st_mode & S_ISVTX) &&
-            link.st_uid != ::geteuid() && link.st_uid != dir.st_uid) {
+        const uid_t me = ::geteuid();
+        if (link.st_uid != me && link.st_uid != 0 &&
+            (::stat(Native(folder).constData(), &dir) != 0 || dir.st_uid != me ||
+             (dir.st_mode & S_ISVTX))) {
             if (refusal)
-                *refusal = QStringLiteral("%1 is a link that another user made in a shared "
-                                          "folder; Ondulix does not follow it")
+                *refusal = QStringLiteral("%1 is a link that another user made in a folder that "
+                                          "is not yours alone; Ondulix does not follow it")
                                .arg(QDir::toNativeSeparators(current));
             return QString();
         }

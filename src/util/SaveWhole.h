@@ -11,8 +11,10 @@
 // full disk midway leaves the old file as it was.
 //
 // A link is followed to the file it names, which is created when it does not
-// exist yet; but a link that another user owns in a shared sticky folder (such
-// as /tmp) is never followed, and a loop of links is never replaced.
+// exist yet; but only a link of the user's own (or root's) or one in a folder
+// of the user's that is not shared (sticky): another user's link in a shared
+// folder such as /tmp, or in their own folder, is never followed, and a loop
+// of links is never replaced.
 //
 // Anything that is not a regular file (a device such as /dev/full, a pipe)
 // cannot be replaced, so it is written straight. A file or folder its owner

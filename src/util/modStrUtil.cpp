@@ -20,10 +20,21 @@ std::int32_t BlankAt(const QString& text, std::int32_t from) {
 
 } // namespace
 
+namespace {
+
+// Embedding, override and isolate controls: they can make a name read as
+// another one.
+bool IsDirectionControl(QChar c) {
+    return (c >= QChar(0x202A) && c <= QChar(0x202E)) || (c >= QChar(0x2066) && c <= QChar(0x2069));
+}
+
+} // namespace
+
 QString OneLine(const QString& text) {
     QString line;
     line.reserve(text.size());
     for (const QChar c : text) {
+        if (IsDirectionControl(c)) continue;
         if (c == u'\n' || c == u'\r' || c == u'\t' || c == QChar::LineSeparator ||
             c == QChar::ParagraphSeparator)
             line += Blank;

@@ -13,7 +13,7 @@ namespace modStrUtil {
 QString ProperCase(const QString& text, bool eachWord);
 
 // The text as one line, as a name box holds it: line breaks and tabs become
-// blanks, other control characters go.
+// blanks, other control characters and the direction controls go.
 QString OneLine(const QString& text);
 
 // Leading and trailing blanks removed; tabs and other spaces stay.

@@ -178,6 +178,7 @@ private slots:
         QTest::newRow("own link into another folder") << "" << 0604;
         QTest::newRow("a loop of links") << "is a loop of links" << 0604;
         QTest::newRow("another user's link in a sticky folder") << "another user made" << 0604;
+        QTest::newRow("another user's link in their folder") << "another user made" << 0604;
         QTest::newRow("a full disk") << "No space left on device" << 0604;
     }
     void saveWhole() {
@@ -188,9 +189,11 @@ private slots:
         if ((other || disk) && ::geteuid() != 0)
             QSKIP("needs root to play another user or mount a small disk");
         const QString folder = dir->filePath("elsewhere"), target = folder + "/real.ini";
-        const QString link = dir->filePath(other ? "shared/x.ini" : "x.ini");
-        QVERIFY(QDir().mkpath(folder) && QDir().mkpath(dir->filePath("shared")));
+        const QString shared = dir->filePath(kind.endsWith("their folder") ? "theirs" : "shared");
+        const QString link = other ? shared + "/x.ini" : dir->filePath("x.ini");
+        QVERIFY(QDir().mkpath(folder) && QDir().mkpath(shared));
         ::chmod(qPrintable(dir->filePath("shared")), 01777); // as /tmp
+        if (kind.endsWith("their folder")) QCOMPARE(::chown(qPrintable(shared), 65534, 65534), 0);
         if (disk && QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", folder}))
             QSKIP("this machine does not let us mount a tmpfs");
         const auto unmount = qScopeGuard([&] {

@@ -92,7 +92,7 @@ struct WindowFixture {
     }
     void Create(std::function<QDate()> today = [] { return StartDay; }) {
         w = std::make_unique<frmOndulix>(
-            frmOndulix::Environment{&answers, std::move(today), ini, dialogs});
+            frmOndulix::Environment{&answers, std::move(today), ini, dialogs, {}});
     }
     void Open(std::function<QDate()> today = [] { return StartDay; }) {
         Create(std::move(today));

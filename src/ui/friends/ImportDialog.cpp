@@ -48,8 +48,8 @@ QString VerdictText(const ImportEntry& entry) {
 
 ImportDialog::ImportDialog(QWidget* parent, const QString& fileName, bool csv,
                            std::function<settings::ContactsRead(settings::DateOrder)> read,
-                           const settings::FriendList& list)
-    : QDialog(parent), m_read(std::move(read)), m_list(list) {
+                           std::function<settings::FriendList()> list)
+    : QDialog(parent), m_read(std::move(read)), m_list(std::move(list)) {
     setWindowTitle(QStringLiteral("Impor Teman: ") + QFileInfo(fileName).fileName());
     auto* layout = new QVBoxLayout(this);
     // The order is asked only where it changes a date.
@@ -97,7 +97,7 @@ void ImportDialog::Preview() {
         if (Choosable(m_entries[std::size_t(i)]))
             m_ticks.insert(m_entries[std::size_t(i)].name,
                            m_rows->topLevelItem(i)->checkState(0) == Qt::Checked);
-    m_entries = settings::PreviewImport(m_list, read.contacts);
+    m_entries = settings::PreviewImport(m_list(), read.contacts);
     for (ImportEntry& entry : m_entries)
         if (Choosable(entry)) entry.chosen = m_ticks.value(entry.name, entry.chosen);
     const QSignalBlocker quiet(m_rows);

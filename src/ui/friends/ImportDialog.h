@@ -24,7 +24,7 @@ public:
     // `csv`: the file is a CSV, so the order can be chosen.
     ImportDialog(QWidget* parent, const QString& fileName, bool csv,
                  std::function<settings::ContactsRead(settings::DateOrder)> read,
-                 const settings::FriendList& list);
+                 std::function<settings::FriendList()> list);
 
     // The entries still ticked.
     std::vector<settings::ImportEntry> Chosen() const;
@@ -38,7 +38,7 @@ private:
     void Counted();
 
     std::function<settings::ContactsRead(settings::DateOrder)> m_read;
-    const settings::FriendList& m_list;
+    std::function<settings::FriendList()> m_list; // as it is now, names whole
     std::vector<settings::ImportEntry> m_entries;
     QComboBox* m_order = nullptr;
     QLabel* m_summary;

@@ -125,14 +125,11 @@ void PeopleMenu::Import() {
 
 void PeopleMenu::ImportFile(const QString& path) {
     // Read once; a CSV's date order only changes how its dates are read.
-    settings::ContactsRead first;
-    QByteArray bytes;
-    if (QFile file(path); QFileInfo(path).size() > settings::MaxFileBytes)
-        first = settings::ReadContactsFile(path, {}); // refused unread
-    else if (!file.open(QIODevice::ReadOnly))
-        first.problem = QStringLiteral("Berkas tidak dapat dibuka: ") + file.errorString() + u'.';
-    else
-        first = settings::ReadContacts(bytes = file.readAll(), path, {});
+    const settings::ContactsBytes file = settings::ReadContactsBytes(path);
+    const QByteArray bytes = file.bytes;
+    const settings::ContactsRead first = file.problem.isEmpty()
+                                             ? settings::ReadContacts(bytes, path, {})
+                                             : settings::ContactsRead{{}, file.problem};
     if (first.contacts.empty()) {
         w.messages->MsgBox(w.window,
                            QStringLiteral("Tidak ada teman yang dapat diimpor dari %1. %2")
@@ -147,7 +144,7 @@ void PeopleMenu::ImportFile(const QString& path) {
         [bytes, path](settings::DateOrder order) {
             return settings::ReadContacts(bytes, path, order);
         },
-        w.people());
+        w.whole);
     // Queued: the dialog has finished closing before the list changes (the
     // change redraws, and a redraw runs pending events).
     connect(
@@ -186,7 +183,9 @@ void PeopleMenu::SaveFile(const QString& title, const QString& proposal, const Q
         if (!typed.isEmpty() && filters[i].contains(QStringLiteral("*.") + typed)) filter = i;
     if (typed.isEmpty())
         path += u'.' + filters.value(filter).section(QStringLiteral("*."), 1).section(u')', 0, 0);
-    if (const QString reason = SaveWhole(path, bytes(filter)); !reason.isEmpty()) {
+    // Birth dates: for the user's eyes alone, as the settings file.
+    if (const QString reason = SaveWhole(path, bytes(filter), NewFileAccess::OwnerOnly);
+        !reason.isEmpty()) {
         w.messages->MsgBox(w.window,
                            QStringLiteral("Berkas %1 tidak dapat ditulis: %2.").arg(path, reason),
                            MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
@@ -199,15 +198,15 @@ void PeopleMenu::Export() {
     SaveFile(QStringLiteral("Ekspor Teman"), QStringLiteral("Ondulix-teman.vcf"),
              {QStringLiteral("vCard 4.0 (*.vcf)"), QStringLiteral("CSV (*.csv)")},
              [this](int filter) {
-                 return filter == 1 ? settings::FriendsCsv(w.people())
-                                    : settings::FriendsVCard(w.people());
+                 const settings::FriendList whole = w.whole();
+                 return filter == 1 ? settings::FriendsCsv(whole) : settings::FriendsVCard(whole);
              });
 }
 
 void PeopleMenu::ExportCalendar() {
     SaveFile(QStringLiteral("Ekspor Ulang Tahun"), QStringLiteral("Ondulix-ulang-tahun.ics"),
              {QStringLiteral("iCalendar (*.ics)")}, [this](int) {
-                 return settings::BirthdayCalendar(w.people(), QDateTime::currentDateTimeUtc());
+                 return settings::BirthdayCalendar(w.whole(), QDateTime::currentDateTimeUtc());
              });
 }
 
@@ -302,7 +301,7 @@ void PeopleMenu::Rename() {
         const auto typed = w.dialogs->AskText(w.window, QStringLiteral("Ganti Nama Teman"),
                                               QStringLiteral("Nama baru untuk %1:").arg(old), name);
         if (!typed) return;
-        name = settings::CleanName(*typed);
+        name = settings::TypedName(*typed);
         after = before;
         result = after.Rename(index, name);
         if (result.outcome != Outcome::Renamed)

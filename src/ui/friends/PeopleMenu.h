@@ -29,6 +29,8 @@ public:
         QMenu* edit; // where "Ganti Nama Teman..." goes
         ComboPicker* friends;
         std::function<const settings::FriendList&()> people;
+        // The people with their names whole, as the settings file has them.
+        std::function<settings::FriendList()> whole;
         // One step: the list after, the entry to show, the step's name, what to say.
         std::function<void(const settings::FriendList&, std::int32_t, const QString&,
                            const QString&)>

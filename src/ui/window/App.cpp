@@ -42,10 +42,14 @@ int RunOndulix(int argc, char** argv, const std::function<void(frmOndulix&)>& st
 
     QtMessageBoxes messages;
     SingleInstance instance(settingsPath);
+    QString readOnly; // why this copy must not write the settings file
     switch (instance.Start(contacts)) {
     case SingleInstance::Claim::First:
-        if (!instance.Problem().isEmpty())
-            std::fprintf(stderr, "ondulix: %s\n", qPrintable(instance.Problem()));
+        break;
+    case SingleInstance::Claim::Unguarded: // runs, and the window says why it does not save
+        readOnly = instance.Problem();
+        std::fprintf(stderr, "ondulix: the settings file is not written: %s.\n",
+                     qPrintable(readOnly));
         break;
     case SingleInstance::Claim::Forwarded: // the running copy has come to the front
         return 0;
@@ -60,7 +64,11 @@ int RunOndulix(int argc, char** argv, const std::function<void(frmOndulix&)>& st
         return 1;
     }
 
-    frmOndulix window(frmOndulix::Environment{&messages, {}, settingsPath});
+    frmOndulix window(frmOndulix::Environment{.messages = &messages,
+                                              .today = {},
+                                              .iniPath = settingsPath,
+                                              .dialogs = nullptr,
+                                              .readOnly = readOnly});
     // A logout, a kill or Ctrl+C closes as the Close button does, without
     // asking; so does any other way out of the event loop.
     running = &window;

@@ -63,6 +63,7 @@ frmOndulix::frmOndulix(const Environment& environment)
                  environment.messages, this),
       m_today(environment.today), m_dialogs(environment.dialogs) {
     if (!m_today) m_today = [] { return QDate::currentDate(); };
+    m_settings.Store().Block(environment.readOnly);
     if (!m_dialogs) {
         m_ownDialogs = std::make_unique<QtChartDialogs>();
         m_dialogs = m_ownDialogs.get();

@@ -58,6 +58,7 @@ public:
         std::function<QDate()> today;     // the system date when empty
         QString iniPath;                  // the user's settings file when empty
         ChartDialogs* dialogs = nullptr;  // the real file and print dialogs when null
+        QString readOnly; // why the settings file must not be written; empty when it may
     };
 
     explicit frmOndulix(const Environment& environment);

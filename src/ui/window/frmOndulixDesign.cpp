@@ -177,6 +177,7 @@ void frmOndulix::CreateMenu() {
          .edit = mnuEdit,
          .friends = cboFriend,
          .people = people,
+         .whole = [this] { return m_settings.Store().WithWholeNames(Friends); },
          .change =
              [this](const settings::FriendList& after, std::int32_t shown, const QString& action,
                     const QString& said) { m_friends->ChangePeople(after, shown, action, said); },
