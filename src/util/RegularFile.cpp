@@ -47,7 +47,8 @@ RegularRead ReadRegularFile(const QString& path, qint64 maxBytes) {
         }
         if (n == 0) break;
         got += n;
-        if (got == read.bytes.size() && got <= maxBytes) read.bytes.resize(std::min<qsizetype>(got * 2, maxBytes + 1));
+        if (got == read.bytes.size() && got <= maxBytes)
+            read.bytes.resize(std::min<qsizetype>(got * 2, maxBytes + 1));
     }
     ::close(fd);
     if (read.refusal != None) return read;

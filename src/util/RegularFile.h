@@ -9,7 +9,8 @@
 struct RegularRead {
     enum class Refusal { None, CannotOpen, NotRegular, TooLarge };
     Refusal refusal = Refusal::None;
-    QString detail; // CannotOpen: the system's reason; NotRegular: "fifo", "device", "socket", "folder"
+    QString
+        detail; // CannotOpen: the system's reason; NotRegular: "fifo", "device", "socket", "folder"
     QByteArray bytes;
 };
 RegularRead ReadRegularFile(const QString& path, qint64 maxBytes);

@@ -99,6 +99,95 @@ private slots:
         QCOMPARE(Socket(), QString());
     }
 
+    // However the lock beside the file is spoiled, or its folder shared, a
+    // second copy still meets the first, though the first's save replaced the
+    // file in between, and never writes it. Root on another user's file runs,
+    // and leaves the file, its owner and mode as they were.
+    void aSpoiledLockStillGuards_data() {
+        QTest::addColumn<QString>("setup");
+        for (const char* setup :
+             {"lock is a FIFO", "lock is a link", "lock is a folder", "another user's lock, held",
+              "folder 0777", "folder 1777", "root on another user's file"})
+            QTest::newRow(setup) << QString(setup);
+    }
+    void aSpoiledLockStillGuards() {
+        QFETCH(QString, setup);
+        const bool other = setup.contains("another user");
+        if (other && geteuid() != 0) QSKIP("needs root to play another user");
+        const QString config = d.home.filePath("config"),
+                      lock = SingleInstance::LockPathFor(d.Ini());
+        const QByteArray native = QFile::encodeName(lock);
+        WriteAll(d.Ini(), Personal(1));
+        QFile::remove(lock);
+        const auto restore = qScopeGuard([&] {
+            QDir(lock).removeRecursively(), QFile::remove(lock);
+            for (const QString& path : {config, d.Ini()})
+                QVERIFY(::chown(qPrintable(path), 0, 0) == 0);
+            QVERIFY(::chmod(qPrintable(config), 0700) == 0);
+        });
+        QFile held(lock);
+        if (setup.contains("FIFO")) QCOMPARE(::mkfifo(native.constData(), 0600), 0);
+        if (setup.contains("link")) QVERIFY(QFile::link(d.home.filePath("elsewhere"), lock));
+        if (setup.contains("folder")) QVERIFY(QDir().mkdir(lock));
+        if (setup.startsWith("another"))
+            QVERIFY(held.open(QIODevice::ReadWrite) && ::flock(held.handle(), LOCK_EX) == 0 &&
+                    ::fchown(held.handle(), 65534, 65534) == 0);
+        if (setup.startsWith("folder"))
+            QCOMPARE(::chmod(qPrintable(config), setup.endsWith("1777") ? 01777 : 0777), 0);
+        const bool theirs = setup.startsWith("root");
+        for (const QString& path : {config, d.Ini()})
+            QVERIFY(!theirs || ::chown(qPrintable(path), 65534, 65534) == 0);
+        QProcess one, two;
+        const QString window = d.Open(one);
+        QVERIFY2(!window.isEmpty(), "the window did not appear");
+        QTest::qWait(1000);
+        if (theirs) d.Run("xdotool", {"key", "Return"}); // what the box says: not written
+        d.Run("xdotool", {"windowfocus", "--sync", window, "key", "alt+l", "type", "Ani"});
+        d.Run("xdotool", {"key", "Return"}); // added, and saved by a copy that may
+        QTRY_COMPARE_WITH_TIMEOUT(ReadAll(d.Ini()).contains("=Ani\r\n"), !theirs, 10000);
+        d.Start(two, false);
+        QVERIFY2(Desktop::End(two, 0), "the second copy did not hand over");
+        QCOMPARE(one.state(), QProcess::Running);
+        QVERIFY(Desktop::End(one));
+        QCOMPARE(ReadAll(d.Ini()).contains("=Ani\r\n"), !theirs);
+        QCOMPARE(QFileInfo(d.Ini()).ownerId(), theirs ? 65534u : 0u);
+    }
+
+    // A pipe, a device or a folder given to the import, on the command line
+    // or handed to the running copy, is refused at once; a signal then ends
+    // the program as ever, the file saved.
+    void anImportOfNoRegularFileCannotHang_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("handed");
+        for (const bool handed : {false, true}) {
+            QTest::addRow("a FIFO%s", handed ? ", handed over" : "") << "pipe.vcf" << handed;
+            QTest::addRow("/dev/zero%s", handed ? ", handed over" : "") << "/dev/zero" << handed;
+            QTest::addRow("a folder%s", handed ? ", handed over" : "") << "runtime-a" << handed;
+        }
+    }
+    void anImportOfNoRegularFileCannotHang() {
+        QFETCH(QString, path);
+        QFETCH(bool, handed);
+        if (!path.startsWith(u'/')) path = d.home.filePath(path);
+        QFile::remove(d.home.filePath("pipe.vcf"));
+        QCOMPARE(::mkfifo(qPrintable(d.home.filePath("pipe.vcf")), 0600), 0);
+        WriteAll(d.Ini(), Personal(1));
+        QProcess one, two;
+        const auto windows = [] {
+            return Desktop::Run("xdotool", {"search", "--onlyvisible", "--name", "^Ondulix$"})
+                .count('\n');
+        };
+        d.Start(one, true, {}, handed ? QStringList() : QStringList{path});
+        if (handed) {
+            QTRY_COMPARE_WITH_TIMEOUT(windows(), 1, 10000);
+            d.Start(two, false, {}, {path});
+            QVERIFY(Desktop::End(two, 0));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(windows(), 2, 10000); // the window, and the box that says why
+        QVERIFY(Desktop::End(one, SIGTERM));
+        QCOMPARE(ReadAll(d.Ini()), Personal(1) + Options);
+    }
+
     // A contacts file given to a later start opens the running copy's import
     // preview; nothing is written before it is confirmed.
     void aContactsFileGoesToTheRunningCopy() {

@@ -331,6 +331,53 @@ private slots:
         }
     }
 
+    // Another user's file, or any file in another user's folder, is read and
+    // never written, its owner and mode kept: root on a user's file
+    // included. Nor does the other user's swapping it for a link to a file of
+    // ours, after the start, aim a save there.
+    void anotherUsersFileIsNeverWritten_data() {
+        QTest::addColumn<bool>("theirFile");
+        QTest::addColumn<bool>("theirFolder");
+        QTest::newRow("their file in our folder") << true << false;
+        QTest::newRow("our file in their folder") << false << true;
+        QTest::newRow("their file in their folder, swapped") << true << true;
+    }
+    void anotherUsersFileIsNeverWritten() {
+        QFETCH(bool, theirFile);
+        QFETCH(bool, theirFolder);
+        if (::geteuid() != 0) QSKIP("needs root to play another user");
+        const QString folder = dir->filePath("theirs"), file = folder + "/Ondulix.ini";
+        const QString ours = dir->filePath("ours.ini"); // root's alone
+        QVERIFY(QDir().mkpath(folder) && ::chmod(qPrintable(dir->path()), 0711) == 0);
+        const QByteArray before = "[PERSONAL]\r\nMy Birthdate=7-Jan-1960\r\n";
+        WriteAll(file, before);
+        WriteAll(ours, "root");
+        QVERIFY(!theirFile || ::chown(qPrintable(file), 65534, 65534) == 0);
+        QVERIFY(!theirFolder || ::chown(qPrintable(folder), 65534, 65534) == 0);
+        QVERIFY(QFile::link(file, ini)); // a link of ours to it
+        SettingsStore store(ini);
+        const QStringList problems = store.Load().problems;
+        QVERIFY2(problems.size() == 1 && problems[0].contains("belongs to another user"),
+                 qPrintable(problems.join('|')));
+        if (theirFile && theirFolder)
+            QCOMPARE(QProcess::execute("setpriv", {"--reuid=65534", "--regid=65534",
+                                                   "--clear-groups", "ln", "-sf", ours, file}),
+                     0);
+        FriendList list;
+        list.Save("Ani", {"1", "May", "1990"});
+        QVERIFY(store.SavePersonal(list).contains("belongs to another user"));
+        QVERIFY(!store.SaveAllTo(ini, list, {}).isEmpty());
+        QCOMPARE(ReadAll(ours), QByteArray("root"));
+        if (!(theirFile && theirFolder))
+            QCOMPARE(QPair(ReadAll(file), Stat(file).st_uid),
+                     QPair(before, theirFile ? 65534u : 0u));
+        // Elsewhere, a failure names its own reason, not the block.
+        QVERIFY(::chmod(qPrintable(folder), 0555) == 0 || theirFolder);
+        const QString other = theirFolder ? dir->filePath("nofolder/x.ini") : folder + "/x.ini";
+        QVERIFY2(!store.SaveAllTo(other, list, {}).contains("another user"),
+                 qPrintable(store.SaveAllTo(other, list, {})));
+    }
+
     // Loading removes only this program's temporary files of a save that was
     // interrupted before this copy started, and only the user's own.
     void onlyOurInterruptedSavesAreRemoved() {

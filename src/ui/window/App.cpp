@@ -11,14 +11,26 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QSessionManager>
+#include <QSettings>
 #include <QTimer>
 #include <cstdio>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace ondulix {
 
 int RunOndulix(int argc, char** argv, const std::function<void(frmOndulix&)>& started) {
     const QString settingsPath = settings::DefaultIniPath();
     UsePrivateRuntimeFolder(settings::PrivateFolderBeside(settingsPath));
+    // Qt's file dialogs keep their state in the configuration folder; when
+    // that is another user's (root run with a user's environment), in the
+    // home of the user we are instead.
+    if (const QFileInfo config(QFileInfo(settingsPath).absolutePath());
+        config.exists() && config.ownerId() != ::geteuid())
+        if (const passwd* pw = ::getpwuid(::geteuid()); pw)
+            for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+                QSettings::setPath(format, QSettings::UserScope,
+                                   QFile::decodeName(pw->pw_dir) + QStringLiteral("/.config"));
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppTitle);
     QApplication::setApplicationVersion(QStringLiteral(ONDULIX_VERSION));

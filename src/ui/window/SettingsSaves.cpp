@@ -10,13 +10,17 @@ void SettingsSaves::Tell(const QString& reason) {
                        MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
 }
 
+// A file that is not written this session was told of once, at the start;
+// closing offers to save elsewhere.
 void SettingsSaves::SavePersonal(const settings::FriendList& friends) {
-    if (const QString error = m_store.SavePersonal(friends); !error.isEmpty()) Tell(error);
+    if (const QString error = m_store.SavePersonal(friends);
+        !error.isEmpty() && m_store.Blocked().isEmpty())
+        Tell(error);
 }
 
 void SettingsSaves::SaveOptions(const settings::Options& options) {
     const QString error = m_store.SaveOptions(options);
-    if (error.isEmpty() || m_toldOptionsFailure) return;
+    if (error.isEmpty() || m_toldOptionsFailure || !m_store.Blocked().isEmpty()) return;
     m_toldOptionsFailure = true;
     Tell(error);
 }
