@@ -52,10 +52,12 @@ bench: build
 	./build/bench/bench_people --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	python3 bench/startup.py build/bench/startup_probe 40
 
-# The settings fuzzer for FUZZ_SECONDS (clang, libFuzzer; in build-fuzz/).
+# The settings and the contacts fuzzers for FUZZ_SECONDS each (clang,
+# libFuzzer; in build-fuzz/).
 FUZZ_SECONDS ?= 60
 fuzz: deps
-	bash tests/fuzz/run-fuzz.sh --seconds $(FUZZ_SECONDS)
+	bash tests/fuzz/run-fuzz.sh --target fuzz_settings --seconds $(FUZZ_SECONDS)
+	bash tests/fuzz/run-fuzz.sh --target fuzz_contacts --seconds $(FUZZ_SECONDS)
 
 # The suite against the planted faults of tests/mutation/mutants.txt (never in
 # CI; about a minute a fault). MUTANTS=3,7 runs only those.

@@ -96,15 +96,21 @@ bool StartsAsFormula(QStringView text) {
     return !text.isEmpty() && starts.contains(text.front());
 }
 
+// A leading apostrophe that the reader takes off: before a formula's first
+// character, or before another apostrophe (a text that began with one).
+bool Guarded(QStringView text) {
+    return text.size() > 1 && text.front() == u'\'' &&
+           (text[1] == u'\'' || StartsAsFormula(text.sliced(1)));
+}
+
 } // namespace
 
 QString TextField(const QString& text) {
-    return Field(StartsAsFormula(text) ? u'\'' + text : text);
+    return Field(StartsAsFormula(text) || Guarded(text) ? u'\'' + text : text);
 }
 
 QString FromTextField(const QString& field) {
-    return field.startsWith(u'\'') && StartsAsFormula(QStringView(field).sliced(1)) ? field.mid(1)
-                                                                                    : field;
+    return Guarded(field) ? field.mid(1) : field;
 }
 
 } // namespace csv

@@ -41,7 +41,9 @@ Table Read(QStringView text, const Limits& limits = {});
 QString Field(const QString& text);
 
 // A text field that no spreadsheet takes for a formula: one that begins with
-// = + - @, a tab or a carriage return gets a leading apostrophe, then Field.
+// = + - @, a tab or a carriage return gets a leading apostrophe (and so does
+// one that begins with an apostrophe before those or before another), then
+// Field.
 QString TextField(const QString& text);
 // TextField's apostrophe taken off again; any other text as it is ("'t Hart").
 QString FromTextField(const QString& field);
