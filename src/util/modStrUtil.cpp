@@ -23,9 +23,11 @@ std::int32_t BlankAt(const QString& text, std::int32_t from) {
 namespace {
 
 // Embedding, override and isolate controls: they can make a name read as
-// another one.
+// another one. And the byte order mark, which a UTF-8 reader may drop on
+// the way back.
 bool IsDirectionControl(QChar c) {
-    return (c >= QChar(0x202A) && c <= QChar(0x202E)) || (c >= QChar(0x2066) && c <= QChar(0x2069));
+    return (c >= QChar(0x202A) && c <= QChar(0x202E)) ||
+           (c >= QChar(0x2066) && c <= QChar(0x2069)) || c == QChar(0xFEFF);
 }
 
 } // namespace

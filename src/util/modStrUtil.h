@@ -13,7 +13,8 @@ namespace modStrUtil {
 QString ProperCase(const QString& text, bool eachWord);
 
 // The text as one line, as a name box holds it: line breaks and tabs become
-// blanks, other control characters and the direction controls go.
+// blanks, other control characters, the direction controls and byte order
+// marks go.
 QString OneLine(const QString& text);
 
 // Leading and trailing blanks removed; tabs and other spaces stay.
