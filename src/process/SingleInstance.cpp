@@ -12,6 +12,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QThread>
+#include <QTimer>
 #include <fcntl.h>
 #include <optional>
 #include <pwd.h>
@@ -320,7 +321,11 @@ void SingleInstance::Answer() {
             }
             socket->write(RaiseAnswer.data(), RaiseAnswer.size());
             socket->flush();
-            if (m_raise) m_raise(file);
+            // Queued: raising may open a message box, whose own event loop
+            // could delete this socket under its signal.
+            QTimer::singleShot(0, this, [this, file] {
+                if (m_raise) m_raise(file);
+            });
         });
     }
 }

@@ -66,8 +66,12 @@ struct Desktop {
     // Sends `number` (0: none) and waits: true when the program ended cleanly.
     static bool End(QProcess& program, int number = SIGTERM) {
         if (program.processId() > 0) ::kill(static_cast<pid_t>(program.processId()), number);
-        return program.waitForFinished(TimeoutMs) && program.exitStatus() == QProcess::NormalExit &&
-               program.exitCode() == 0;
+        const bool ended = program.waitForFinished(TimeoutMs);
+        if (ended && program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0)
+            return true;
+        qWarning("the program %s (status %d, code %d)", ended ? "ended" : "is still running",
+                 int(program.exitStatus()), program.exitCode());
+        return false;
     }
 
     // Runs a helper program to its end and returns its standard output.
