@@ -1,19 +1,25 @@
 // Contacts at the readers' limit: 10,000 vCards previewed against a full list
 // (target under 200 ms), and a name found among 999 as the user types
 // (target under 1 ms a keystroke).
-#include "settings/Birthdays.h"
-#include "settings/Contacts.h"
+#include "people/BirthdayCalendar.h"
+#include "people/ContactsCsvReader.h"
+#include "people/ContactsFile.h"
+#include "people/FriendsExport.h"
+#include "people/ImportPreview.h"
+#include "people/NameFinder.h"
+#include "people/UpcomingBirthdays.h"
+#include "people/VCardReader.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-settings::FriendList FullList() {
-    std::vector<settings::Friend> friends;
-    for (int i = 1; i <= settings::FriendList::MaxFriends; ++i)
+people::FriendList FullList() {
+    std::vector<people::Friend> friends;
+    for (int i = 1; i <= people::FriendList::MaxFriends; ++i)
         friends.push_back({QStringLiteral("Ánh Nguyễn %1").arg(i, 4, 10, QChar(u'0')),
                            {"28", "February", "1999"}});
-    settings::FriendList list;
+    people::FriendList list;
     list.Load({"1", "January", "1960"}, friends);
     return list;
 }
@@ -21,7 +27,7 @@ settings::FriendList FullList() {
 // A phone's export: a tenth of the names already listed, every other name folded.
 QByteArray ManyCards() {
     QByteArray bytes;
-    for (int i = 1; i <= settings::MaxContacts; ++i) {
+    for (int i = 1; i <= people::MaxContacts; ++i) {
         const QString number =
             QString::number(i % 10 == 0 ? i / 10 : i + 1000).rightJustified(4, u'0');
         bytes +=
@@ -38,11 +44,11 @@ QByteArray ManyCards() {
 
 void BM_PreviewTenThousandVCards(benchmark::State& state) {
     const QByteArray bytes = ManyCards();
-    const settings::FriendList list = FullList();
+    const people::FriendList list = FullList();
     for (auto _ : state) {
-        const auto read = settings::ReadContacts(bytes, QStringLiteral("kontak.vcf"),
-                                                 settings::DateOrder::DayMonthYear);
-        benchmark::DoNotOptimize(settings::PreviewImport(list, read.contacts).size());
+        const auto read = people::ReadContacts(bytes, QStringLiteral("kontak.vcf"),
+                                               people::DateOrder::DayMonthYear);
+        benchmark::DoNotOptimize(people::PreviewImport(list, read.contacts).size());
     }
 }
 BENCHMARK(BM_PreviewTenThousandVCards)->Unit(benchmark::kMillisecond);
@@ -50,13 +56,13 @@ BENCHMARK(BM_PreviewTenThousandVCards)->Unit(benchmark::kMillisecond);
 void BM_FoldNames(benchmark::State& state) {
     const QStringList names = FullList().Names();
     for (auto _ : state)
-        benchmark::DoNotOptimize(settings::NameFinder(names).Find(QStringLiteral("a")));
+        benchmark::DoNotOptimize(people::NameFinder(names).Find(QStringLiteral("a")));
 }
 BENCHMARK(BM_FoldNames)->Unit(benchmark::kMillisecond);
 
 // A keystroke: the typed text folded, then found in the last name only.
 void BM_FindNameKeystroke(benchmark::State& state) {
-    const settings::NameFinder finder(FullList().Names());
+    const people::NameFinder finder(FullList().Names());
     for (auto _ : state)
         benchmark::DoNotOptimize(finder.Find(QStringLiteral("NGUYEN 0999")));
 }

@@ -6,18 +6,18 @@
 
 namespace {
 
-settings::FriendList FullList() {
-    std::vector<settings::Friend> friends;
-    for (int i = 1; i <= settings::FriendList::MaxFriends; ++i)
+people::FriendList FullList() {
+    std::vector<people::Friend> friends;
+    for (int i = 1; i <= people::FriendList::MaxFriends; ++i)
         friends.push_back({QStringLiteral("Friend %1").arg(i), {"28", "February", "1999"}});
-    settings::FriendList list;
+    people::FriendList list;
     list.Load({"1", "January", "1960"}, friends);
     return list;
 }
 
-ProfileDocument Written(const QByteArray& start, const settings::FriendList& entries) {
+ProfileDocument Written(const QByteArray& start, const people::FriendList& entries) {
     ProfileDocument d(start);
-    for (const ProfileWrite& w : entries.PersonalWrites())
+    for (const ProfileWrite& w : settings::PersonalWrites(entries))
         d.WriteString(w.section, w.key, w.value);
     return d;
 }

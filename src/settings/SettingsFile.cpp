@@ -134,7 +134,7 @@ StoredPersonal SettingsReader::ReadPersonalSection() const {
     for (const std::int32_t i : names) {
         const QString name = ReadPersonal(NameKey(i), QString());
         if (name.isEmpty()) continue;
-        if (stored.friends.size() == FriendList::MaxFriends) {
+        if (stored.friends.size() == people::FriendList::MaxFriends) {
             if (firstHidden == 0) firstHidden = i;
             ++stored.hidden;
             continue;
@@ -183,9 +183,22 @@ StoredPersonal SettingsReader::ReadPersonalSection() const {
                                           "the list can show; the other %3 stay in the file as "
                                           "they are.")
                                .arg(stored.friends.size() + stored.hidden)
-                               .arg(FriendList::MaxFriends)
+                               .arg(people::FriendList::MaxFriends)
                                .arg(stored.hidden);
     return stored;
+}
+
+std::vector<ProfileWrite> PersonalWrites(const people::FriendList& friends) {
+    std::vector<ProfileWrite> writes;
+    writes.reserve(2 * static_cast<std::size_t>(friends.FriendCount) + 2);
+    writes.push_back({PersonalSection, OwnBirthKey, cal::StoredDateText(friends.Entry(0).birth)});
+    writes.push_back({PersonalSection, FriendCountKey, QString::number(friends.FriendCount)});
+    for (std::int32_t i = 1; i <= friends.FriendCount; ++i) {
+        writes.push_back({PersonalSection, NameKey(i), friends.FriendName[i]});
+        writes.push_back(
+            {PersonalSection, BdayKey(i), cal::StoredDateText(friends.Entry(i).birth)});
+    }
+    return writes;
 }
 
 std::vector<ProfileWrite> OptionWrites(const Options& options) {
@@ -267,7 +280,7 @@ QString SettingsStore::Write(const std::vector<ProfileWrite>& writes) {
     return ::WriteProfile(m_path, writes);
 }
 
-FriendList SettingsStore::WithWholeNames(FriendList friends) const {
+people::FriendList SettingsStore::WithWholeNames(people::FriendList friends) const {
     // A name cut on reading is the whole one: names only shorten when the
     // user changes them.
     std::vector<bool> used(m_longNames.size());
@@ -282,9 +295,9 @@ FriendList SettingsStore::WithWholeNames(FriendList friends) const {
     return friends;
 }
 
-std::vector<ProfileWrite> SettingsStore::PersonalSectionWrites(const FriendList& friends,
+std::vector<ProfileWrite> SettingsStore::PersonalSectionWrites(const people::FriendList& friends,
                                                                bool tidy) const {
-    std::vector<ProfileWrite> writes = WithWholeNames(friends).PersonalWrites();
+    std::vector<ProfileWrite> writes = PersonalWrites(WithWholeNames(friends));
     if (!tidy) return writes;
     // Friend keys past the new count: a removed friend leaves nothing behind.
     // Friends the list could not show are not among them.
@@ -296,7 +309,7 @@ std::vector<ProfileWrite> SettingsStore::PersonalSectionWrites(const FriendList&
     return writes;
 }
 
-QString SettingsStore::SavePersonal(const FriendList& friends) {
+QString SettingsStore::SavePersonal(const people::FriendList& friends) {
     const QString error = Write(PersonalSectionWrites(friends, true));
     if (error.isEmpty()) {
         m_fileNumbers.resize(friends.FriendCount);
@@ -309,7 +322,7 @@ QString SettingsStore::SaveOptions(const Options& options) {
     return Write(OptionWrites(options));
 }
 
-QString SettingsStore::SaveAllTo(const QString& path, const FriendList& friends,
+QString SettingsStore::SaveAllTo(const QString& path, const people::FriendList& friends,
                                  const Options& options) {
     std::vector<ProfileWrite> writes = PersonalSectionWrites(friends, false);
     const std::vector<ProfileWrite> more = OptionWrites(options);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "settings/FriendList.h"
+#include "people/FriendList.h"
+#include "people/Names.h"
 #include "settings/PrivateProfile.h"
 #include "settings/SettingsKeys.h"
 
@@ -29,8 +30,8 @@ QDate ReadStoredDate(const QString& text, bool* repaired = nullptr);
 // What start-up reads from the file.
 struct StoredPersonal {
     QDate ownBirth;
-    std::vector<Friend> friends; // at most FriendList::MaxFriends
-    QStringList problems;        // what had to be repaired or left out, for the user
+    std::vector<people::Friend> friends; // at most people::FriendList::MaxFriends
+    QStringList problems;                // what had to be repaired or left out, for the user
     // Numbers of the friend keys in the file that a save may write or delete:
     // all of them but those of the friends past MaxFriends, which stay as
     // they are.
@@ -59,6 +60,9 @@ private:
     ProfileDocument m_document;
 };
 
+// The writes of section "PERSONAL": own birth date, friend count, then each
+// friend's name and date.
+std::vector<ProfileWrite> PersonalWrites(const people::FriendList& friends);
 // The writes of the options, "True" or "False" each, in OptionKeys order.
 std::vector<ProfileWrite> OptionWrites(const Options& options);
 
@@ -91,13 +95,14 @@ public:
     StoredSettings Load();
 
     // Each returns an empty string on success, else the reason.
-    QString SavePersonal(const FriendList& friends);
+    QString SavePersonal(const people::FriendList& friends);
     QString SaveOptions(const Options& options);
     // Both sections into another file, for a file that cannot be written.
-    QString SaveAllTo(const QString& path, const FriendList& friends, const Options& options);
+    QString SaveAllTo(const QString& path, const people::FriendList& friends,
+                      const Options& options);
     // `friends` with each name the file holds longer than a value can be
     // read put back whole: what exports carry and imports match against.
-    FriendList WithWholeNames(FriendList friends) const;
+    people::FriendList WithWholeNames(people::FriendList friends) const;
     // Nothing is written to the file in this session, for `reason`; the user
     // is told at Load. The first reason given stays.
     void Block(const QString& reason);
@@ -113,7 +118,8 @@ private:
     // Creates the configuration folder the first time.
     QString Write(const std::vector<ProfileWrite>& writes);
     // `tidy`: also delete the friend keys this file no longer needs.
-    std::vector<ProfileWrite> PersonalSectionWrites(const FriendList& friends, bool tidy) const;
+    std::vector<ProfileWrite> PersonalSectionWrites(const people::FriendList& friends,
+                                                    bool tidy) const;
 
     QString m_path;
     QDateTime m_started;

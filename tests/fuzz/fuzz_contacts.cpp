@@ -1,12 +1,17 @@
 // libFuzzer target: any bytes as a vCard and as a CSV, previewed against a
 // small list and imported. Besides the sanitizers it checks that whatever a
 // file brought in, the list's own vCard and CSV export come back "Same".
-#include "settings/Contacts.h"
+#include "people/BirthdayCalendar.h"
+#include "people/ContactsCsvReader.h"
+#include "people/ContactsFile.h"
+#include "people/FriendsExport.h"
+#include "people/ImportPreview.h"
+#include "people/VCardReader.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-using namespace settings;
+using namespace people;
 
 namespace {
 

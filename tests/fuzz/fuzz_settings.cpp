@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 using namespace settings;
+using namespace people;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size > 1 << 16) return 0;
@@ -15,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     list.Load(cal::TrioOf(loaded.ownBirth), loaded.friends);
     if (list.FriendCount > 0) list.Remove(1);
     list.Save("Zed", {"2", "March", "1980"});
-    for (const ProfileWrite& w : list.PersonalWrites()) // loaded names are always storable
+    for (const ProfileWrite& w : PersonalWrites(list)) // loaded names are always storable
         document.WriteString(w.section, w.key, w.value);
     // Keys past the new count stay, so the reload may find more friends.
     const StoredPersonal reread =

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 using namespace settings;
+using namespace people;
 
 namespace {
 

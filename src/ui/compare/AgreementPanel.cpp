@@ -91,10 +91,10 @@ void AgreementPanel::ShowAgreement(const chart::ChartOptions& chart) {
 }
 
 void AgreementPanel::ShowRanking(const chart::ChartOptions& chart) {
-    const settings::FriendList& people = m_source.people();
+    const people::FriendList& people = m_source.people();
     const QStringList names = people.Names();
     // The chart's own person is not ranked against themself.
-    const QString self = chart.person.isEmpty() ? settings::FriendList::OwnEntryName : chart.person;
+    const QString self = chart.person.isEmpty() ? people::FriendList::OwnEntryName : chart.person;
     QStringList ranked;
     std::vector<QDate> births;
     QString made = chart.birth.toString(Qt::ISODate); // what the rows are made from
@@ -117,7 +117,7 @@ void AgreementPanel::ShowRanking(const chart::ChartOptions& chart) {
             QList<QTreeWidgetItem*> rows;
             for (const std::size_t i : chart::RankByAgreement(chart.birth, births, chart.kinds)) {
                 auto* row =
-                    new QTreeWidgetItem({settings::ShownName(ranked[qsizetype(i)]),
+                    new QTreeWidgetItem({people::ShownName(ranked[qsizetype(i)]),
                                          Percent(chart::OverallAgreement(
                                              chart.kinds, cal::DiffDays(chart.birth, births[i])))});
                 row->setData(0, Qt::UserRole, ranked[qsizetype(i)]);
@@ -132,7 +132,7 @@ void AgreementPanel::ShowRanking(const chart::ChartOptions& chart) {
         QTreeWidgetItem* row = m_ranking->topLevelItem(i);
         QFont font = row->font(0);
         font.setBold(chart.compare.isValid() &&
-                     settings::ShownName(row->data(0, Qt::UserRole).toString()) ==
+                     people::ShownName(row->data(0, Qt::UserRole).toString()) ==
                          chart::SecondPersonName(chart));
         row->setFont(0, font);
         row->setFont(1, font);

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "chart/DrawChart.h"
-#include "settings/FriendList.h"
+#include "people/FriendList.h"
+#include "people/Names.h"
 
 #include <QDialog>
 #include <functional>
@@ -17,7 +18,7 @@ class AgreementPanel final : public QDialog {
 public:
     struct Source {
         std::function<chart::ChartOptions()> chart; // the chart shown, with its comparison
-        std::function<const settings::FriendList&()> people;
+        std::function<const people::FriendList&()> people;
         std::function<void(const QString& name)> choose; // a listed name as the second person
     };
     AgreementPanel(QWidget* parent, Source source);

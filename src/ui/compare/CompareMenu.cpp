@@ -7,7 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-CompareMenu::CompareMenu(QMainWindow* window, std::function<const settings::FriendList&()> people,
+CompareMenu::CompareMenu(QMainWindow* window, std::function<const people::FriendList&()> people,
                          std::function<void()> changed, std::function<void()> showAgreement)
     : QObject(window), m_menu(window->menuBar()->addMenu(QStringLiteral("Ban&dingkan"))),
       m_people(std::move(people)), m_changed(std::move(changed)),
@@ -26,9 +26,8 @@ void CompareMenu::Fill() {
     const QStringList names = m_people().Names();
     for (const QString& name : names) {
         // A name's "&" is a letter, not a keyboard mark.
-        QAction* a =
-            m_menu->addAction(QStringLiteral("Bandingkan dengan ") +
-                              settings::ShownName(name).replace(u'&', QStringLiteral("&&")));
+        QAction* a = m_menu->addAction(QStringLiteral("Bandingkan dengan ") +
+                                       people::ShownName(name).replace(u'&', QStringLiteral("&&")));
         a->setCheckable(true);
         a->setChecked(name == m_name);
         group->addAction(a);
@@ -41,7 +40,7 @@ void CompareMenu::Fill() {
 }
 
 QDate CompareMenu::Birth() const {
-    const settings::FriendList& people = m_people();
+    const people::FriendList& people = m_people();
     const auto index = m_name.isEmpty() ? -1 : people.Names().indexOf(m_name);
     m_drawn = index < 0 ? QDate() : people.BirthDate(std::int32_t(index));
     return m_drawn;

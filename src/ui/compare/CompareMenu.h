@@ -1,6 +1,7 @@
 #pragma once
 
-#include "settings/FriendList.h"
+#include "people/FriendList.h"
+#include "people/Names.h"
 
 #include <QDate>
 #include <QObject>
@@ -17,7 +18,7 @@ class CompareMenu final : public QObject {
 public:
     // `people`: the friends list as it is now; `changed`: the choice changed
     // (draw again); `showAgreement`: opens the "Kecocokan" panel.
-    CompareMenu(QMainWindow* window, std::function<const settings::FriendList&()> people,
+    CompareMenu(QMainWindow* window, std::function<const people::FriendList&()> people,
                 std::function<void()> changed, std::function<void()> showAgreement);
 
     // The second person's birth date; invalid when none is chosen. The chart
@@ -37,7 +38,7 @@ private:
     void Fill();
 
     QMenu* m_menu;
-    std::function<const settings::FriendList&()> m_people;
+    std::function<const people::FriendList&()> m_people;
     std::function<void()> m_changed;
     std::function<void()> m_showAgreement;
     QString m_name;        // empty: none; the own entry's name for the user

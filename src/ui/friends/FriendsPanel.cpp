@@ -14,7 +14,7 @@
 using modListUtil::SelectListItem;
 
 FriendsPanel::FriendsPanel(Window window)
-    : w(std::move(window)), m_people([this](const settings::FriendList& list, std::int32_t shown) {
+    : w(std::move(window)), m_people([this](const people::FriendList& list, std::int32_t shown) {
           PutPeople(list, shown);
       }) {
     m_people.Told = [this](const QString& said, bool undone) {
@@ -39,12 +39,12 @@ void FriendsPanel::FillFriendCombo(std::int32_t index) {
 void FriendsPanel::SaveFriend() {
     const QString name = w.txtFriend->text();
     const auto place = w.Friends.Place(name);
-    using Outcome = settings::FriendList::SaveOutcome;
+    using Outcome = people::FriendList::SaveOutcome;
     if (place.outcome == Outcome::Full) {
         w.messages->MsgBox(
             w.window,
             QStringLiteral("Ondulix holds at most %1 friends. Remove one before adding %2.")
-                .arg(settings::FriendList::MaxFriends)
+                .arg(people::FriendList::MaxFriends)
                 .arg(name),
             MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
         return;
@@ -65,9 +65,9 @@ bool FriendsPanel::ReplaceDateAsked(std::int32_t index, const cal::DateTrio& dat
     const cal::DateTrio stored = w.Friends.Entry(index).birth;
     if (stored.day == date.day && stored.month == date.month && stored.year == date.year)
         return true;
-    const QString whose = settings::ShownName(w.Friends.FriendName[index]);
+    const QString whose = people::ShownName(w.Friends.FriendName[index]);
     const QString prompt = QStringLiteral("Ganti tanggal lahir %1 dari %2 menjadi %3?")
-                               .arg(whose, settings::ShownDate(stored), settings::ShownDate(date));
+                               .arg(whose, people::ShownDate(stored), people::ShownDate(date));
     return w.messages->MsgBox(w.window, prompt,
                               MessageBoxes::OkCancel | MessageBoxes::DefaultButton2 |
                                   MessageBoxes::Question,
@@ -75,29 +75,29 @@ bool FriendsPanel::ReplaceDateAsked(std::int32_t index, const cal::DateTrio& dat
 }
 
 void FriendsPanel::InsertFriend(std::int32_t index) {
-    const settings::Friend added{w.txtFriend->text(), PickedBirth()};
-    settings::FriendList after = w.Friends;
+    const people::Friend added{w.txtFriend->text(), PickedBirth()};
+    people::FriendList after = w.Friends;
     after.Save(added.name, added.birth);
     m_people.Change(w.Friends, w.cboFriend->ListIndex(), after, index,
                     QStringLiteral("tambah ") + added.name,
-                    settings::AddedNotice(added.name, added.birth));
+                    people::AddedNotice(added.name, added.birth));
 }
 
 void FriendsPanel::UpdateFriendDate(std::int32_t index) {
     const cal::DateTrio date = PickedBirth();
-    const QString whose = settings::ShownName(w.Friends.FriendName[index]);
-    settings::FriendList after = w.Friends;
+    const QString whose = people::ShownName(w.Friends.FriendName[index]);
+    people::FriendList after = w.Friends;
     after.Save(w.txtFriend->text(), date); // the name is the listed one, or empty for the own entry
-    if (settings::SameList(w.Friends, after)) // nothing to undo, but said all the same
+    if (people::SameList(w.Friends, after)) // nothing to undo, but said all the same
         w.notice->Say(
-            QStringLiteral("Tanggal lahir %1 tetap %2").arg(whose, settings::ShownDate(date)), {},
+            QStringLiteral("Tanggal lahir %1 tetap %2").arg(whose, people::ShownDate(date)), {},
             {});
     m_people.Change(w.Friends, w.cboFriend->ListIndex(), after, index,
                     QStringLiteral("tanggal lahir ") + whose,
-                    settings::DateNotice(whose, w.Friends.Entry(index).birth, date));
+                    people::DateNotice(whose, w.Friends.Entry(index).birth, date));
 }
 
-void FriendsPanel::ChangePeople(const settings::FriendList& after, std::int32_t shown,
+void FriendsPanel::ChangePeople(const people::FriendList& after, std::int32_t shown,
                                 const QString& action, const QString& notice) {
     m_people.Change(w.Friends, w.cboFriend->ListIndex(), after, shown, action, notice);
 }
@@ -109,14 +109,14 @@ void FriendsPanel::RemoveFriend() {
     if (w.messages->MsgBox(w.window, prompt, MessageBoxes::OkCancel | MessageBoxes::DefaultButton2,
                            QString()) != MessageBoxes::Ok)
         return;
-    const settings::Friend removed = w.Friends.Entry(index);
-    settings::FriendList after = w.Friends;
+    const people::Friend removed = w.Friends.Entry(index);
+    people::FriendList after = w.Friends;
     after.Remove(index);
     m_people.Change(w.Friends, index, after, 0, QStringLiteral("hapus ") + removed.name,
-                    settings::RemovedNotice(removed.name, removed.birth));
+                    people::RemovedNotice(removed.name, removed.birth));
 }
 
-void FriendsPanel::PutPeople(const settings::FriendList& list, std::int32_t shown) {
+void FriendsPanel::PutPeople(const people::FriendList& list, std::int32_t shown) {
     w.Friends = list;
     w.FriendIndex = shown;
     // Leaving entry mode draws once; in view mode the selection itself does.
@@ -156,7 +156,7 @@ void FriendsPanel::optBirthday_Click() {
     w.cboBDday->setEnabled(false);
     w.cboBDyear->setEnabled(false);
     SetSaveCaption(QStringLiteral("Remove "));
-    if (w.cboFriend->Text() == settings::FriendList::OwnEntryName) w.cmdsave->hide();
+    if (w.cboFriend->Text() == people::FriendList::OwnEntryName) w.cmdsave->hide();
     w.lblEnterFriend->hide();
     w.txtFriend->hide();
     cboFriend_Click();

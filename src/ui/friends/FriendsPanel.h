@@ -1,7 +1,8 @@
 #pragma once
 
-#include "settings/FriendList.h"
-#include "settings/PeopleHistory.h"
+#include "people/FriendList.h"
+#include "people/Names.h"
+#include "people/PeopleHistory.h"
 
 #include <cstdint>
 #include <functional>
@@ -24,7 +25,7 @@ class FriendsPanel {
 public:
     struct Window {
         QWidget* window;
-        settings::FriendList& Friends;
+        people::FriendList& Friends;
         std::int32_t& FriendIndex;
         bool& SuppressDraw;
         bool& AllowRedraw;
@@ -43,7 +44,7 @@ public:
 
     QUndoStack& People() { return m_people.Stack(); }
     // One undoable step to `after`, its picker on `shown`.
-    void ChangePeople(const settings::FriendList& after, std::int32_t shown, const QString& action,
+    void ChangePeople(const people::FriendList& after, std::int32_t shown, const QString& action,
                       const QString& notice);
 
     void FillFriendCombo(std::int32_t index);
@@ -60,7 +61,7 @@ public:
 
 private:
     // A list of people in place: the picker on entry `shown`, the file saved.
-    void PutPeople(const settings::FriendList& list, std::int32_t shown);
+    void PutPeople(const people::FriendList& list, std::int32_t shown);
     // Asks before a birth date on file is replaced; true to go on.
     bool ReplaceDateAsked(std::int32_t index, const cal::DateTrio& date);
     cal::DateTrio PickedBirth() const;
@@ -68,5 +69,5 @@ private:
     void SetSaveCaption(const QString& caption);
 
     Window w;
-    settings::PeopleHistory m_people;
+    people::PeopleHistory m_people;
 };

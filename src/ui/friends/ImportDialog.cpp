@@ -1,6 +1,6 @@
 #include "ui/friends/ImportDialog.h"
 
-#include "settings/PeopleHistory.h"
+#include "people/PeopleHistory.h"
 #include "ui/window/Controls.h"
 
 #include <QComboBox>
@@ -12,13 +12,13 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-using settings::ImportEntry;
-using settings::Verdict;
+using people::ImportEntry;
+using people::Verdict;
 
 namespace {
 
 QString Shown(QDate date) {
-    return date.isValid() ? settings::ShownDate(cal::TrioOf(date)) : QString();
+    return date.isValid() ? people::ShownDate(cal::TrioOf(date)) : QString();
 }
 
 bool Choosable(const ImportEntry& entry) {
@@ -47,20 +47,19 @@ QString VerdictText(const ImportEntry& entry) {
 }
 
 ImportDialog::ImportDialog(QWidget* parent, const QString& fileName, bool csv,
-                           std::function<settings::ContactsRead(settings::DateOrder)> read,
-                           std::function<settings::FriendList()> list)
+                           std::function<people::ContactsRead(people::DateOrder)> read,
+                           std::function<people::FriendList()> list)
     : QDialog(parent), m_read(std::move(read)), m_list(std::move(list)) {
     setWindowTitle(QStringLiteral("Impor Teman: ") + QFileInfo(fileName).fileName());
     auto* layout = new QVBoxLayout(this);
     // The order is asked only where it changes a date.
-    const auto dates = [this](settings::DateOrder order) {
+    const auto dates = [this](people::DateOrder order) {
         QList<QDate> dates;
-        for (const settings::Contact& c : m_read(order).contacts)
+        for (const people::Contact& c : m_read(order).contacts)
             dates << c.birth;
         return dates;
     };
-    if (csv &&
-        dates(settings::DateOrder::DayMonthYear) != dates(settings::DateOrder::MonthDayYear)) {
+    if (csv && dates(people::DateOrder::DayMonthYear) != dates(people::DateOrder::MonthDayYear)) {
         auto* label = new QLabel(QStringLiteral("&Urutan tanggal seperti 07/01/1960:"), this);
         m_order = new QComboBox(this);
         m_order->addItems({QStringLiteral("hari/bulan/tahun"), QStringLiteral("bulan/hari/tahun"),
@@ -91,13 +90,13 @@ ImportDialog::ImportDialog(QWidget* parent, const QString& fileName, bool csv,
 }
 
 void ImportDialog::Preview() {
-    const auto order = static_cast<settings::DateOrder>(m_order ? m_order->currentIndex() : 0);
-    const settings::ContactsRead read = m_read(order);
+    const auto order = static_cast<people::DateOrder>(m_order ? m_order->currentIndex() : 0);
+    const people::ContactsRead read = m_read(order);
     for (int i = 0; i < m_rows->topLevelItemCount(); ++i)
         if (Choosable(m_entries[std::size_t(i)]))
             m_ticks.insert(m_entries[std::size_t(i)].name,
                            m_rows->topLevelItem(i)->checkState(0) == Qt::Checked);
-    m_entries = settings::PreviewImport(m_list(), read.contacts);
+    m_entries = people::PreviewImport(m_list(), read.contacts);
     for (ImportEntry& entry : m_entries)
         if (Choosable(entry)) entry.chosen = m_ticks.value(entry.name, entry.chosen);
     const QSignalBlocker quiet(m_rows);

@@ -1,6 +1,11 @@
 #pragma once
 
-#include "settings/Contacts.h"
+#include "people/BirthdayCalendar.h"
+#include "people/ContactsCsvReader.h"
+#include "people/ContactsFile.h"
+#include "people/FriendsExport.h"
+#include "people/ImportPreview.h"
+#include "people/VCardReader.h"
 
 #include <QDialog>
 #include <QHash>
@@ -23,23 +28,23 @@ public:
     // `read` reads the file with a CSV's date order (a vCard ignores it);
     // `csv`: the file is a CSV, so the order can be chosen.
     ImportDialog(QWidget* parent, const QString& fileName, bool csv,
-                 std::function<settings::ContactsRead(settings::DateOrder)> read,
-                 std::function<settings::FriendList()> list);
+                 std::function<people::ContactsRead(people::DateOrder)> read,
+                 std::function<people::FriendList()> list);
 
     // The entries still ticked.
-    std::vector<settings::ImportEntry> Chosen() const;
+    std::vector<people::ImportEntry> Chosen() const;
     // The list changed (another import, an undo): the statuses again, the
     // user's unticks kept.
     void Preview();
-    const std::vector<settings::ImportEntry>& Entries() const { return m_entries; }
+    const std::vector<people::ImportEntry>& Entries() const { return m_entries; }
     QTreeWidget* Rows() const { return m_rows; }
 
 private:
     void Counted();
 
-    std::function<settings::ContactsRead(settings::DateOrder)> m_read;
-    std::function<settings::FriendList()> m_list; // as it is now, names whole
-    std::vector<settings::ImportEntry> m_entries;
+    std::function<people::ContactsRead(people::DateOrder)> m_read;
+    std::function<people::FriendList()> m_list; // as it is now, names whole
+    std::vector<people::ImportEntry> m_entries;
     QComboBox* m_order = nullptr;
     QLabel* m_summary;
     QTreeWidget* m_rows;
@@ -48,4 +53,4 @@ private:
 };
 
 // "baru", "diperbarui: 01-01-1970 → 02-02-1971", "sama", "dilewati: tanpa tahun".
-QString VerdictText(const settings::ImportEntry& entry);
+QString VerdictText(const people::ImportEntry& entry);

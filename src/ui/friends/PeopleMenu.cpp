@@ -1,9 +1,15 @@
 #include "ui/friends/PeopleMenu.h"
 
 #include "chart/ChartReadout.h"
-#include "settings/Birthdays.h"
-#include "settings/Contacts.h"
-#include "settings/PeopleHistory.h"
+#include "people/BirthdayCalendar.h"
+#include "people/ContactsCsvReader.h"
+#include "people/ContactsFile.h"
+#include "people/FriendsExport.h"
+#include "people/ImportPreview.h"
+#include "people/NameFinder.h"
+#include "people/PeopleHistory.h"
+#include "people/UpcomingBirthdays.h"
+#include "people/VCardReader.h"
 #include "ui/export/ChartExportMenu.h"
 #include "ui/friends/ImportDialog.h"
 #include "ui/window/Controls.h"
@@ -64,7 +70,7 @@ public:
         QStringList names;
         for (int i = 0; i < m_list->count(); ++i)
             names << m_list->itemText(i);
-        if (names != m_names) m_names = names, m_finder = settings::NameFinder(names);
+        if (names != m_names) m_names = names, m_finder = people::NameFinder(names);
         const auto found = m_finder.Find(m_typed);
         if (found < 0) return true;
         if (open) {
@@ -90,7 +96,7 @@ private:
     QTimer m_pause;
     int m_from = -1; // the pick before the search
     QStringList m_names;
-    settings::NameFinder m_finder{{}};
+    people::NameFinder m_finder{{}};
 };
 
 } // namespace
@@ -125,11 +131,11 @@ void PeopleMenu::Import() {
 
 void PeopleMenu::ImportFile(const QString& path) {
     // Read once; a CSV's date order only changes how its dates are read.
-    const settings::ContactsBytes file = settings::ReadContactsBytes(path);
+    const people::ContactsBytes file = people::ReadContactsBytes(path);
     const QByteArray bytes = file.bytes;
-    const settings::ContactsRead first = file.problem.isEmpty()
-                                             ? settings::ReadContacts(bytes, path, {})
-                                             : settings::ContactsRead{{}, file.problem};
+    const people::ContactsRead first = file.problem.isEmpty()
+                                           ? people::ReadContacts(bytes, path, {})
+                                           : people::ContactsRead{{}, file.problem};
     if (first.contacts.empty()) {
         w.messages->MsgBox(w.window,
                            QStringLiteral("Tidak ada teman yang dapat diimpor dari %1. %2")
@@ -141,9 +147,7 @@ void PeopleMenu::ImportFile(const QString& path) {
         QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
     auto* dialog = new ImportDialog(
         w.window, path, csv,
-        [bytes, path](settings::DateOrder order) {
-            return settings::ReadContacts(bytes, path, order);
-        },
+        [bytes, path](people::DateOrder order) { return people::ReadContacts(bytes, path, order); },
         w.whole);
     // Queued: the dialog has finished closing before the list changes (the
     // change redraws, and a redraw runs pending events).
@@ -154,9 +158,9 @@ void PeopleMenu::ImportFile(const QString& path) {
             dialog->deleteLater();
             if (result != QDialog::Accepted) return;
             w.guard([&] {
-                const settings::FriendList& before = w.people();
-                const settings::FriendList after = settings::ApplyImport(before, chosen);
-                if (settings::SameList(before, after))
+                const people::FriendList& before = w.people();
+                const people::FriendList after = people::ApplyImport(before, chosen);
+                if (people::SameList(before, after))
                     return w.notice->Say(QStringLiteral("Tidak ada yang berubah: semua yang "
                                                         "dipilih sudah ada di daftar."),
                                          {}, {});
@@ -198,15 +202,15 @@ void PeopleMenu::Export() {
     SaveFile(QStringLiteral("Ekspor Teman"), QStringLiteral("Ondulix-teman.vcf"),
              {QStringLiteral("vCard 4.0 (*.vcf)"), QStringLiteral("CSV (*.csv)")},
              [this](int filter) {
-                 const settings::FriendList whole = w.whole();
-                 return filter == 1 ? settings::FriendsCsv(whole) : settings::FriendsVCard(whole);
+                 const people::FriendList whole = w.whole();
+                 return filter == 1 ? people::FriendsCsv(whole) : people::FriendsVCard(whole);
              });
 }
 
 void PeopleMenu::ExportCalendar() {
     SaveFile(QStringLiteral("Ekspor Ulang Tahun"), QStringLiteral("Ondulix-ulang-tahun.ics"),
              {QStringLiteral("iCalendar (*.ics)")}, [this](int) {
-                 return settings::BirthdayCalendar(w.whole(), QDateTime::currentDateTimeUtc());
+                 return people::BirthdayCalendar(w.whole(), QDateTime::currentDateTimeUtc());
              });
 }
 
@@ -235,12 +239,12 @@ void PeopleMenu::ShowUpcoming() {
 void PeopleMenu::FillUpcoming() {
     if (!m_upcoming) return;
     m_upcoming->clear();
-    const auto coming = settings::UpcomingBirthdays(w.people(), w.today());
+    const auto coming = people::UpcomingBirthdays(w.people(), w.today());
     bool moved = false;
-    for (const settings::UpcomingBirthday& b : coming) {
+    for (const people::UpcomingBirthday& b : coming) {
         moved = moved || b.movedFromLeapDay;
         new QTreeWidgetItem(m_upcoming,
-                            {settings::ShownName(b.name),
+                            {people::ShownName(b.name),
                              chart::SpokenDate(b.date, false) +
                                  (b.movedFromLeapDay ? QStringLiteral(" *") : QString()),
                              b.daysLeft == 0   ? QStringLiteral("hari ini")
@@ -274,9 +278,8 @@ void PeopleMenu::SayAtMidnight() {
 
 void PeopleMenu::SayTodaysBirthdays() {
     QStringList today;
-    for (const settings::UpcomingBirthday& b :
-         settings::UpcomingBirthdays(w.people(), w.today(), 1))
-        today << QStringLiteral("%1 (%2 tahun)").arg(settings::ShownName(b.name)).arg(b.age);
+    for (const people::UpcomingBirthday& b : people::UpcomingBirthdays(w.people(), w.today(), 1))
+        today << QStringLiteral("%1 (%2 tahun)").arg(people::ShownName(b.name)).arg(b.age);
     if (!today.isEmpty())
         w.notice->Say(QStringLiteral("Hari ini ulang tahun ") + today.join(QStringLiteral(", ")),
                       {}, {}, 0);
@@ -284,7 +287,7 @@ void PeopleMenu::SayTodaysBirthdays() {
 
 void PeopleMenu::Rename() {
     const std::int32_t index = w.friends->currentIndex();
-    const settings::FriendList& before = w.people();
+    const people::FriendList& before = w.people();
     if (index < 1 || index > before.FriendCount) {
         w.messages->MsgBox(w.window,
                            QStringLiteral("Pilih dulu teman yang akan diganti namanya di daftar "
@@ -293,15 +296,15 @@ void PeopleMenu::Rename() {
         return;
     }
     const QString old = before.FriendName[index];
-    settings::FriendList after;
-    settings::FriendList::RenameResult result{};
+    people::FriendList after;
+    people::FriendList::RenameResult result{};
     QString name = old;
-    using Outcome = settings::FriendList::RenameOutcome;
+    using Outcome = people::FriendList::RenameOutcome;
     do { // a refused name is asked again, as typed
         const auto typed = w.dialogs->AskText(w.window, QStringLiteral("Ganti Nama Teman"),
                                               QStringLiteral("Nama baru untuk %1:").arg(old), name);
         if (!typed) return;
-        name = settings::TypedName(*typed);
+        name = people::TypedName(*typed);
         after = before;
         result = after.Rename(index, name);
         if (result.outcome != Outcome::Renamed)

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "settings/FriendList.h"
+#include "people/FriendList.h"
+#include "people/Names.h"
 
 #include <QDate>
 #include <QObject>
@@ -28,12 +29,11 @@ public:
         QMainWindow* window;
         QMenu* edit; // where "Ganti Nama Teman..." goes
         ComboPicker* friends;
-        std::function<const settings::FriendList&()> people;
+        std::function<const people::FriendList&()> people;
         // The people with their names whole, as the settings file has them.
-        std::function<settings::FriendList()> whole;
+        std::function<people::FriendList()> whole;
         // One step: the list after, the entry to show, the step's name, what to say.
-        std::function<void(const settings::FriendList&, std::int32_t, const QString&,
-                           const QString&)>
+        std::function<void(const people::FriendList&, std::int32_t, const QString&, const QString&)>
             change;
         std::function<QDate()> today;
         MessageBoxes* messages;

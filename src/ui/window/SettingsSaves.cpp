@@ -12,7 +12,7 @@ void SettingsSaves::Tell(const QString& reason) {
 
 // A file that is not written this session was told of once, at the start;
 // closing offers to save elsewhere.
-void SettingsSaves::SavePersonal(const settings::FriendList& friends) {
+void SettingsSaves::SavePersonal(const people::FriendList& friends) {
     if (const QString error = m_store.SavePersonal(friends);
         !error.isEmpty() && m_store.Blocked().isEmpty())
         Tell(error);
@@ -25,7 +25,7 @@ void SettingsSaves::SaveOptions(const settings::Options& options) {
     Tell(error);
 }
 
-bool SettingsSaves::SaveOnClosing(const settings::FriendList& friends,
+bool SettingsSaves::SaveOnClosing(const people::FriendList& friends,
                                   const settings::Options& options, bool quietly) {
     QString error = m_store.SavePersonal(friends);
     if (error.isEmpty()) error = m_store.SaveOptions(options);

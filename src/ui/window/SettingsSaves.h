@@ -15,7 +15,7 @@ public:
     settings::SettingsStore& Store() { return m_store; }
 
     // A failed save is told each time: the user has just asked for it.
-    void SavePersonal(const settings::FriendList& friends);
+    void SavePersonal(const people::FriendList& friends);
     // Options change at every click: a failure is told once a session.
     void SaveOptions(const settings::Options& options);
 
@@ -23,7 +23,7 @@ public:
     // or cancel; for a file that was never read, save elsewhere instead of
     // retry. `quietly`: the session is ending and nobody can answer. Returns
     // false when the user chose to stay.
-    bool SaveOnClosing(const settings::FriendList& friends, const settings::Options& options,
+    bool SaveOnClosing(const people::FriendList& friends, const settings::Options& options,
                        bool quietly);
 
 private:

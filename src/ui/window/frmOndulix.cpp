@@ -444,7 +444,7 @@ chart::ChartOptions frmOndulix::ReadChartControls() const {
     chart.display = cal::ParseDateText(cal::TrioText(Trio(*cboDDday, *cboDDmonth, *cboDDyear)));
     chart.centre = CheckValue(chkCenter) == 1;
     if (Compare && (chart.compare = Compare->Birth()).isValid())
-        chart.comparePerson = settings::ShownName(Compare->Name());
+        chart.comparePerson = people::ShownName(Compare->Name());
     for (int k = chart::FirstKind; k <= chart::LastKind; ++k)
         chart.kinds[k] = CheckValue(chkOndulixChart[k]) == 1;
     return chart;

@@ -4,8 +4,9 @@
 #include "chart/DrawChart.h"
 #include "moon/MoonPhase.h"
 #include "moon/MoonPictures.h"
-#include "settings/FriendList.h"
-#include "settings/PeopleHistory.h"
+#include "people/FriendList.h"
+#include "people/Names.h"
+#include "people/PeopleHistory.h"
 #include "settings/SettingsFile.h"
 #include "ui/window/SettingsSaves.h"
 #include "util/BoundedArray.h"
@@ -71,7 +72,7 @@ public:
     bool IsActivated = false;
     bool AllowRedraw = false;
     std::int32_t FriendIndex = 0;
-    settings::FriendList Friends; // FriendName, FriendDay, ... and FriendCount
+    people::FriendList Friends; // FriendName, FriendDay, ... and FriendCount
     QString TodayDay;
     QString TodayMonth;
     QString TodayYear;

@@ -126,7 +126,7 @@ void frmOndulix::CreateControls() {
 
     cboFriend = AddPicker(canvas, 2880, 5400, 2775);
 
-    txtFriend = new NameBox(canvas, settings::MaxNameLength);
+    txtFriend = new NameBox(canvas, people::MaxNameLength);
     txtFriend->setFont(fixed);
     PlaceTwips(txtFriend, 2880, 3840, 2775, 375);
 
@@ -171,7 +171,7 @@ void frmOndulix::CreateMenu() {
     mnuEdit->addAction(mnuUndo);
     mnuEdit->addAction(mnuRedo);
 
-    const auto people = [this]() -> const settings::FriendList& { return Friends; };
+    const auto people = [this]() -> const people::FriendList& { return Friends; };
     Contacts = new PeopleMenu(
         {.window = this,
          .edit = mnuEdit,
@@ -179,7 +179,7 @@ void frmOndulix::CreateMenu() {
          .people = people,
          .whole = [this] { return m_settings.Store().WithWholeNames(Friends); },
          .change =
-             [this](const settings::FriendList& after, std::int32_t shown, const QString& action,
+             [this](const people::FriendList& after, std::int32_t shown, const QString& action,
                     const QString& said) { m_friends->ChangePeople(after, shown, action, said); },
          .today = [this] { return m_today(); },
          .messages = m_messages,

@@ -1,26 +1,9 @@
-#include "settings/FriendList.h"
+#include "people/FriendList.h"
 
-#include "settings/SettingsKeys.h"
 #include "util/Checked.h"
 #include "util/RuntimeError.h"
-#include "util/modStrUtil.h"
 
-namespace settings {
-
-QString CleanName(const QString& text) {
-    QString name = modStrUtil::SquashBlanks(modStrUtil::OneLine(text));
-    if (name.size() > MaxNameLength) {
-        // A pair of surrogates is one character: never half of one.
-        name.truncate(name[MaxNameLength - 1].isHighSurrogate() ? MaxNameLength - 1
-                                                                : MaxNameLength);
-        name = modStrUtil::TrimBlanks(name);
-    }
-    return name;
-}
-
-QString TypedName(const QString& text) {
-    return modStrUtil::ProperCase(CleanName(text), true);
-}
+namespace people {
 
 FriendList::FriendList() {
     FriendName[0] = OwnEntryName;
@@ -121,20 +104,4 @@ void FriendList::Copy(std::int32_t to, std::int32_t from) {
     FriendYear[to] = FriendYear[from];
 }
 
-std::vector<ProfileWrite> FriendList::PersonalWrites() const {
-    std::vector<ProfileWrite> writes;
-    writes.reserve(2 * static_cast<std::size_t>(FriendCount) + 2);
-    writes.push_back({PersonalSection, OwnBirthKey, cal::StoredDateText(Entry(0).birth)});
-    writes.push_back({PersonalSection, FriendCountKey, QString::number(FriendCount)});
-    for (std::int32_t i = 1; i <= FriendCount; ++i) {
-        writes.push_back({PersonalSection, NameKey(i), FriendName[i]});
-        writes.push_back({PersonalSection, BdayKey(i), cal::StoredDateText(Entry(i).birth)});
-    }
-    return writes;
-}
-
-QString ShownName(const QString& listedName) {
-    return listedName == FriendList::OwnEntryName ? QStringLiteral("Anda") : listedName;
-}
-
-} // namespace settings
+} // namespace people

@@ -1,12 +1,18 @@
-#include "settings/Birthdays.h"
-#include "settings/Contacts.h"
-#include "settings/PeopleHistory.h"
+#include "people/BirthdayCalendar.h"
+#include "people/ContactsCsvReader.h"
+#include "people/ContactsFile.h"
+#include "people/FriendsExport.h"
+#include "people/ImportPreview.h"
+#include "people/NameFinder.h"
+#include "people/PeopleHistory.h"
+#include "people/UpcomingBirthdays.h"
+#include "people/VCardReader.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
-using namespace settings;
+using namespace people;
 using enum DateOrder;
 
 namespace {

@@ -1,8 +1,9 @@
-#include "settings/FriendList.h"
+#include "people/FriendList.h"
+#include "people/Names.h"
 
 #include <QTest>
 
-using namespace settings;
+using namespace people;
 using enum FriendList::SaveOutcome;
 
 namespace {

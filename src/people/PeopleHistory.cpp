@@ -1,8 +1,8 @@
-#include "settings/PeopleHistory.h"
+#include "people/PeopleHistory.h"
 
 #include <QUndoCommand>
 
-namespace settings {
+namespace people {
 
 class PeopleStep final : public QUndoCommand {
 public:
@@ -67,4 +67,4 @@ QString RemovedNotice(const QString& name, const cal::DateTrio& birth) {
     return QStringLiteral("%1 dihapus (lahir %2)").arg(name, ShownDate(birth));
 }
 
-} // namespace settings
+} // namespace people

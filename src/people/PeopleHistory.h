@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/FriendList.h"
+#include "people/FriendList.h"
 
 #include <QString>
 #include <QUndoStack>
@@ -12,7 +12,7 @@
 // as the program runs. A step holds the whole list before and after: lists
 // are small and their texts shared, and a whole list cannot be put back
 // half.
-namespace settings {
+namespace people {
 
 class PeopleHistory {
 public:
@@ -48,4 +48,4 @@ QString ShownDate(const cal::DateTrio& trio);
 
 bool SameList(const FriendList& a, const FriendList& b);
 
-} // namespace settings
+} // namespace people

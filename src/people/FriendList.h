@@ -1,6 +1,5 @@
 #pragma once
 
-#include "settings/PrivateProfile.h"
 #include "util/BoundedArray.h"
 #include "util/Calendar.h"
 
@@ -9,16 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace settings {
-
-// The most characters a name has: the name box takes no more.
-inline constexpr int MaxNameLength = 24;
-
-// A name as the list can hold it: one line (modStrUtil::OneLine), blanks
-// squashed, at most MaxNameLength characters; its capitals as written.
-QString CleanName(const QString& text);
-// A typed name as the name box leaves it: CleanName, each word proper-cased.
-QString TypedName(const QString& text);
+namespace people {
 
 struct Friend {
     QString name;
@@ -81,15 +71,8 @@ public:
     // name another friend has are refused, and nothing changes.
     RenameResult Rename(std::int32_t index, const QString& newName);
 
-    // The writes of section "PERSONAL": own birth date, friend count, then
-    // each friend's name and date.
-    std::vector<ProfileWrite> PersonalWrites() const;
-
 private:
     void Copy(std::int32_t to, std::int32_t from);
 };
 
-// How the window names a listed person: "Anda" for the own entry.
-QString ShownName(const QString& listedName);
-
-} // namespace settings
+} // namespace people
