@@ -3,10 +3,28 @@
 #include "util/Checked.h"
 #include "util/RuntimeError.h"
 
+#include <atomic>
+
 namespace people {
+
+namespace {
+
+PersonId NewId() {
+    static std::atomic<PersonId> next{OwnId + 1};
+    return next++;
+}
+
+} // namespace
 
 FriendList::FriendList() {
     FriendName[0] = OwnEntryName;
+    m_ids[0] = OwnId;
+}
+
+std::int32_t FriendList::IndexOf(PersonId id) const {
+    for (std::int32_t i = 0; i <= FriendCount; ++i)
+        if (m_ids[i] == id) return i;
+    return -1;
 }
 
 Friend FriendList::Entry(std::int32_t index) const {
@@ -50,6 +68,7 @@ void FriendList::Load(const cal::DateTrio& ownBirth, const std::vector<Friend>& 
         FriendCount = checked::Add(FriendCount, 1);
         FriendName[FriendCount] = f.name;
         SetDate(FriendCount, f.birth);
+        m_ids[FriendCount] = NewId();
     }
 }
 
@@ -79,6 +98,7 @@ void FriendList::Insert(std::int32_t index, const Friend& entry) {
         Copy(j, j - 1);
     FriendName[index] = entry.name;
     SetDate(index, entry.birth);
+    m_ids[index] = NewId();
 }
 
 void FriendList::Remove(std::int32_t index) {
@@ -93,8 +113,11 @@ FriendList::RenameResult FriendList::Rename(std::int32_t index, const QString& n
     if (newName == FriendName[index]) return {RenameOutcome::Renamed, index};
     if (Find(newName) >= 0) return {RenameOutcome::NameTaken, -1};
     const cal::DateTrio birth = Entry(index).birth;
+    const PersonId id = m_ids[index]; // the same person under another name
     Remove(index);
-    return {RenameOutcome::Renamed, Save(newName, birth).index};
+    const std::int32_t now = Save(newName, birth).index;
+    m_ids[now] = id;
+    return {RenameOutcome::Renamed, now};
 }
 
 void FriendList::Copy(std::int32_t to, std::int32_t from) {
@@ -102,6 +125,7 @@ void FriendList::Copy(std::int32_t to, std::int32_t from) {
     FriendDay[to] = FriendDay[from];
     FriendMonth[to] = FriendMonth[from];
     FriendYear[to] = FriendYear[from];
+    m_ids[to] = m_ids[from];
 }
 
 } // namespace people

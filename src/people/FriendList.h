@@ -10,6 +10,12 @@
 
 namespace people {
 
+// Who a person is while the program runs, whatever their row or name: handed
+// out by the list, never reused. The own entry is always OwnId.
+using PersonId = std::uint32_t;
+inline constexpr PersonId NoPerson = 0;
+inline constexpr PersonId OwnId = 1;
+
 struct Friend {
     QString name;
     cal::DateTrio birth;
@@ -17,7 +23,8 @@ struct Friend {
 
 // The people the program charts: entry 0 is the user's own entry, entries
 // 1..FriendCount the friends. Four parallel arrays, as the window and the
-// settings file have always shared them.
+// settings file have always shared them, and each entry's identity: a copy
+// of the list keeps them, so an undo step puts the same people back.
 class FriendList {
 public:
     static constexpr std::int32_t MaxFriends = 999;
@@ -37,6 +44,10 @@ public:
     QDate BirthDate(std::int32_t index) const;
     // Names of entries 0..FriendCount, in index order.
     QStringList Names() const;
+    // The identity of entry `index` (0..FriendCount), and the entry of an
+    // identity (-1 when that person is not in the list).
+    PersonId Id(std::int32_t index) const { return m_ids[index]; }
+    std::int32_t IndexOf(PersonId id) const;
     // Index 1..FriendCount of the friend with exactly this name, or -1.
     std::int32_t Find(const QString& name) const;
 
@@ -73,6 +84,8 @@ public:
 
 private:
     void Copy(std::int32_t to, std::int32_t from);
+
+    BoundedArray<PersonId, 0, 999> m_ids{};
 };
 
 } // namespace people

@@ -53,7 +53,7 @@ std::vector<ImportEntry> PreviewImport(const FriendList& list,
         else if (taken.contains(key))
             e.reason = QStringLiteral("nama ganda dalam berkas");
         else if (at > 0) {
-            e.listed = at;
+            e.listed = list.Id(at);
             e.listedBirth = list.BirthDate(at);
             e.verdict = e.listedBirth == e.birth ? Verdict::Same : Verdict::Update;
         } else if (count >= FriendList::MaxFriends) {
@@ -72,9 +72,11 @@ std::vector<ImportEntry> PreviewImport(const FriendList& list,
 }
 
 FriendList ApplyImport(FriendList list, const std::vector<ImportEntry>& preview) {
-    // Updates by the entry they matched first: inserting moves entries.
+    // Updates to the person they matched, wherever they are now.
     for (const ImportEntry& e : preview)
-        if (e.chosen && e.verdict == Verdict::Update) list.SetDate(e.listed, cal::TrioOf(e.birth));
+        if (const std::int32_t at = list.IndexOf(e.listed);
+            e.chosen && e.verdict == Verdict::Update && at > 0)
+            list.SetDate(at, cal::TrioOf(e.birth));
     for (const ImportEntry& e : preview)
         if (e.chosen && e.verdict == Verdict::New) list.Save(e.name, cal::TrioOf(e.birth));
     return list;

@@ -20,11 +20,11 @@ enum class Verdict {
 
 // What importing one contact does.
 struct ImportEntry {
-    QString name;             // as it will be stored (CleanName)
-    QString sourceName;       // as the file has it
-    QDate birth;              // the file's date; invalid when it has no readable full date
-    QDate listedBirth;        // Update and Same: the date the list has
-    std::int32_t listed = -1; // Update and Same: the friend matched
+    QString name;               // as it will be stored (CleanName)
+    QString sourceName;         // as the file has it
+    QDate birth;                // the file's date; invalid when it has no readable full date
+    QDate listedBirth;          // Update and Same: the date the list has
+    PersonId listed = NoPerson; // Update and Same: the friend matched
     Verdict verdict = Verdict::Skipped;
     QString reason;      // Skipped: why, in Indonesian ("tanpa tahun")
     bool chosen = false; // to be saved: New and Update at first; the user may untick

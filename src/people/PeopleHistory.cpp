@@ -1,13 +1,14 @@
 #include "people/PeopleHistory.h"
 
 #include <QUndoCommand>
+#include <utility>
 
 namespace people {
 
 class PeopleStep final : public QUndoCommand {
 public:
-    PeopleStep(PeopleHistory& history, FriendList before, std::int32_t shownBefore,
-               FriendList after, std::int32_t shownAfter, const QString& action, QString notice)
+    PeopleStep(PeopleHistory& history, FriendList before, PersonId shownBefore, FriendList after,
+               PersonId shownAfter, const QString& action, QString notice)
         : QUndoCommand(action), m_history(history), m_before(std::move(before)),
           m_after(std::move(after)), m_shownBefore(shownBefore), m_shownAfter(shownAfter),
           m_notice(std::move(notice)) {}
@@ -16,24 +17,24 @@ public:
     void undo() override { Put(m_before, m_shownBefore, true); }
 
 private:
-    void Put(const FriendList& list, std::int32_t shown, bool undone) {
-        m_history.m_apply(list, shown);
+    void Put(const FriendList& list, PersonId shown, bool undone) {
+        m_history.m_apply(list, shown, std::exchange(m_made, true));
         if (m_history.Told) m_history.Told(m_notice, undone);
     }
 
     PeopleHistory& m_history;
     FriendList m_before, m_after;
-    std::int32_t m_shownBefore, m_shownAfter;
+    PersonId m_shownBefore, m_shownAfter;
     QString m_notice;
+    bool m_made = false; // the first redo makes the change; later ones step
 };
 
 PeopleHistory::PeopleHistory(Apply apply) : m_apply(std::move(apply)) {}
 
-void PeopleHistory::Change(const FriendList& before, std::int32_t shownBefore,
-                           const FriendList& after, std::int32_t shownAfter, const QString& action,
-                           const QString& notice) {
+void PeopleHistory::Change(const FriendList& before, PersonId shownBefore, const FriendList& after,
+                           PersonId shownAfter, const QString& action, const QString& notice) {
     if (SameList(before, after)) {
-        m_apply(after, shownAfter);
+        m_apply(after, shownAfter, false);
         return;
     }
     m_stack.push(new PeopleStep(*this, before, shownBefore, after, shownAfter, action, notice));

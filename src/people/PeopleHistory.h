@@ -16,9 +16,11 @@ namespace people {
 
 class PeopleHistory {
 public:
-    // Puts a list in place (the window's list, its picker on entry `shown`,
-    // the settings file).
-    using Apply = std::function<void(const FriendList& list, std::int32_t shown)>;
+    // Puts a list in place (the window's list, its picker on person `shown`,
+    // the settings file). `keepViewed`: an undo or redo, after which the
+    // person viewed stays viewed when the list still has them; `shown` is
+    // for when it does not.
+    using Apply = std::function<void(const FriendList& list, PersonId shown, bool keepViewed)>;
     explicit PeopleHistory(Apply apply);
 
     QUndoStack& Stack() { return m_stack; }
@@ -26,8 +28,8 @@ public:
     // Makes the change from `before` to `after`, as a step called `action`
     // ("tambah Budi"); `notice` is what the window then says. A change that
     // changes nothing is applied, but is no step.
-    void Change(const FriendList& before, std::int32_t shownBefore, const FriendList& after,
-                std::int32_t shownAfter, const QString& action, const QString& notice);
+    void Change(const FriendList& before, PersonId shownBefore, const FriendList& after,
+                PersonId shownAfter, const QString& action, const QString& notice);
 
     // After each change, undo and redo: what to tell the user, and whether
     // the step was undone (the notice then offers to redo it).

@@ -22,7 +22,7 @@ std::vector<UpcomingBirthday> UpcomingBirthdays(const FriendList& list, QDate to
         const std::int32_t age = next.year() - birth.year();
         if (left < days && age >= 1)
             upcoming.push_back(
-                {i, list.FriendName[i], next, left, age, leapDay && next.day() == 28});
+                {list.Id(i), list.FriendName[i], next, left, age, leapDay && next.day() == 28});
     }
     std::stable_sort(upcoming.begin(), upcoming.end(),
                      [](const auto& a, const auto& b) { return a.daysLeft < b.daysLeft; });

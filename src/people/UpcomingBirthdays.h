@@ -11,7 +11,7 @@
 namespace people {
 
 struct UpcomingBirthday {
-    std::int32_t index;    // the entry: 0 is the own entry (the caller names it)
+    PersonId person;       // OwnId: the own entry (the caller names it)
     QString name;          // as the list has it
     QDate date;            // the day of the birthday
     std::int32_t daysLeft; // 0 today

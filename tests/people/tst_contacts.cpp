@@ -260,9 +260,10 @@ private slots:
             {QDate(2024, 2, 29), 1, "2 0 44"}};
         for (const auto& [today, days, expected] : rows) {
             QStringList got;
-            for (const UpcomingBirthday& b : UpcomingBirthdays(People(), today, days))
+            const FriendList list = People();
+            for (const UpcomingBirthday& b : UpcomingBirthdays(list, today, days))
                 got << QStringLiteral("%1 %2 %3%4")
-                           .arg(b.index)
+                           .arg(list.IndexOf(b.person))
                            .arg(b.daysLeft)
                            .arg(b.age)
                            .arg(b.movedFromLeapDay ? " moved" : "");

@@ -45,7 +45,8 @@ AgreementPanel::AgreementPanel(QWidget* parent, Source source)
     layout->addWidget(m_ranking, 3);
     // Enter, a double click or a click on a row chooses; the arrows only move.
     const auto pick = [this](QTreeWidgetItem* item) {
-        if (item && m_source.choose) m_source.choose(item->data(0, Qt::UserRole).toString());
+        if (item && m_source.choose)
+            m_source.choose(people::PersonId(item->data(0, Qt::UserRole).toUInt()));
     };
     connect(m_ranking, &QTreeWidget::itemActivated, this, pick);
     connect(m_ranking, &QTreeWidget::itemClicked, this, pick);
@@ -92,20 +93,19 @@ void AgreementPanel::ShowAgreement(const chart::ChartOptions& chart) {
 
 void AgreementPanel::ShowRanking(const chart::ChartOptions& chart) {
     const people::FriendList& people = m_source.people();
-    const QStringList names = people.Names();
     // The chart's own person is not ranked against themself.
-    const QString self = chart.person.isEmpty() ? people::FriendList::OwnEntryName : chart.person;
-    QStringList ranked;
+    const people::PersonId self = m_source.self();
+    std::vector<people::PersonId> ranked;
     std::vector<QDate> births;
     QString made = chart.birth.toString(Qt::ISODate); // what the rows are made from
     for (std::int32_t kind = chart::FirstKind; kind <= chart::LastKind; ++kind)
         made += chart.kinds[kind] ? u'1' : u'0';
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        const QDate birth = people.BirthDate(std::int32_t(i));
-        if (names[i] == self || !birth.isValid()) continue;
-        ranked << names[i];
+    for (std::int32_t i = 0; i <= people.FriendCount; ++i) {
+        const QDate birth = people.BirthDate(i);
+        if (people.Id(i) == self || !birth.isValid()) continue;
+        ranked.push_back(people.Id(i));
         births.push_back(birth);
-        made += u'\n' + names[i] + u'\t' + QString::number(birth.toJulianDay());
+        made += u'\n' + people.FriendName[i] + u'\t' + QString::number(birth.toJulianDay());
     }
     m_rankTitle->setText(
         QStringLiteral("Siapa paling &cocok dengan %1:")
@@ -116,11 +116,11 @@ void AgreementPanel::ShowRanking(const chart::ChartOptions& chart) {
         if (chart.birth.isValid()) {
             QList<QTreeWidgetItem*> rows;
             for (const std::size_t i : chart::RankByAgreement(chart.birth, births, chart.kinds)) {
-                auto* row =
-                    new QTreeWidgetItem({people::ShownName(ranked[qsizetype(i)]),
-                                         Percent(chart::OverallAgreement(
-                                             chart.kinds, cal::DiffDays(chart.birth, births[i])))});
-                row->setData(0, Qt::UserRole, ranked[qsizetype(i)]);
+                auto* row = new QTreeWidgetItem(
+                    {people::ShownName(people.FriendName[people.IndexOf(ranked[i])]),
+                     Percent(chart::OverallAgreement(chart.kinds,
+                                                     cal::DiffDays(chart.birth, births[i])))});
+                row->setData(0, Qt::UserRole, ranked[i]);
                 rows << row;
             }
             m_ranking->addTopLevelItems(rows);
@@ -132,8 +132,7 @@ void AgreementPanel::ShowRanking(const chart::ChartOptions& chart) {
         QTreeWidgetItem* row = m_ranking->topLevelItem(i);
         QFont font = row->font(0);
         font.setBold(chart.compare.isValid() &&
-                     people::ShownName(row->data(0, Qt::UserRole).toString()) ==
-                         chart::SecondPersonName(chart));
+                     row->data(0, Qt::UserRole).toUInt() == m_source.compared());
         row->setFont(0, font);
         row->setFont(1, font);
         if (font.bold()) m_ranking->setCurrentItem(row); // the keyboard's place too

@@ -19,7 +19,9 @@ public:
     struct Source {
         std::function<chart::ChartOptions()> chart; // the chart shown, with its comparison
         std::function<const people::FriendList&()> people;
-        std::function<void(const QString& name)> choose; // a listed name as the second person
+        std::function<people::PersonId()> self;       // whose chart it is; NoPerson: someone new
+        std::function<people::PersonId()> compared;   // the second person; NoPerson: none
+        std::function<void(people::PersonId)> choose; // a listed person as the second one
     };
     AgreementPanel(QWidget* parent, Source source);
 

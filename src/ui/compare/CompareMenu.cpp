@@ -23,39 +23,47 @@ void CompareMenu::Fill() {
     connect(agreement, &QAction::triggered, this, [this] { m_showAgreement(); });
     m_menu->addSeparator();
     auto* group = new QActionGroup(m_menu);
-    const QStringList names = m_people().Names();
-    for (const QString& name : names) {
+    const people::FriendList& list = m_people();
+    for (std::int32_t i = 0; i <= list.FriendCount; ++i) {
         // A name's "&" is a letter, not a keyboard mark.
-        QAction* a = m_menu->addAction(QStringLiteral("Bandingkan dengan ") +
-                                       people::ShownName(name).replace(u'&', QStringLiteral("&&")));
+        QAction* a = m_menu->addAction(
+            QStringLiteral("Bandingkan dengan ") +
+            people::ShownName(list.FriendName[i]).replace(u'&', QStringLiteral("&&")));
         a->setCheckable(true);
-        a->setChecked(name == m_name);
+        const people::PersonId person = list.Id(i);
+        a->setChecked(person == m_person);
         group->addAction(a);
-        connect(a, &QAction::triggered, this, [this, name] { Choose(name); });
+        connect(a, &QAction::triggered, this, [this, person] { Choose(person); });
     }
     m_menu->addSeparator();
     QAction* none = m_menu->addAction(QStringLiteral("&Tanpa pembanding"));
-    none->setEnabled(!m_name.isEmpty());
-    connect(none, &QAction::triggered, this, [this] { Choose(QString()); });
+    none->setEnabled(m_person != people::NoPerson);
+    connect(none, &QAction::triggered, this, [this] { Choose(people::NoPerson); });
 }
 
 QDate CompareMenu::Birth() const {
     const people::FriendList& people = m_people();
-    const auto index = m_name.isEmpty() ? -1 : people.Names().indexOf(m_name);
-    m_drawn = index < 0 ? QDate() : people.BirthDate(std::int32_t(index));
+    const std::int32_t index = m_person == people::NoPerson ? -1 : people.IndexOf(m_person);
+    m_drawn = index < 0 ? QDate() : people.BirthDate(index);
     return m_drawn;
 }
 
-void CompareMenu::Choose(const QString& name) {
-    if (name == m_name) return;
-    m_name = name;
+QString CompareMenu::Name() const {
+    const people::FriendList& people = m_people();
+    const std::int32_t index = m_person == people::NoPerson ? -1 : people.IndexOf(m_person);
+    return index < 0 ? QString() : people::ShownName(people.FriendName[index]);
+}
+
+void CompareMenu::Choose(people::PersonId person) {
+    if (person == m_person) return;
+    m_person = person;
     if (m_changed) m_changed();
-    if (Chosen) Chosen(m_name);
+    if (Chosen) Chosen(m_person);
 }
 
 void CompareMenu::PeopleChanged() {
-    if (m_name.isEmpty()) return;
-    if (!m_people().Names().contains(m_name)) m_name.clear();
+    if (m_person == people::NoPerson) return;
+    if (m_people().IndexOf(m_person) < 0) m_person = people::NoPerson;
     const QDate drawn = m_drawn;
     if (Birth() != drawn && m_changed) m_changed(); // re-dated or gone, not drawn yet
 }

@@ -13,7 +13,8 @@ class QMenu;
 
 // The "Bandingkan" menu: a second person from the friends list (the own entry
 // included) whose curves the chart shows beside the first's, or none. It
-// remembers the person by name: a friend removed or renamed ends it.
+// remembers the person by identity: a renamed friend stays compared, a
+// removed one ends it.
 class CompareMenu final : public QObject {
 public:
     // `people`: the friends list as it is now; `changed`: the choice changed
@@ -24,15 +25,17 @@ public:
     // The second person's birth date; invalid when none is chosen. The chart
     // reads it when it draws.
     QDate Birth() const;
-    QString Name() const { return m_name; }
-    // Chooses by name ("" ends the comparison), as the menu does.
-    void Choose(const QString& name);
+    // The second person as the window names them; empty when none.
+    QString Name() const;
+    people::PersonId Person() const { return m_person; }
+    // Chooses a listed person (NoPerson ends the comparison), as the menu does.
+    void Choose(people::PersonId person);
     // The people changed: a comparison whose person is gone has ended; the
     // chart is drawn again unless the change's own draw already showed it.
     void PeopleChanged();
 
-    // The user chose (by name, "" for none), after the chart shows it.
-    std::function<void(const QString& name)> Chosen;
+    // The user chose (NoPerson for none), after the chart shows it.
+    std::function<void(people::PersonId)> Chosen;
 
 private:
     void Fill();
@@ -41,6 +44,6 @@ private:
     std::function<const people::FriendList&()> m_people;
     std::function<void()> m_changed;
     std::function<void()> m_showAgreement;
-    QString m_name;        // empty: none; the own entry's name for the user
+    people::PersonId m_person = people::NoPerson;
     mutable QDate m_drawn; // what the chart read last
 };

@@ -14,14 +14,22 @@
 using modListUtil::SelectListItem;
 
 FriendsPanel::FriendsPanel(Window window)
-    : w(std::move(window)), m_people([this](const people::FriendList& list, std::int32_t shown) {
-          PutPeople(list, shown);
+    : w(std::move(window)),
+      m_people([this](const people::FriendList& list, people::PersonId shown, bool keepViewed) {
+          PutPeople(list, shown, keepViewed);
       }) {
     m_people.Told = [this](const QString& said, bool undone) {
-        w.notice->Say(undone ? QStringLiteral("Diurungkan: ") + said : said,
+        const QString instead = m_shownInstead.isEmpty()
+                                    ? QString()
+                                    : QStringLiteral(". Kini ditampilkan: ") + m_shownInstead;
+        w.notice->Say((undone ? QStringLiteral("Diurungkan: ") + said : said) + instead,
                       undone ? QStringLiteral("Ulangi") : QStringLiteral("Urungkan"),
                       [this, undone] { undone ? People().redo() : People().undo(); });
     };
+}
+
+people::PersonId FriendsPanel::Viewed() const {
+    return w.Friends.Id(std::max(w.cboFriend->ListIndex(), 0));
 }
 
 cal::DateTrio FriendsPanel::PickedBirth() const {
@@ -78,7 +86,7 @@ void FriendsPanel::InsertFriend(std::int32_t index) {
     const people::Friend added{w.txtFriend->text(), PickedBirth()};
     people::FriendList after = w.Friends;
     after.Save(added.name, added.birth);
-    m_people.Change(w.Friends, w.cboFriend->ListIndex(), after, index,
+    m_people.Change(w.Friends, Viewed(), after, after.Id(index),
                     QStringLiteral("tambah ") + added.name,
                     people::AddedNotice(added.name, added.birth));
 }
@@ -92,14 +100,14 @@ void FriendsPanel::UpdateFriendDate(std::int32_t index) {
         w.notice->Say(
             QStringLiteral("Tanggal lahir %1 tetap %2").arg(whose, people::ShownDate(date)), {},
             {});
-    m_people.Change(w.Friends, w.cboFriend->ListIndex(), after, index,
+    m_people.Change(w.Friends, Viewed(), after, after.Id(index),
                     QStringLiteral("tanggal lahir ") + whose,
                     people::DateNotice(whose, w.Friends.Entry(index).birth, date));
 }
 
-void FriendsPanel::ChangePeople(const people::FriendList& after, std::int32_t shown,
+void FriendsPanel::ChangePeople(const people::FriendList& after, people::PersonId shown,
                                 const QString& action, const QString& notice) {
-    m_people.Change(w.Friends, w.cboFriend->ListIndex(), after, shown, action, notice);
+    m_people.Change(w.Friends, Viewed(), after, shown, action, notice);
 }
 
 void FriendsPanel::RemoveFriend() {
@@ -112,16 +120,28 @@ void FriendsPanel::RemoveFriend() {
     const people::Friend removed = w.Friends.Entry(index);
     people::FriendList after = w.Friends;
     after.Remove(index);
-    m_people.Change(w.Friends, index, after, 0, QStringLiteral("hapus ") + removed.name,
+    m_people.Change(w.Friends, w.Friends.Id(index), after, people::OwnId,
+                    QStringLiteral("hapus ") + removed.name,
                     people::RemovedNotice(removed.name, removed.birth));
 }
 
-void FriendsPanel::PutPeople(const people::FriendList& list, std::int32_t shown) {
+void FriendsPanel::PutPeople(const people::FriendList& list, people::PersonId shown,
+                             bool keepViewed) {
+    // The person viewed stays viewed through others' changes; whoever is
+    // shown instead of someone gone is said.
+    const people::PersonId viewed = Viewed();
+    const QDate viewedBirth = w.Friends.BirthDate(w.Friends.IndexOf(viewed));
+    const bool stays = list.IndexOf(viewed) >= 0;
+    std::int32_t index = list.IndexOf(keepViewed && stays ? viewed : shown);
+    if (index < 0) index = std::max(list.IndexOf(viewed), 0);
+    m_shownInstead = stays ? QString() : people::ShownName(list.FriendName[index]);
     w.Friends = list;
-    w.FriendIndex = shown;
-    // Leaving entry mode draws once; in view mode the selection itself does.
-    w.SuppressDraw = w.optBirthdate->isChecked();
-    FillFriendCombo(shown);
+    w.FriendIndex = index;
+    // Leaving entry mode draws once; in view mode the selection itself does,
+    // unless it shows the same person on the same date.
+    const bool same = list.Id(index) == viewed && list.BirthDate(index) == viewedBirth;
+    w.SuppressDraw = w.optBirthdate->isChecked() || same;
+    FillFriendCombo(index);
     w.settings.SavePersonal(w.Friends);
     w.cboFriend->setFocus(); // never onto the button that now reads "Remove "
 }

@@ -44,8 +44,10 @@ public:
 
     QUndoStack& People() { return m_people.Stack(); }
     // One undoable step to `after`, its picker on `shown`.
-    void ChangePeople(const people::FriendList& after, std::int32_t shown, const QString& action,
-                      const QString& notice);
+    void ChangePeople(const people::FriendList& after, people::PersonId shown,
+                      const QString& action, const QString& notice);
+    // The person the picker shows.
+    people::PersonId Viewed() const;
 
     void FillFriendCombo(std::int32_t index);
     void SaveFriend();
@@ -60,8 +62,9 @@ public:
     void txtFriend_LostFocus();
 
 private:
-    // A list of people in place: the picker on entry `shown`, the file saved.
-    void PutPeople(const people::FriendList& list, std::int32_t shown);
+    // A list of people in place: the picker on person `shown` (or, with
+    // `keepViewed`, on the person viewed when still listed), the file saved.
+    void PutPeople(const people::FriendList& list, people::PersonId shown, bool keepViewed);
     // Asks before a birth date on file is replaced; true to go on.
     bool ReplaceDateAsked(std::int32_t index, const cal::DateTrio& date);
     cal::DateTrio PickedBirth() const;
@@ -70,4 +73,5 @@ private:
 
     Window w;
     people::PeopleHistory m_people;
+    QString m_shownInstead; // after a step: who is shown since the person viewed went
 };

@@ -164,7 +164,7 @@ void PeopleMenu::ImportFile(const QString& path) {
                     return w.notice->Say(QStringLiteral("Tidak ada yang berubah: semua yang "
                                                         "dipilih sudah ada di daftar."),
                                          {}, {});
-                w.change(after, std::max(0, w.friends->currentIndex()),
+                w.change(after, before.Id(std::max(0, w.friends->currentIndex())),
                          QStringLiteral("impor %1 teman").arg(chosen.size()),
                          QStringLiteral("%1 teman diimpor dari %2")
                              .arg(chosen.size())
@@ -315,6 +315,6 @@ void PeopleMenu::Rename() {
                                MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
     } while (result.outcome != Outcome::Renamed);
     if (name == old) return;
-    w.change(after, result.index, QStringLiteral("ganti nama ") + old,
+    w.change(after, after.Id(result.index), QStringLiteral("ganti nama ") + old,
              QStringLiteral("%1 kini bernama %2").arg(old, name));
 }

@@ -32,8 +32,9 @@ public:
         std::function<const people::FriendList&()> people;
         // The people with their names whole, as the settings file has them.
         std::function<people::FriendList()> whole;
-        // One step: the list after, the entry to show, the step's name, what to say.
-        std::function<void(const people::FriendList&, std::int32_t, const QString&, const QString&)>
+        // One step: the list after, the person to show, the step's name, what to say.
+        std::function<void(const people::FriendList&, people::PersonId, const QString&,
+                           const QString&)>
             change;
         std::function<QDate()> today;
         MessageBoxes* messages;

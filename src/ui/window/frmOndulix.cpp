@@ -444,7 +444,7 @@ chart::ChartOptions frmOndulix::ReadChartControls() const {
     chart.display = cal::ParseDateText(cal::TrioText(Trio(*cboDDday, *cboDDmonth, *cboDDyear)));
     chart.centre = CheckValue(chkCenter) == 1;
     if (Compare && (chart.compare = Compare->Birth()).isValid())
-        chart.comparePerson = people::ShownName(Compare->Name());
+        chart.comparePerson = Compare->Name();
     for (int k = chart::FirstKind; k <= chart::LastKind; ++k)
         chart.kinds[k] = CheckValue(chkOndulixChart[k]) == 1;
     return chart;
@@ -460,6 +460,13 @@ chart::ChartOptions frmOndulix::CurrentChart() const {
     else if (cboFriend->ListIndex() > 0)
         chart.person = Friends.FriendName[cboFriend->ListIndex()];
     return chart;
+}
+
+people::PersonId frmOndulix::ChartPerson() const {
+    if (!optBirthdate->isChecked()) return Friends.Id(std::max(cboFriend->ListIndex(), 0));
+    const QString typed = txtFriend->text().trimmed();
+    const std::int32_t index = typed.isEmpty() ? 0 : Friends.Find(typed);
+    return index < 0 ? people::NoPerson : Friends.Id(index);
 }
 
 void frmOndulix::chkOndulixChart_Click(int index) {

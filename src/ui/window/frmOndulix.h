@@ -171,6 +171,9 @@ public:
     // What the window shows: the chart of the last draw (the controls are
     // read once a draw), with whose chart it is as the controls say now.
     chart::ChartOptions CurrentChart() const;
+    // Whose birth date the pickers hold: the person viewed, the own entry or a
+    // listed name being entered; NoPerson for a name not listed.
+    people::PersonId ChartPerson() const;
     // Chart runs completed by cmdDraw_Click (the "Belum lahir" refusal included).
     int DrawRuns() const { return m_drawRuns; }
     bool IsUnloaded() const { return m_unloaded; }

@@ -179,7 +179,7 @@ void frmOndulix::CreateMenu() {
          .people = people,
          .whole = [this] { return m_settings.Store().WithWholeNames(Friends); },
          .change =
-             [this](const people::FriendList& after, std::int32_t shown, const QString& action,
+             [this](const people::FriendList& after, people::PersonId shown, const QString& action,
                     const QString& said) { m_friends->ChangePeople(after, shown, action, said); },
          .today = [this] { return m_today(); },
          .messages = m_messages,
@@ -189,7 +189,9 @@ void frmOndulix::CreateMenu() {
     Agreement = new AgreementPanel(
         this, {.chart = [this] { return CurrentChart(); },
                .people = people,
-               .choose = [this](const QString& name) { Compare->Choose(name); }});
+               .self = [this] { return ChartPerson(); },
+               .compared = [this] { return Compare->Person(); },
+               .choose = [this](people::PersonId person) { Compare->Choose(person); }});
     Compare = new CompareMenu(
         this, people, [this] { Guard([this] { cmdDraw_Click(); }); },
         [this] {
@@ -197,9 +199,10 @@ void frmOndulix::CreateMenu() {
             Agreement->raise();
             Agreement->activateWindow();
         });
-    Compare->Chosen = [this](const QString& name) {
-        notice->Say(name.isEmpty() ? QStringLiteral("Tanpa pembanding")
-                                   : QStringLiteral("Dibandingkan dengan ") + m_chart.comparePerson,
+    Compare->Chosen = [this](people::PersonId person) {
+        notice->Say(person == people::NoPerson
+                        ? QStringLiteral("Tanpa pembanding")
+                        : QStringLiteral("Dibandingkan dengan ") + m_chart.comparePerson,
                     {}, {});
     };
     connect(&People(), &QUndoStack::indexChanged, this, [this] {

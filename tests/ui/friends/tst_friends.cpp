@@ -1,4 +1,6 @@
 #include "ui/WindowFixture.h"
+#include "ui/compare/AgreementPanel.h"
+#include "ui/compare/CompareMenu.h"
 #include "ui/export/ChartExportMenu.h"
 #include "ui/friends/ImportDialog.h"
 #include "ui/friends/PeopleMenu.h"
@@ -77,29 +79,39 @@ private slots:
     }
 
     // Where a name goes is the list's business. The window shows it, draws
-    // once, saves at once, returns to viewing, says what changed, and undoes
-    // and redoes it.
+    // when whom or what it shows changed, saves at once, returns to viewing,
+    // says what changed (and who is shown when the person viewed went), and
+    // undoes and redoes it, the person viewed staying viewed.
     void everyChangeIsSavedAndUndone_data() {
         QTest::addColumn<QString>("name"); // typed; "-" removes Ani
         QTest::addColumn<QStringList>("after");
         QTest::addColumn<int>("selected");
         QTest::addColumn<QString>("notice");
+        QTest::addColumn<QList<int>>("draws"); // by the change, by its undo
+        QTest::addColumn<QString>("undone");   // what the undo adds to the notice
         const QStringList both{"Ani", "Cici"};
-        Row("own date", "", both, 0, "Tanggal lahir Anda: 01-01-1960 → 02-03-1980");
+        const QString anda = ". Kini ditampilkan: Anda";
+        Row("own date", "", both, 0, "Tanggal lahir Anda: 01-01-1960 → 02-03-1980", QList{1, 1},
+            "");
         Row("added", "Budi", QStringList{"Ani", "Budi", "Cici"}, 2,
-            "Budi ditambahkan, lahir 02-03-1980");
-        Row("re-dated", "Ani", both, 1, "Tanggal lahir Ani: 01-01-1970 → 02-03-1980");
-        Row("removed", "-", QStringList{"Cici"}, 0, "Ani dihapus (lahir 01-01-1970)");
-        Row("renamed", ">zaki  a.", QStringList{"Cici", "Zaki A."}, 2, "Ani kini bernama Zaki A.");
+            "Budi ditambahkan, lahir 02-03-1980", QList{1, 1}, anda);
+        Row("re-dated", "Ani", both, 1, "Tanggal lahir Ani: 01-01-1970 → 02-03-1980", QList{1, 1},
+            "");
+        Row("removed", "-", QStringList{"Cici"}, 0, "Ani dihapus (lahir 01-01-1970)" + anda,
+            QList{1, 0}, "");
+        Row("renamed", ">zaki  a.", QStringList{"Cici", "Zaki A."}, 2, "Ani kini bernama Zaki A.",
+            QList{0, 0}, "");
         // Of Budi and Dedi in the file, Dedi is unticked in the preview.
         Row("imported", "+", QStringList{"Ani", "Budi", "Cici"}, 0,
-            "1 teman diimpor dari kontak.vcf");
+            "1 teman diimpor dari kontak.vcf", QList{0, 0}, "");
     }
     void everyChangeIsSavedAndUndone() {
         QFETCH(QString, name);
         QFETCH(QStringList, after);
         QFETCH(int, selected);
         QFETCH(QString, notice);
+        QFETCH(QList<int>, draws);
+        QFETCH(QString, undone);
         WriteAll(f.ini, FriendsFile({"Ani", "Cici"}));
         f.Open();
         const QByteArray before = ReadAll(f.ini);
@@ -128,7 +140,7 @@ private slots:
         } else {
             w->cmdsave->click();
         }
-        QCOMPARE(w->DrawRuns() - runs, 1);
+        QCOMPARE(w->DrawRuns() - runs, draws[0]);
         QCOMPARE(f.Listed(), after);
         QCOMPARE(w->cboFriend->ListIndex(), selected);
         QVERIFY(w->optBirthday->isChecked() && w->txtFriend->isHidden());
@@ -139,10 +151,83 @@ private slots:
         runs = w->DrawRuns();
         w->mnuUndo->trigger();
         QCOMPARE(ReadAll(f.ini), before);
-        QCOMPARE(w->notice->Said(), "Diurungkan: " + notice);
-        QCOMPARE(w->DrawRuns(), runs + 1);
+        QCOMPARE(w->notice->Said(), "Diurungkan: " + notice.section(". Kini", 0, 0) + undone);
+        QCOMPARE(w->DrawRuns(), runs + draws[1]);
         w->mnuRedo->trigger();
         QCOMPARE(ReadAll(f.ini), changed);
+    }
+
+    // The person viewed (Citra, born 5 May 1975) stays viewed, undrawn, with
+    // the same pickers, Remove button and Kecocokan panel, whatever happens to
+    // the others: steps are "import NAMES", "pick NAME", "rename NAME>NEW",
+    // "remove NAME", "compare NAME", "undo" and "redo".
+    void theViewedPersonStaysViewed_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("viewed");   // after the steps
+        QTest::addColumn<QString>("compared"); // its name in the chart; "" for none
+        Row("import before and after", QStringList{"import Ayu,Bela,Dodi"}, "Citra", "");
+        Row("import undone, redone", QStringList{"import Ayu,Bela", "undo", "redo"}, "Citra", "");
+        Row("another renamed, undone", QStringList{"rename Ani>Bu", "pick Citra", "undo"}, "Citra",
+            "");
+        Row("another removed, undone, redone",
+            QStringList{"remove Ani", "pick Citra", "undo", "redo"}, "Citra", "");
+        Row("the compared renamed", QStringList{"compare Ani", "rename Ani>Zed", "pick Citra"},
+            "Citra", "Zed");
+        Row("a friend named Anda", QStringList{"compare Anda"}, "Citra", "Anda");
+    }
+    void theViewedPersonStaysViewed() {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, viewed);
+        QFETCH(QString, compared);
+        WriteAll(f.ini, FriendsFile({"Anda", "Ani", "Citra"})
+                            .replace("Bday003=1-Jan-1970", "Bday003=5-May-1975"));
+        f.Open();
+        Pick(w->cboFriend, "Citra");
+        int runs = w->DrawRuns(), expected = 0;
+        const QString vcf = f.dir->filePath("kontak.vcf");
+        for (const QString& step : steps) {
+            const QString what = step.section(' ', 0, 0), arg = step.section(' ', 1);
+            if (what == "pick" || what == "rename" || what == "remove") {
+                expected += w->cboFriend->currentText() != arg.section('>', 0, 0);
+                Pick(w->cboFriend, arg.section('>', 0, 0));
+            }
+            if (what == "import") {
+                QByteArray cards;
+                for (const QString& name : arg.split(','))
+                    cards += "BEGIN:VCARD\r\nFN:" + name.toUtf8() +
+                             "\r\nBDAY:1980-03-02\r\nEND:VCARD\r\n";
+                WriteAll(vcf, cards);
+                w->Contacts->ImportFile(vcf);
+                w->findChild<ImportDialog*>()->accept();
+                QTRY_VERIFY(!w->findChild<ImportDialog*>());
+            } else if (what == "rename") {
+                dialogs.name = arg.section('>', 1);
+                w->Contacts->mnuRename->trigger();
+            } else if (what == "remove") {
+                w->cmdsave->click();
+                ++expected; // the removed one's chart gives way to the own one
+            } else if (what == "compare") {
+                const people::FriendList& list = w->Friends;
+                w->Compare->Choose(list.Id(list.Find(arg)));
+                ++expected;
+            } else if (what == "undo" || what == "redo") {
+                (what == "undo" ? w->mnuUndo : w->mnuRedo)->trigger();
+            }
+        }
+        QCOMPARE(w->DrawRuns() - runs, expected);
+        QCOMPARE(w->cboFriend->currentText(), viewed);
+        QCOMPARE(Trio(w->cboBDday, w->cboBDmonth, w->cboBDyear), QString("5 May 1975"));
+        QVERIFY(w->cmdsave->accessibleDescription().endsWith(viewed));
+        QCOMPARE(w->CurrentChart().comparePerson, compared);
+        // The ranking leaves out only the person viewed: a friend named Anda is in it.
+        w->Agreement->show();
+        QStringList ranked;
+        for (auto* row :
+             w->Agreement->findChildren<QTreeWidget*>().last()->findItems("*", Qt::MatchWildcard))
+            ranked << row->text(0);
+        QVERIFY2(!ranked.contains(viewed) && ranked.count("Anda") == 2,
+                 qPrintable(ranked.join('|')));
+        w->Agreement->hide();
     }
 
     // Typing in the friends list goes to the first name holding the text,
