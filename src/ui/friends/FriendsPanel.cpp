@@ -1,23 +1,56 @@
 #include "ui/friends/FriendsPanel.h"
 
 #include "ui/window/Controls.h"
+#include "ui/window/FormLayout.h"
 #include "ui/window/MessageBoxes.h"
 #include "ui/window/Notice.h"
 #include "ui/window/SettingsSaves.h"
 #include "util/modListUtil.h"
 #include "util/modStrUtil.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
 using modListUtil::SelectListItem;
 
-FriendsPanel::FriendsPanel(Window window)
-    : w(std::move(window)),
+FriendsPanel::FriendsPanel(QWidget* form, Window window)
+    : QWidget(form), w(std::move(window)),
       m_people([this](const people::FriendList& list, people::PersonId shown, bool keepViewed) {
           PutPeople(list, shown, keepViewed);
       }) {
+    using namespace FormLayout;
+    setGeometry(form->rect());
+    const QColor black(0, 0, 0), white(255, 255, 255);
+    optBirthdate = new QRadioButton(QStringLiteral("Tanggal Lahir"), this);
+    optBirthdate->setFont(Face("MS Sans Serif", 8.25));
+    optBirthdate->setToolTip(QStringLiteral("Set tanggal lahirnya"));
+    Colour(optBirthdate, black, white);
+    PlaceTwips(optBirthdate, 1080, 4920, 1695, 255);
+
+    cboBDmonth = AddPicker(this, 2880, 4920, 1335);
+    cboBDday = AddPicker(this, 4200, 4920, 615);
+    cboBDyear = AddPicker(this, 4800, 4920, 855);
+    for (int m = 1; m <= 12; ++m)
+        cboBDmonth->AddItem(cal::MonthName(m));
+
+    optBirthday = new QRadioButton(this);
+    Colour(optBirthday, black, white);
+    PlaceTwips(optBirthday, 1560, 5400, 1215, 255);
+
+    cboFriend = AddPicker(this, 2880, 5400, 2775);
+
+    txtFriend = new NameBox(this, people::MaxNameLength);
+    txtFriend->setFont(Face("Courier New", 8.25));
+    PlaceTwips(txtFriend, 2880, 3840, 2775, 375);
+
+    lblEnterFriend = AddLabel(this, "Ketik Nama", Qt::AlignHCenter, 2880, 6360, 2775, black, white);
+
+    cmdsave = AddButton(this, "Save", 2880, 5880, 2775);
+    for (QObject* control : children())
+        control->installEventFilter(this);
+    FollowControls();
     m_people.Told = [this](const QString& said, bool undone) {
         const QString instead = m_shownInstead.isEmpty()
                                     ? QString()
@@ -29,28 +62,43 @@ FriendsPanel::FriendsPanel(Window window)
 }
 
 people::PersonId FriendsPanel::Viewed() const {
-    return w.Friends.Id(std::max(w.cboFriend->ListIndex(), 0));
+    return w.Friends.Id(std::max(cboFriend->ListIndex(), 0));
+}
+
+bool FriendsPanel::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Show || type == QEvent::Hide || type == QEvent::Move ||
+        type == QEvent::Resize)
+        FollowControls();
+    return QWidget::eventFilter(watched, event);
+}
+
+void FriendsPanel::FollowControls() {
+    QRegion shown;
+    for (const QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!control->isHidden()) shown += control->geometry();
+    setMask(shown.isEmpty() ? QRegion(0, 0, 1, 1) : shown);
 }
 
 cal::DateTrio FriendsPanel::PickedBirth() const {
-    return {w.cboBDday->Text(), w.cboBDmonth->Text(), w.cboBDyear->Text()};
+    return {cboBDday->Text(), cboBDmonth->Text(), cboBDyear->Text()};
 }
 
 void FriendsPanel::FillFriendCombo(std::int32_t index) {
-    w.cboFriend->Clear();
+    cboFriend->Clear();
     for (const QString& name : w.Friends.Names())
-        w.cboFriend->AddItem(name);
-    SelectListItem(*w.cboFriend, w.Friends.FriendName[index], true);
-    w.optBirthday->setChecked(true); // raises its click when it was not selected
+        cboFriend->AddItem(name);
+    SelectListItem(*cboFriend, w.Friends.FriendName[index], true);
+    optBirthday->setChecked(true); // raises its click when it was not selected
 }
 
 void FriendsPanel::SaveFriend() {
-    const QString name = w.txtFriend->text();
+    const QString name = txtFriend->text();
     const auto place = w.Friends.Place(name);
     using Outcome = people::FriendList::SaveOutcome;
     if (place.outcome == Outcome::Full) {
         w.messages->MsgBox(
-            w.window,
+            window(),
             QStringLiteral("Ondulix holds at most %1 friends. Remove one before adding %2.")
                 .arg(people::FriendList::MaxFriends)
                 .arg(name),
@@ -58,7 +106,7 @@ void FriendsPanel::SaveFriend() {
         return;
     }
     if (place.outcome != Outcome::Inserted && !ReplaceDateAsked(place.index, PickedBirth())) {
-        w.txtFriend->setFocus(); // still entering: the name or the date can be changed
+        txtFriend->setFocus(); // still entering: the name or the date can be changed
         return;
     }
     w.SuppressDraw = true;
@@ -76,14 +124,14 @@ bool FriendsPanel::ReplaceDateAsked(std::int32_t index, const cal::DateTrio& dat
     const QString whose = people::ShownName(w.Friends.FriendName[index]);
     const QString prompt = QStringLiteral("Ganti tanggal lahir %1 dari %2 menjadi %3?")
                                .arg(whose, people::ShownDate(stored), people::ShownDate(date));
-    return w.messages->MsgBox(w.window, prompt,
+    return w.messages->MsgBox(window(), prompt,
                               MessageBoxes::OkCancel | MessageBoxes::DefaultButton2 |
                                   MessageBoxes::Question,
                               AppTitle) == MessageBoxes::Ok;
 }
 
 void FriendsPanel::InsertFriend(std::int32_t index) {
-    const people::Friend added{w.txtFriend->text(), PickedBirth()};
+    const people::Friend added{txtFriend->text(), PickedBirth()};
     people::FriendList after = w.Friends;
     after.Save(added.name, added.birth);
     m_people.Change(w.Friends, Viewed(), after, after.Id(index),
@@ -95,7 +143,7 @@ void FriendsPanel::UpdateFriendDate(std::int32_t index) {
     const cal::DateTrio date = PickedBirth();
     const QString whose = people::ShownName(w.Friends.FriendName[index]);
     people::FriendList after = w.Friends;
-    after.Save(w.txtFriend->text(), date); // the name is the listed one, or empty for the own entry
+    after.Save(txtFriend->text(), date); // the name is the listed one, or empty for the own entry
     if (people::SameList(w.Friends, after)) // nothing to undo, but said all the same
         w.notice->Say(
             QStringLiteral("Tanggal lahir %1 tetap %2").arg(whose, people::ShownDate(date)), {},
@@ -111,10 +159,10 @@ void FriendsPanel::ChangePeople(const people::FriendList& after, people::PersonI
 }
 
 void FriendsPanel::RemoveFriend() {
-    const std::int32_t index = w.cboFriend->ListIndex();
+    const std::int32_t index = cboFriend->ListIndex();
     const QString prompt = QStringLiteral("Remove ? \"%1\"").arg(w.Friends.FriendName[index]);
     // Enter alone removes no one.
-    if (w.messages->MsgBox(w.window, prompt, MessageBoxes::OkCancel | MessageBoxes::DefaultButton2,
+    if (w.messages->MsgBox(window(), prompt, MessageBoxes::OkCancel | MessageBoxes::DefaultButton2,
                            QString()) != MessageBoxes::Ok)
         return;
     const people::Friend removed = w.Friends.Entry(index);
@@ -140,69 +188,67 @@ void FriendsPanel::PutPeople(const people::FriendList& list, people::PersonId sh
     // Leaving entry mode draws once; in view mode the selection itself does,
     // unless it shows the same person on the same date.
     const bool same = list.Id(index) == viewed && list.BirthDate(index) == viewedBirth;
-    w.SuppressDraw = w.optBirthdate->isChecked() || same;
+    w.SuppressDraw = optBirthdate->isChecked() || same;
     FillFriendCombo(index);
     w.settings.SavePersonal(w.Friends);
-    w.cboFriend->setFocus(); // never onto the button that now reads "Remove "
+    cboFriend->setFocus(); // never onto the button that now reads "Remove "
 }
 
 void FriendsPanel::SetSaveCaption(const QString& caption) {
-    w.cmdsave->setText(caption);
+    cmdsave->setText(caption);
     // A reader names the button by its caption; what it does now goes beside.
-    const QString name = w.txtFriend->text().trimmed();
-    w.cmdsave->setAccessibleDescription(
+    const QString name = txtFriend->text().trimmed();
+    cmdsave->setAccessibleDescription(
         caption == QLatin1String("Data") ? QStringLiteral("Simpan tanggal lahir ") + name
         : caption == QLatin1String("Save ")
             ? QStringLiteral("Simpan tanggal lahir Anda")
-            : QStringLiteral("Hapus ") +
-                  w.Friends.FriendName[std::max(w.cboFriend->ListIndex(), 0)]);
+            : QStringLiteral("Hapus ") + w.Friends.FriendName[std::max(cboFriend->ListIndex(), 0)]);
 }
 
 void FriendsPanel::cboFriend_Click() {
-    w.FriendIndex = w.cboFriend->ListIndex();
-    if (w.optBirthday->isChecked()) SetSaveCaption(w.cmdsave->text()); // whom Remove removes
-    w.cmdsave->setVisible(w.FriendIndex > 0);
+    w.FriendIndex = cboFriend->ListIndex();
+    if (optBirthday->isChecked()) SetSaveCaption(cmdsave->text()); // whom Remove removes
+    cmdsave->setVisible(w.FriendIndex > 0);
     w.AllowRedraw = false;
-    SelectListItem(*w.cboBDyear, w.Friends.FriendYear[w.FriendIndex], true);
-    SelectListItem(*w.cboBDmonth, w.Friends.FriendMonth[w.FriendIndex], true);
-    SelectListItem(*w.cboBDday, w.Friends.FriendDay[w.FriendIndex], true);
+    SelectListItem(*cboBDyear, w.Friends.FriendYear[w.FriendIndex], true);
+    SelectListItem(*cboBDmonth, w.Friends.FriendMonth[w.FriendIndex], true);
+    SelectListItem(*cboBDday, w.Friends.FriendDay[w.FriendIndex], true);
     w.AllowRedraw = true;
     if (w.IsActivated && !w.SuppressDraw) w.cmdDraw_Click();
     w.SuppressDraw = false;
 }
 
 void FriendsPanel::optBirthday_Click() {
-    w.cboBDmonth->setEnabled(false);
-    w.cboBDday->setEnabled(false);
-    w.cboBDyear->setEnabled(false);
+    cboBDmonth->setEnabled(false);
+    cboBDday->setEnabled(false);
+    cboBDyear->setEnabled(false);
     SetSaveCaption(QStringLiteral("Remove "));
-    if (w.cboFriend->Text() == people::FriendList::OwnEntryName) w.cmdsave->hide();
-    w.lblEnterFriend->hide();
-    w.txtFriend->hide();
+    if (cboFriend->Text() == people::FriendList::OwnEntryName) cmdsave->hide();
+    lblEnterFriend->hide();
+    txtFriend->hide();
     cboFriend_Click();
 }
 
 void FriendsPanel::optBirthdate_Click() {
-    w.cboBDmonth->setEnabled(true);
-    w.cboBDday->setEnabled(true);
-    w.cboBDyear->setEnabled(true);
+    cboBDmonth->setEnabled(true);
+    cboBDday->setEnabled(true);
+    cboBDyear->setEnabled(true);
     SetSaveCaption(QStringLiteral("Save "));
-    w.cmdsave->show();
-    w.lblEnterFriend->show();
-    w.txtFriend->show();
-    w.txtFriend->setText(QString());
-    if (w.window->isVisible()) w.txtFriend->setFocus(); // the name comes first
+    cmdsave->show();
+    lblEnterFriend->show();
+    txtFriend->show();
+    txtFriend->setText(QString());
+    if (window()->isVisible()) txtFriend->setFocus(); // the name comes first
 }
 
 void FriendsPanel::txtFriend_Change() {
-    SetSaveCaption(w.txtFriend->text().isEmpty() ? QStringLiteral("Save ")
-                                                 : QStringLiteral("Data"));
+    SetSaveCaption(txtFriend->text().isEmpty() ? QStringLiteral("Save ") : QStringLiteral("Data"));
 }
 
 void FriendsPanel::txtFriend_GotFocus() {
-    modListUtil::SelectAllText(*w.txtFriend);
+    modListUtil::SelectAllText(*txtFriend);
 }
 
 void FriendsPanel::txtFriend_LostFocus() {
-    w.txtFriend->setText(modStrUtil::ProperCase(w.txtFriend->text(), true));
+    txtFriend->setText(modStrUtil::ProperCase(txtFriend->text(), true));
 }

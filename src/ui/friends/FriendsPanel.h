@@ -4,6 +4,7 @@
 #include "people/Names.h"
 #include "people/PeopleHistory.h"
 
+#include <QWidget>
 #include <cstdint>
 #include <functional>
 
@@ -14,33 +15,36 @@ class Notice;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class QWidget;
 class SettingsSaves;
 
-// The friends list as the window shows it: view and entry modes, the save
-// and remove command, and every change to the people made undoable. It works
-// on the window's own fields and controls, under their names; the window's
-// handlers of the same names forward here.
-class FriendsPanel {
+// The friends list as the window shows it: the birth-date pickers, the
+// friends list, the name box and the save button, which it makes and owns at
+// their places on the form (it covers the form and takes the mouse only
+// where its controls are); view and entry modes, the save and remove
+// command, and every change to the people made undoable. The window keeps
+// the list and the redraw fields under their names, and its handlers of the
+// same names forward here.
+class FriendsPanel final : public QWidget {
 public:
     struct Window {
-        QWidget* window;
         people::FriendList& Friends;
         std::int32_t& FriendIndex;
         bool& SuppressDraw;
         bool& AllowRedraw;
         const bool& IsActivated;
-        ComboPicker *cboFriend, *cboBDday, *cboBDmonth, *cboBDyear;
-        NameBox* txtFriend;
-        QLabel* lblEnterFriend;
-        QPushButton* cmdsave;
-        QRadioButton *optBirthday, *optBirthdate;
         MessageBoxes* messages;
         SettingsSaves& settings;
         Notice* notice;
         std::function<void()> cmdDraw_Click;
     };
-    explicit FriendsPanel(Window window);
+    // Over `form`, the whole of it.
+    FriendsPanel(QWidget* form, Window window);
+
+    ComboPicker *cboBDmonth, *cboBDday, *cboBDyear, *cboFriend;
+    QRadioButton *optBirthdate, *optBirthday;
+    NameBox* txtFriend;
+    QLabel* lblEnterFriend;
+    QPushButton* cmdsave;
 
     QUndoStack& People() { return m_people.Stack(); }
     // One undoable step to `after`, its picker on `shown`.
@@ -61,7 +65,12 @@ public:
     void txtFriend_GotFocus();
     void txtFriend_LostFocus();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // The mouse goes to the controls shown, and through everywhere else.
+    void FollowControls();
     // A list of people in place: the picker on person `shown` (or, with
     // `keepViewed`, on the person viewed when still listed), the file saved.
     void PutPeople(const people::FriendList& list, people::PersonId shown, bool keepViewed);

@@ -71,26 +71,6 @@ frmOndulix::frmOndulix(const Environment& environment)
     setWindowTitle(AppTitle);
     setWindowIcon(AppIcon());
     CreateControls();
-    m_friends = std::make_unique<FriendsPanel>(
-        FriendsPanel::Window{.window = this,
-                             .Friends = Friends,
-                             .FriendIndex = FriendIndex,
-                             .SuppressDraw = SuppressDraw,
-                             .AllowRedraw = AllowRedraw,
-                             .IsActivated = IsActivated,
-                             .cboFriend = cboFriend,
-                             .cboBDday = cboBDday,
-                             .cboBDmonth = cboBDmonth,
-                             .cboBDyear = cboBDyear,
-                             .txtFriend = txtFriend,
-                             .lblEnterFriend = lblEnterFriend,
-                             .cmdsave = cmdsave,
-                             .optBirthday = optBirthday,
-                             .optBirthdate = optBirthdate,
-                             .messages = m_messages,
-                             .settings = m_settings,
-                             .notice = notice,
-                             .cmdDraw_Click = [this] { cmdDraw_Click(); }});
     CreateMenu();
     WireEvents();
     m_keys = new KeyboardAccess({.window = this,
@@ -131,6 +111,7 @@ frmOndulix::frmOndulix(const Environment& environment)
 frmOndulix::~frmOndulix() {
     // The controls go after this object; nothing may call back into it then.
     delete m_keys;
+    delete m_friends; // it works on this object's list and fields
     cursor->ReadoutChanged = nullptr;
     cursor->DayChosen = nullptr;
 }

@@ -218,8 +218,8 @@ private:
 
     MessageBoxes* m_messages;
     SettingsSaves m_settings;
-    std::unique_ptr<FriendsPanel> m_friends; // the friends list's logic
-    QStringList m_loadProblems;              // told once the window is up
+    FriendsPanel* m_friends = nullptr; // the friends list's controls and logic
+    QStringList m_loadProblems;        // told once the window is up
     std::function<QDate()> m_today;
     ChartDialogs* m_dialogs;
     std::unique_ptr<ChartDialogs> m_ownDialogs;

@@ -106,41 +106,36 @@ void frmOndulix::CreateControls() {
     cboDDday = AddPicker(canvas, 8760, 4920, 615);
     cboDDyear = AddPicker(canvas, 9360, 4920, 855);
 
-    optBirthdate = new QRadioButton(QStringLiteral("Tanggal Lahir"), canvas);
-    optBirthdate->setFont(sans);
-    optBirthdate->setToolTip(QStringLiteral("Set tanggal lahirnya"));
-    Colour(optBirthdate, black, white);
-    PlaceTwips(optBirthdate, 1080, 4920, 1695, 255);
-
-    cboBDmonth = AddPicker(canvas, 2880, 4920, 1335);
-    cboBDday = AddPicker(canvas, 4200, 4920, 615);
-    cboBDyear = AddPicker(canvas, 4800, 4920, 855);
-    for (int m = 1; m <= 12; ++m) {
-        cboBDmonth->AddItem(cal::MonthName(m));
+    for (int m = 1; m <= 12; ++m)
         cboDDmonth->AddItem(cal::MonthName(m));
-    }
 
-    optBirthday = new QRadioButton(canvas);
-    Colour(optBirthday, black, white);
-    PlaceTwips(optBirthday, 1560, 5400, 1215, 255);
-
-    cboFriend = AddPicker(canvas, 2880, 5400, 2775);
-
-    txtFriend = new NameBox(canvas, people::MaxNameLength);
-    txtFriend->setFont(fixed);
-    PlaceTwips(txtFriend, 2880, 3840, 2775, 375);
-
-    lblEnterFriend =
-        AddLabel(canvas, "Ketik Nama", Qt::AlignHCenter, 2880, 6360, 2775, black, white);
-
-    cmdsave = AddButton(canvas, "Save", 2880, 5880, 2775);
-    cmdGoToToday = AddButton(canvas, "Hari Ini", 7440, 5400, 2775);
-    cmdDraw = AddButton(canvas, "Set", 7440, 6000, 1455);
-    cmdExit = AddButton(canvas, "Tutup", 8880, 6000, 1335);
-
+    // Below the friends controls: what just changed.
     notice = new Notice(canvas);
     notice->setFont(sans);
     PlaceTwips(notice, 1500, 6615, 9060, 330);
+
+    m_friends = new FriendsPanel(canvas, {.Friends = Friends,
+                                          .FriendIndex = FriendIndex,
+                                          .SuppressDraw = SuppressDraw,
+                                          .AllowRedraw = AllowRedraw,
+                                          .IsActivated = IsActivated,
+                                          .messages = m_messages,
+                                          .settings = m_settings,
+                                          .notice = notice,
+                                          .cmdDraw_Click = [this] { cmdDraw_Click(); }});
+    optBirthdate = m_friends->optBirthdate;
+    cboBDmonth = m_friends->cboBDmonth;
+    cboBDday = m_friends->cboBDday;
+    cboBDyear = m_friends->cboBDyear;
+    optBirthday = m_friends->optBirthday;
+    cboFriend = m_friends->cboFriend;
+    txtFriend = m_friends->txtFriend;
+    lblEnterFriend = m_friends->lblEnterFriend;
+    cmdsave = m_friends->cmdsave;
+
+    cmdGoToToday = AddButton(canvas, "Hari Ini", 7440, 5400, 2775);
+    cmdDraw = AddButton(canvas, "Set", 7440, 6000, 1455);
+    cmdExit = AddButton(canvas, "Tutup", 8880, 6000, 1335);
 }
 
 void frmOndulix::CreateMenu() {
