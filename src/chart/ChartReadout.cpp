@@ -2,6 +2,7 @@
 
 #include "chart/ChartValues.h"
 #include "moon/MoonPhase.h"
+#include "people/Names.h"
 #include "util/Calendar.h"
 
 #include <QLocale>
@@ -188,7 +189,7 @@ QString SpokenReadout(const DayReadout& day) {
 }
 
 QString FirstPersonName(const ChartOptions& options) {
-    return options.person.isEmpty() ? QStringLiteral("Anda") : options.person;
+    return options.person.isEmpty() ? people::OwnShownName : options.person;
 }
 
 QString SecondPersonName(const ChartOptions& options) {
