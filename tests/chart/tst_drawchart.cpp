@@ -316,6 +316,9 @@ private slots:
              {ExportFormat::Png, ExportFormat::Svg, ExportFormat::Pdf, ExportFormat::Csv}) {
             QCOMPARE(WriteChartFile(o, dir.filePath(FormatSuffix(f)), f), QString());
             b << ReadAll(dir.filePath(FormatSuffix(f)));
+            // A birth date can be read off it: the user's alone.
+            QCOMPARE(QFile::permissions(dir.filePath(FormatSuffix(f))),
+                     QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
             QCOMPARE(QString::fromLatin1(b.back()).remove(stamp),
                      QString::fromLatin1(ChartBytes(o, f)).remove(stamp));
         }

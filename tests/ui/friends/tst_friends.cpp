@@ -14,12 +14,13 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-// Only the new name is asked here.
+// Only the new name, and where an export goes, are asked here.
 struct NameDialogs final : ChartDialogs {
     QString name;
+    QString savePath; // what a save dialog answers
     QString AskSaveFile(QWidget*, const QString&, const QString&, const QStringList&,
                         int*) override {
-        return {};
+        return savePath;
     }
     bool AskPrint(QWidget*, QPrinter&) override { return false; }
     int AskPageCount(QWidget*) override { return 0; }
@@ -228,6 +229,27 @@ private slots:
         QVERIFY2(!ranked.contains(viewed) && ranked.count("Anda") == 2,
                  qPrintable(ranked.join('|')));
         w->Agreement->hide();
+    }
+
+    // The people's exports hold birth dates: new files are the user's alone,
+    // and carry a name longer than the list shows whole.
+    void peopleExportsAreWholeAndTheUsersAlone() {
+        const QString whole = "Raden " + QString(90, u'W');
+        WriteAll(f.ini, FriendsFile({"Ani", whole}));
+        f.Open();
+        for (const auto& [action, file, start] :
+             {std::tuple(w->Contacts->mnuExport, "a.vcf", "BEGIN:VCARD"),
+              {w->Contacts->mnuExport, "a.csv", "Nama,Tanggal Lahir"},
+              {w->Contacts->mnuCalendar, "a.ics", "BEGIN:VCALENDAR"}}) {
+            dialogs.savePath = f.dir->filePath(file);
+            action->trigger();
+            const QByteArray bytes = ReadAll(dialogs.savePath);
+            QVERIFY2(bytes.startsWith(start) &&
+                         QString::fromUtf8(bytes).remove("\r\n ").contains(whole),
+                     file);
+            QCOMPARE(QFile::permissions(dialogs.savePath),
+                     QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+        }
     }
 
     // Typing in the friends list goes to the first name holding the text,
