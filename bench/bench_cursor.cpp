@@ -3,7 +3,7 @@
 // under a tenth of a full paint.
 #include "ui/chartview/DayCursor.h"
 #include "ui/chartview/FormCanvas.h"
-#include "ui/window/MessageBoxes.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "ui/window/frmOndulix.h"
 
 #include <QAccessible>

@@ -16,13 +16,11 @@ std::int32_t PictureIndex(std::int32_t k) {
     return index + 1;
 }
 
-MoonView ComputeMoonView(QDate base, std::int32_t position, bool centreTicked) {
-    const std::int32_t offset = centreTicked ? CentringOffset : 0;
-    const std::int32_t step = checked::Sub(position, offset);
+MoonView ComputeMoonView(QDate base, std::int32_t position) {
     MoonView view;
-    view.shown = cal::AddDays(base, step);
+    view.shown = cal::AddDays(base, position);
     view.caption = cal::FormatShortDate(view.shown);
-    view.picture = PictureIndex(checked::Add(cal::DiffDays(Epoch(), base), step));
+    view.picture = PictureIndex(checked::Add(cal::DiffDays(Epoch(), base), position));
     return view;
 }
 

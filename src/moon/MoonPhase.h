@@ -1,7 +1,5 @@
 #pragma once
 
-#include "chart/CycleModel.h"
-
 #include <QDate>
 #include <QString>
 #include <cstdint>
@@ -13,8 +11,6 @@ namespace moon {
 
 inline constexpr std::int32_t PictureCount = 24;
 inline constexpr double PicturesPerDay = 0.8127749; // 24 pictures per 29.5285 days
-inline constexpr std::int32_t CentringOffset =
-    chart::CentringDays; // slider days before the display date
 inline constexpr std::int32_t SliderMax = 60;
 
 // 2 January 1900, the day picture 1 (new moon) starts.
@@ -31,10 +27,9 @@ struct MoonView {
     std::int32_t picture = 1;
 };
 
-// The day at slider `position` of a chart whose display date is `base`:
-// position 0 is the display date itself, or 30 days before it when centring
-// is ticked.
-MoonView ComputeMoonView(QDate base, std::int32_t position, bool centreTicked);
+// The day at slider `position` of a chart whose first day is `base`:
+// position 0 is that day itself.
+MoonView ComputeMoonView(QDate base, std::int32_t position);
 
 // The usual phase (0 new moon .. 7 waning crescent) of picture 1..24, and its
 // Indonesian name ("purnama" for the full moon).

@@ -17,8 +17,8 @@ private slots:
         const int phases[][2] = {{2, 0}, {3, 1}, {12, 4}, {15, 4}, {16, 5}, {23, 7}, {24, 0}};
         for (const auto& [picture, phase] : phases)
             QCOMPARE(PhaseOfPicture(picture), phase);
-        // Centred, the slider's first day is 30 days before the display date.
-        const MoonView view = ComputeMoonView(QDate(2004, 3, 7), 0, true);
+        // The slider's day 30 of a chart from 7 January 2004.
+        const MoonView view = ComputeMoonView(QDate(2004, 1, 7), 30);
         QCOMPARE(view.caption, "Feb 6, 2004");
         QCOMPARE(view.picture, 14);
     }

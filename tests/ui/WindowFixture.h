@@ -1,8 +1,8 @@
 #pragma once
 
 #include "TestFiles.h"
-#include "ui/window/Controls.h"
-#include "ui/window/MessageBoxes.h"
+#include "ui/widgets/Controls.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "ui/window/frmOndulix.h"
 
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 
 #include "chart/ChartExport.h"
 #include "plot/Twips.h"
-#include "ui/screenreader/SpokenItems.h"
+#include "ui/widgets/SpokenItems.h"
 #include "util/Calendar.h"
 
 #include <QKeyEvent>

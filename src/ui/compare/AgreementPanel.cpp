@@ -2,7 +2,7 @@
 
 #include "chart/Agreement.h"
 #include "chart/ChartReadout.h"
-#include "ui/window/Controls.h"
+#include "ui/widgets/Controls.h"
 #include "util/Calendar.h"
 
 #include <QHeaderView>

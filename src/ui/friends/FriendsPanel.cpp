@@ -1,10 +1,10 @@
 #include "ui/friends/FriendsPanel.h"
 
-#include "ui/window/Controls.h"
-#include "ui/window/FormLayout.h"
-#include "ui/window/MessageBoxes.h"
-#include "ui/window/Notice.h"
-#include "ui/window/SettingsSaves.h"
+#include "ui/widgets/Controls.h"
+#include "ui/widgets/FormLayout.h"
+#include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/Notice.h"
+#include "ui/widgets/SettingsSaves.h"
 #include "util/modListUtil.h"
 #include "util/modStrUtil.h"
 

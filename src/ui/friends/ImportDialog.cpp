@@ -1,7 +1,7 @@
 #include "ui/friends/ImportDialog.h"
 
 #include "people/PeopleHistory.h"
-#include "ui/window/Controls.h"
+#include "ui/widgets/Controls.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

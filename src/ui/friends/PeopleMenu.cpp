@@ -10,11 +10,11 @@
 #include "people/PeopleHistory.h"
 #include "people/UpcomingBirthdays.h"
 #include "people/VCardReader.h"
-#include "ui/export/ChartExportMenu.h"
 #include "ui/friends/ImportDialog.h"
-#include "ui/window/Controls.h"
-#include "ui/window/MessageBoxes.h"
-#include "ui/window/Notice.h"
+#include "ui/widgets/ChartDialogs.h"
+#include "ui/widgets/Controls.h"
+#include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/Notice.h"
 #include "util/SaveWhole.h"
 
 #include <QAbstractItemView>

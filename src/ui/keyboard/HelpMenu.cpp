@@ -1,6 +1,6 @@
 #include "ui/keyboard/HelpMenu.h"
 
-#include "ui/window/MessageBoxes.h"
+#include "ui/widgets/MessageBoxes.h"
 
 #include <QAction>
 #include <QDialog>

@@ -1,9 +1,8 @@
 #include "ui/keyboard/KeyboardAccess.h"
 
-#include "ui/chartview/DayCursor.h"
-#include "ui/keyboard/OndulixStyle.h"
-#include "ui/screenreader/SpokenItems.h"
-#include "ui/window/Controls.h"
+#include "ui/widgets/Controls.h"
+#include "ui/widgets/OndulixStyle.h"
+#include "ui/widgets/SpokenItems.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -180,7 +179,7 @@ QList<std::pair<QString, QString>> KeyboardAccess::ShortcutTable() const {
                                                  : plain(button->text())});
     table.append(
         {text(QKeySequence(Qt::Key_Return)), QStringLiteral("Kotak nama: simpan nama itu")});
-    table.append(DayCursor::KeyHelp());
+    table.append(w.cursorKeys);
     return table;
 }
 

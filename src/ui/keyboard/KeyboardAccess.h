@@ -10,7 +10,6 @@
 class QAbstractButton;
 
 class ComboPicker;
-class DayCursor;
 class NameBox;
 class QCheckBox;
 class QLabel;
@@ -37,9 +36,10 @@ public:
         QPushButton *cmdsave, *cmdGoToToday, *cmdDraw, *cmdExit;
         QSlider* sldMoonPhase;
         QLabel *picMoon, *lblReadout, *lblEnterFriend;
-        DayCursor* cursor;
-        std::function<void()> txtFriend_LostFocus; // the name as leaving the box leaves it
-        std::function<QString(int)> moonDay;       // the day at a slider position, in words
+        QWidget* cursor;                               // the day cursor over the chart
+        QList<std::pair<QString, QString>> cursorKeys; // the keys it answers, for the help
+        std::function<void()> txtFriend_LostFocus;     // the name as leaving the box leaves it
+        std::function<QString(int)> moonDay;           // the day at a slider position, in words
     };
 
     // `guard` runs a handler the way the window runs its own.

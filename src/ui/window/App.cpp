@@ -3,8 +3,8 @@
 #include "process/QuitSignals.h"
 #include "process/SingleInstance.h"
 #include "settings/SettingsFile.h"
-#include "ui/keyboard/OndulixStyle.h"
-#include "ui/window/MessageBoxes.h"
+#include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/OndulixStyle.h"
 #include "ui/window/frmOndulix.h"
 #include "util/PrivateFolder.h"
 

@@ -12,13 +12,13 @@
 #include "ui/friends/FriendsPanel.h"
 #include "ui/friends/PeopleMenu.h"
 #include "ui/keyboard/KeyboardAccess.h"
-#include "ui/window/Controls.h"
-#include "ui/window/DatePickers.h"
-#include "ui/window/FormLayout.h"
-#include "ui/window/MessageBoxes.h"
-#include "ui/window/Notice.h"
-#include "ui/window/SettingsSaves.h"
-#include "ui/window/SteadyButton.h"
+#include "ui/widgets/Controls.h"
+#include "ui/widgets/DatePickers.h"
+#include "ui/widgets/FormLayout.h"
+#include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/Notice.h"
+#include "ui/widgets/SettingsSaves.h"
+#include "ui/widgets/SteadyButton.h"
 #include "util/Calendar.h"
 #include "util/modListUtil.h"
 #include "util/modStrUtil.h"
@@ -95,6 +95,7 @@ frmOndulix::frmOndulix(const Environment& environment)
                                  .lblReadout = lblReadout,
                                  .lblEnterFriend = lblEnterFriend,
                                  .cursor = cursor,
+                                 .cursorKeys = DayCursor::KeyHelp(),
                                  .txtFriend_LostFocus = [this] { txtFriend_LostFocus(); },
                                  .moonDay =
                                      [this](int position) {
@@ -606,7 +607,7 @@ bool frmOndulix::eventFilter(QObject* watched, QEvent* event) {
 
 moon::MoonView frmOndulix::MoonViewAt(int position) const {
     // Position p shows the chart's day p; with no chart, the display date's.
-    return moon::ComputeMoonView(m_span ? m_span->start : m_chart.display, position, false);
+    return moon::ComputeMoonView(m_span ? m_span->start : m_chart.display, position);
 }
 
 void frmOndulix::sldMoonPhase_Change() {

@@ -8,7 +8,7 @@
 #include "people/Names.h"
 #include "people/PeopleHistory.h"
 #include "settings/SettingsFile.h"
-#include "ui/window/SettingsSaves.h"
+#include "ui/widgets/SettingsSaves.h"
 #include "util/BoundedArray.h"
 
 #include <QMainWindow>

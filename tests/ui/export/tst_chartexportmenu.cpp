@@ -1,7 +1,7 @@
 #include "ui/WindowFixture.h"
 #include "ui/chartview/FormCanvas.h"
 #include "ui/export/ChartExportMenu.h"
-#include "ui/window/Notice.h"
+#include "ui/widgets/Notice.h"
 
 #include <QAction>
 #include <QApplication>

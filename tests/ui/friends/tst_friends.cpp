@@ -4,7 +4,7 @@
 #include "ui/export/ChartExportMenu.h"
 #include "ui/friends/ImportDialog.h"
 #include "ui/friends/PeopleMenu.h"
-#include "ui/window/Notice.h"
+#include "ui/widgets/Notice.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,8 +3,8 @@
 #include "ui/chartview/DayCursor.h"
 #include "ui/chartview/FormCanvas.h"
 #include "ui/keyboard/HelpMenu.h"
-#include "ui/keyboard/OndulixStyle.h"
-#include "ui/window/Notice.h"
+#include "ui/widgets/Notice.h"
+#include "ui/widgets/OndulixStyle.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "ui/window/SteadyButton.h"
+#include "ui/widgets/SteadyButton.h"
 
 #include <QApplication>
 #include <QMouseEvent>

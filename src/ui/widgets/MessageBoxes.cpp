@@ -1,4 +1,4 @@
-#include "ui/window/MessageBoxes.h"
+#include "ui/widgets/MessageBoxes.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "ui/keyboard/OndulixStyle.h"
+#include "ui/widgets/OndulixStyle.h"
 
 #include <QAbstractButton>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ui/window/Controls.h"
+#include "ui/widgets/Controls.h"
 
 #include "util/modStrUtil.h"
 

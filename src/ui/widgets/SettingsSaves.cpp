@@ -1,6 +1,6 @@
-#include "ui/window/SettingsSaves.h"
+#include "ui/widgets/SettingsSaves.h"
 
-#include "ui/window/MessageBoxes.h"
+#include "ui/widgets/MessageBoxes.h"
 
 #include <QDir>
 #include <QtGlobal>

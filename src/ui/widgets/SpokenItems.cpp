@@ -1,4 +1,4 @@
-#include "ui/screenreader/SpokenItems.h"
+#include "ui/widgets/SpokenItems.h"
 
 #include <QAbstractItemView>
 #include <QAbstractSlider>

@@ -1,4 +1,4 @@
-#include "ui/window/DatePickers.h"
+#include "ui/widgets/DatePickers.h"
 
 #include "util/RuntimeError.h"
 

@@ -1,8 +1,8 @@
-#include "ui/window/FormLayout.h"
+#include "ui/widgets/FormLayout.h"
 
 #include "plot/FontFaces.h"
 #include "plot/Twips.h"
-#include "ui/window/Controls.h"
+#include "ui/widgets/Controls.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "ui/window/Notice.h"
+#include "ui/widgets/Notice.h"
 
-#include "ui/screenreader/SpokenItems.h"
+#include "ui/widgets/SpokenItems.h"
 
 #include <QAccessibleWidget>
 #include <QTimer>

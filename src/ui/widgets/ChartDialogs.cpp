@@ -1,0 +1,61 @@
+#include "ui/widgets/ChartDialogs.h"
+
+#include "chart/ChartExport.h"
+
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <algorithm>
+
+QString QtChartDialogs::AskSaveFile(QWidget* parent, const QString& title, const QString& proposal,
+                                    const QStringList& filters, int* filter) {
+    QString selected = filters.value(*filter);
+    const QString path = QFileDialog::getSaveFileName(
+        parent, title, proposal, filters.join(QStringLiteral(";;")), &selected);
+    *filter = std::max<int>(0, filters.indexOf(selected));
+    return path;
+}
+
+QString ChartDialogs::AskOpenFile(QWidget* parent, const QString& title, const QString& filters) {
+    return QFileDialog::getOpenFileName(parent, title, QString(), filters);
+}
+
+std::optional<QString> ChartDialogs::AskText(QWidget* parent, const QString& title,
+                                             const QString& label, const QString& text) {
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setTextValue(text);
+    dialog.setCancelButtonText(QStringLiteral("Batal"));
+    dialog.setMinimumWidth(360); // the title whole
+    return dialog.exec() == QDialog::Accepted ? std::optional(dialog.textValue()) : std::nullopt;
+}
+
+bool QtChartDialogs::AskPrint(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+int QtChartDialogs::AskPageCount(QWidget* parent) {
+    bool ok = false;
+    const int count = QInputDialog::getInt(parent, QStringLiteral("Cetak beberapa bulan"),
+                                           QStringLiteral("Berapa halaman (60 hari tiap halaman)?"),
+                                           3, 1, chart::MaxPages, 1, &ok);
+    return ok ? count : 0;
+}
+
+void QtChartDialogs::PreviewPrint(QWidget* parent, QPrinter& printer,
+                                  const std::function<void(QPrinter*)>& paint) {
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
+    // Most of the screen's height, so the page can be read as it opens.
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const QRect room = screen->availableGeometry();
+    const int height = room.height() * 9 / 10;
+    dialog.resize(std::min(room.width() * 9 / 10, height * 3 / 2), height);
+    dialog.exec();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+// The file, print and clipboard dialogs, behind a seam so tests answer them
+// without a person.
+class ChartDialogs {
+public:
+    virtual ~ChartDialogs() = default;
+    // A file to write; `filter` in: the filter to start with, out: the one
+    // chosen. Empty when cancelled.
+    virtual QString AskSaveFile(QWidget* parent, const QString& title, const QString& proposal,
+                                const QStringList& filters, int* filter) = 0;
+    // The print dialog; false when cancelled.
+    virtual bool AskPrint(QWidget* parent, QPrinter& printer) = 0;
+    // How many pages of 60 days to print, 1 to MaxPages; 0 when cancelled.
+    virtual int AskPageCount(QWidget* parent) = 0;
+    // The print preview, painting pages with `paint`.
+    virtual void PreviewPrint(QWidget* parent, QPrinter& printer,
+                              const std::function<void(QPrinter*)>& paint) = 0;
+    // A file to read; empty when cancelled.
+    virtual QString AskOpenFile(QWidget* parent, const QString& title, const QString& filters);
+    // A line of text, starting from `text`; nothing when cancelled.
+    virtual std::optional<QString> AskText(QWidget* parent, const QString& title,
+                                           const QString& label, const QString& text);
+};
+
+class QtChartDialogs final : public ChartDialogs {
+public:
+    QString AskSaveFile(QWidget* parent, const QString& title, const QString& proposal,
+                        const QStringList& filters, int* filter) override;
+    bool AskPrint(QWidget* parent, QPrinter& printer) override;
+    int AskPageCount(QWidget* parent) override;
+    void PreviewPrint(QWidget* parent, QPrinter& printer,
+                      const std::function<void(QPrinter*)>& paint) override;
+};
