@@ -154,9 +154,9 @@ private slots:
                    "\xEF\xBB\xBF"
                    "Full Name,Phone,Birthday\r\n\"Santoso, Budi\",1,07/01/1960\r\n"
                    "\"Ani \"\"si\"\"\r\nKecil\",2,7.1.1960 0:00\r\n\r\nCitra,3,--01-07\r\n"
-                   "Dewi,,1970-01-01\r\nEko,,29/02/80",
+                   "Fa\"jar,4,1960-01-07\r\nDewi,,1970-01-01\r\nEko,,29/02/80",
                    "Santoso, Budi* 1960-01-07; Ani \"si\" Kecil* 1960-01-07; Citra: tanpa tahun; "
-                   "Dewi =; Eko: tanggal tak terbaca: 29/02/80"};
+                   "Fa\"jar* 1960-01-07; Dewi =; Eko: tanggal tak terbaca: 29/02/80"};
         QTest::newRow("CSV: first and last names, month first")
             << Row{"a.txt",
                    "nama depan,NAMA BELAKANG,Tanggal Lahir\nani,santoso,1/7/1960\n"
@@ -257,7 +257,9 @@ private slots:
             // 29 February on the 28th in a common year; today is day 0 of `days`.
             {QDate(2023, 2, 20), 9, "2 8 43 moved"},
             {QDate(2023, 2, 20), 8, ""},
-            {QDate(2024, 2, 29), 1, "2 0 44"}};
+            {QDate(2024, 2, 29), 1, "2 0 44"},
+            // Born that day: no birthday yet.
+            {QDate(1990, 1, 7), 1, "0 0 30"}};
         for (const auto& [today, days, expected] : rows) {
             QStringList got;
             const FriendList list = People();
