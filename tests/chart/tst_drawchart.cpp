@@ -3,6 +3,7 @@
 #include "chart/ChartCommandLine.h"
 #include "chart/ChartPage.h"
 #include "chart/ChartReadout.h"
+#include "chart/ChartState.h"
 #include "chart/ChartValues.h"
 #include "plot/RecordingSurface.h"
 #include "plot/modPlotUtil.h"
@@ -14,6 +15,7 @@
 #include <QPicture>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QSvgGenerator>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -303,6 +305,22 @@ private slots:
                               at(1650, 4300), at(2428, 340), at(3256, 2300), at(1744, 1000)}),
                  QStringList({"#000000", "#ffffff", "#000000", "#ffffff", "#000000", "#ffffff",
                               "#000000", "#ff0000", "#ff0000", "#c0c0c0"}));
+    }
+
+    // The state computes the span once and tells each draw once; priming tells no one.
+    void theStateTellsEachDraw() {
+        ChartState state;
+        QSignalSpy told(&state, &ChartState::Changed);
+        ChartOptions o = Options("1960-01-01 2000-01-01 centred 15", 2);
+        state.Prime(o, people::OwnId, people::NoPerson);
+        QCOMPARE(told.count(), 0);
+        QCOMPARE(state.FirstDay(), QDate(1999, 12, 2)); // centred: 30 days before
+        o.display = QDate(1959, 12, 31);                // unborn: no span, the display date
+        state.Set(o, 7, 9);
+        QCOMPARE(told.count(), 1);
+        QVERIFY(!state.Span());
+        QCOMPARE(state.FirstDay(), QDate(1959, 12, 31));
+        QCOMPARE(QPair(state.Person(), state.Compared()), QPair(7u, 9u));
     }
 
     // Each file the same bytes every time (but a PDF's date); none before birth.

@@ -24,8 +24,9 @@ constexpr double UnitsPerPercent = chart::FullSwing / 100.0;
 
 } // namespace
 
-DayCursor::DayCursor(QWidget* parent, std::function<std::optional<chart::ChartOptions>()> chart)
-    : QWidget(parent), m_chart(std::move(chart)) {
+DayCursor::DayCursor(QWidget* parent, const chart::ChartState& state)
+    : QWidget(parent), m_state(state) {
+    connect(&state, &chart::ChartState::Changed, this, &DayCursor::ChartRedrawn);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -36,7 +37,7 @@ DayCursor::DayCursor(QWidget* parent, std::function<std::optional<chart::ChartOp
                              .count = [] { return chart::ChartDayCount; },
                              .name =
                                  [this](int day) {
-                                     const auto options = m_chart();
+                                     const auto options = Chart();
                                      const auto read =
                                          options ? chart::ReadDay(*options, day) : std::nullopt;
                                      return read ? chart::SpokenReadout(*read) : QString();
@@ -63,7 +64,7 @@ int DayCursor::DayAt(double x) const {
 
 void DayCursor::SetDay(std::optional<int> day) {
     std::optional<chart::ChartOptions> options;
-    if (day) options = m_chart();
+    if (day) options = Chart();
     m_read = options ? chart::ReadDay(*options, *day) : std::nullopt;
     m_day = m_read ? day : std::nullopt;
     m_date = m_read ? m_read->date : QDate();
@@ -79,7 +80,7 @@ void DayCursor::SetDay(std::optional<int> day) {
 
 void DayCursor::ChartRedrawn() {
     if (!m_date.isValid()) return SetDay(std::nullopt);
-    const auto options = m_chart();
+    const auto options = Chart();
     const auto span =
         options ? chart::ChooseChartSpan(options->birth, options->display, options->centre)
                 : std::nullopt;
@@ -88,7 +89,7 @@ void DayCursor::ChartRedrawn() {
 }
 
 QString DayCursor::Summary() const {
-    const auto options = m_chart();
+    const auto options = Chart();
     const QString summary = options ? chart::ChartSummary(*options) : QString();
     return summary.isEmpty() ? QStringLiteral("Grafik siklus: tidak ada grafik") : summary;
 }
@@ -138,7 +139,7 @@ void DayCursor::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update();     // the focus mark
     if (!m_day) { // start where the display date is
-        const auto options = m_chart();
+        const auto options = Chart();
         const auto span =
             options ? chart::ChooseChartSpan(options->birth, options->display, options->centre)
                     : std::nullopt;

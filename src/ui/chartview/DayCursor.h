@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/ChartReadout.h"
+#include "chart/ChartState.h"
 
 #include <QDate>
 #include <QWidget>
@@ -20,8 +21,8 @@
 // cursor's day is the focused item.
 class DayCursor final : public QWidget {
 public:
-    // `chart`: what the window draws now; nothing when no chart is drawn.
-    DayCursor(QWidget* parent, std::function<std::optional<chart::ChartOptions>()> chart);
+    // Over the chart that `state` says is drawn; it follows each draw.
+    DayCursor(QWidget* parent, const chart::ChartState& state);
 
     // The chart day shown, nothing when hidden.
     std::optional<int> Day() const { return m_day; }
@@ -57,7 +58,8 @@ private:
     // What the cursor covers at x: its line and dots.
     QRect Strip(std::optional<double> x) const;
 
-    std::function<std::optional<chart::ChartOptions>()> m_chart;
+    std::optional<chart::ChartOptions> Chart() const { return m_state.Options(); }
+    const chart::ChartState& m_state;
     std::optional<int> m_day;
     std::optional<chart::DayReadout> m_read;
     QDate m_date; // the day shown, kept across redraws

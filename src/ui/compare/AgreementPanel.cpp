@@ -20,6 +20,7 @@ QString Percent(double value) {
 
 AgreementPanel::AgreementPanel(QWidget* parent, Source source)
     : QDialog(parent), m_source(std::move(source)) {
+    connect(m_source.chart, &chart::ChartState::Changed, this, &AgreementPanel::Refresh);
     setWindowTitle(QStringLiteral("Kecocokan"));
     auto* layout = new QVBoxLayout(this);
     m_pair = new QLabel(this);
@@ -61,7 +62,7 @@ void AgreementPanel::showEvent(QShowEvent* event) {
 
 void AgreementPanel::Refresh() {
     if (!isVisible()) return;
-    const chart::ChartOptions chart = m_source.chart();
+    const chart::ChartOptions& chart = m_source.chart->Options();
     ShowAgreement(chart);
     ShowRanking(chart);
 }
@@ -94,7 +95,7 @@ void AgreementPanel::ShowAgreement(const chart::ChartOptions& chart) {
 void AgreementPanel::ShowRanking(const chart::ChartOptions& chart) {
     const people::FriendList& people = m_source.people();
     // The chart's own person is not ranked against themself.
-    const people::PersonId self = m_source.self();
+    const people::PersonId self = m_source.chart->Person();
     std::vector<people::PersonId> ranked;
     std::vector<QDate> births;
     QString made = chart.birth.toString(Qt::ISODate); // what the rows are made from
@@ -132,7 +133,7 @@ void AgreementPanel::ShowRanking(const chart::ChartOptions& chart) {
         QTreeWidgetItem* row = m_ranking->topLevelItem(i);
         QFont font = row->font(0);
         font.setBold(chart.compare.isValid() &&
-                     row->data(0, Qt::UserRole).toUInt() == m_source.compared());
+                     row->data(0, Qt::UserRole).toUInt() == m_source.chart->Compared());
         row->setFont(0, font);
         row->setFont(1, font);
         if (font.bold()) m_ranking->setCurrentItem(row); // the keyboard's place too

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartState.h"
 #include "chart/DrawChart.h"
 #include "people/FriendList.h"
 #include "people/Names.h"
@@ -17,10 +18,8 @@ class QTreeWidget;
 class AgreementPanel final : public QDialog {
 public:
     struct Source {
-        std::function<chart::ChartOptions()> chart; // the chart shown, with its comparison
+        const chart::ChartState* chart; // the chart shown, whose it is and the comparison
         std::function<const people::FriendList&()> people;
-        std::function<people::PersonId()> self;       // whose chart it is; NoPerson: someone new
-        std::function<people::PersonId()> compared;   // the second person; NoPerson: none
         std::function<void(people::PersonId)> choose; // a listed person as the second one
     };
     AgreementPanel(QWidget* parent, Source source);

@@ -7,9 +7,11 @@
 #include <QMenu>
 #include <QMenuBar>
 
-CompareMenu::CompareMenu(QMainWindow* window, std::function<const people::FriendList&()> people,
+CompareMenu::CompareMenu(QMainWindow* window, const chart::ChartState& state,
+                         std::function<const people::FriendList&()> people,
                          std::function<void()> changed, std::function<void()> showAgreement)
-    : QObject(window), m_menu(window->menuBar()->addMenu(QStringLiteral("Ban&dingkan"))),
+    : QObject(window), m_state(state),
+      m_menu(window->menuBar()->addMenu(QStringLiteral("Ban&dingkan"))),
       m_people(std::move(people)), m_changed(std::move(changed)),
       m_showAgreement(std::move(showAgreement)) {
     connect(m_menu, &QMenu::aboutToShow, this, &CompareMenu::Fill);
@@ -44,8 +46,7 @@ void CompareMenu::Fill() {
 QDate CompareMenu::Birth() const {
     const people::FriendList& people = m_people();
     const std::int32_t index = m_person == people::NoPerson ? -1 : people.IndexOf(m_person);
-    m_drawn = index < 0 ? QDate() : people.BirthDate(index);
-    return m_drawn;
+    return index < 0 ? QDate() : people.BirthDate(index);
 }
 
 QString CompareMenu::Name() const {
@@ -64,6 +65,6 @@ void CompareMenu::Choose(people::PersonId person) {
 void CompareMenu::PeopleChanged() {
     if (m_person == people::NoPerson) return;
     if (m_people().IndexOf(m_person) < 0) m_person = people::NoPerson;
-    const QDate drawn = m_drawn;
-    if (Birth() != drawn && m_changed) m_changed(); // re-dated or gone, not drawn yet
+    // Re-dated or gone, and not drawn so by the change itself.
+    if (Birth() != m_state.Options().compare && m_changed) m_changed();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartState.h"
 #include "people/FriendList.h"
 #include "people/Names.h"
 
@@ -19,8 +20,9 @@ class CompareMenu final : public QObject {
 public:
     // `people`: the friends list as it is now; `changed`: the choice changed
     // (draw again); `showAgreement`: opens the "Kecocokan" panel.
-    CompareMenu(QMainWindow* window, std::function<const people::FriendList&()> people,
-                std::function<void()> changed, std::function<void()> showAgreement);
+    CompareMenu(QMainWindow* window, const chart::ChartState& state,
+                std::function<const people::FriendList&()> people, std::function<void()> changed,
+                std::function<void()> showAgreement);
 
     // The second person's birth date; invalid when none is chosen. The chart
     // reads it when it draws.
@@ -40,10 +42,10 @@ public:
 private:
     void Fill();
 
+    const chart::ChartState& m_state; // what the chart shows
     QMenu* m_menu;
     std::function<const people::FriendList&()> m_people;
     std::function<void()> m_changed;
     std::function<void()> m_showAgreement;
     people::PersonId m_person = people::NoPerson;
-    mutable QDate m_drawn; // what the chart read last
 };

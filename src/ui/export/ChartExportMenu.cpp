@@ -55,10 +55,9 @@ bool PaintPages(QPrinter& printer, const chart::ChartOptions& options, int count
 } // namespace
 
 ChartExportMenu::ChartExportMenu(QMainWindow* window, MessageBoxes* messages, ChartDialogs* dialogs,
-                                 std::function<std::optional<chart::ChartOptions>()> current,
+                                 const chart::ChartState& state,
                                  std::function<void(const std::function<void()>&)> guard)
-    : QObject(window), m_window(window), m_messages(messages), m_dialogs(dialogs),
-      m_current(std::move(current)) {
+    : QObject(window), m_window(window), m_messages(messages), m_dialogs(dialogs), m_state(state) {
     QMenu* menu = window->menuBar()->addMenu(QStringLiteral("&Berkas"));
     auto item = [&](const char* caption, QKeySequence keys, void (ChartExportMenu::*command)()) {
         QAction* a = menu->addAction(QString::fromUtf8(caption));
@@ -104,9 +103,9 @@ void ChartExportMenu::Tell(const QString& text, bool warning) {
 }
 
 std::optional<chart::ChartOptions> ChartExportMenu::Chart() {
-    std::optional<chart::ChartOptions> options = m_current();
-    if (!options) return std::nullopt;
-    if (!chart::ChooseChartSpan(options->birth, options->display, options->centre)) {
+    std::optional<chart::ChartOptions> options = m_state.Options();
+    options->devicePixelRatio = m_window->devicePixelRatioF();
+    if (!m_state.Span()) {
         Tell(chart::UnbornMessage, false); // as the draw command says it
         return std::nullopt;
     }

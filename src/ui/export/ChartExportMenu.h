@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/ChartExport.h"
+#include "chart/ChartState.h"
 #include "ui/widgets/ChartDialogs.h"
 
 #include <QObject>
@@ -20,11 +21,10 @@ class QWidget;
 // would draw (never for its pixels) and draws through the chart's own code.
 class ChartExportMenu final : public QObject {
 public:
-    // `current`: the chart as the draw command would draw it now; nothing
-    // when a date cannot be read. `guard` runs each command so that a fault
+    // `state`: the chart drawn. `guard` runs each command so that a fault
     // becomes a message, as for the window's handlers.
     ChartExportMenu(QMainWindow* window, MessageBoxes* messages, ChartDialogs* dialogs,
-                    std::function<std::optional<chart::ChartOptions>()> current,
+                    const chart::ChartState& state,
                     std::function<void(const std::function<void()>&)> guard);
 
     QAction* mnuSaveChart = nullptr;
@@ -60,6 +60,6 @@ private:
     QMainWindow* m_window;
     MessageBoxes* m_messages;
     ChartDialogs* m_dialogs;
-    std::function<std::optional<chart::ChartOptions>()> m_current;
+    const chart::ChartState& m_state;
     QString m_folder; // where the last file went, for this session
 };

@@ -70,41 +70,12 @@ frmOndulix::frmOndulix(const Environment& environment)
     }
     setWindowTitle(AppTitle);
     setWindowIcon(AppIcon());
+    // The chart and the moon first; the other views connect as they are made.
+    connect(&m_state, &chart::ChartState::Changed, this, [this] { ChartChanged(); });
     CreateControls();
     CreateMenu();
     WireEvents();
-    m_keys = new KeyboardAccess({.window = this,
-                                 .chkOndulixChart = chkOndulixChart,
-                                 .chkCenter = chkCenter,
-                                 .cboBDmonth = cboBDmonth,
-                                 .cboBDday = cboBDday,
-                                 .cboBDyear = cboBDyear,
-                                 .cboFriend = cboFriend,
-                                 .cboDDmonth = cboDDmonth,
-                                 .cboDDday = cboDDday,
-                                 .cboDDyear = cboDDyear,
-                                 .optBirthdate = optBirthdate,
-                                 .optBirthday = optBirthday,
-                                 .txtFriend = txtFriend,
-                                 .cmdsave = cmdsave,
-                                 .cmdGoToToday = cmdGoToToday,
-                                 .cmdDraw = cmdDraw,
-                                 .cmdExit = cmdExit,
-                                 .sldMoonPhase = sldMoonPhase,
-                                 .picMoon = picMoon,
-                                 .lblReadout = lblReadout,
-                                 .lblEnterFriend = lblEnterFriend,
-                                 .cursor = cursor,
-                                 .cursorKeys = DayCursor::KeyHelp(),
-                                 .txtFriend_LostFocus = [this] { txtFriend_LostFocus(); },
-                                 .moonDay =
-                                     [this](int position) {
-                                         const moon::MoonView view = MoonViewAt(position);
-                                         return chart::SpokenDate(view.shown, true) +
-                                                QStringLiteral(". Bulan: ") +
-                                                moon::PhaseName(moon::PhaseOfPicture(view.picture));
-                                     }},
-                                [this](const std::function<void()>& f) { Guard(f); });
+    CreateKeyboard();
     // The window is created and loaded before it is first shown.
     Guard([this] { Form_Load(); });
 }
@@ -115,81 +86,6 @@ frmOndulix::~frmOndulix() {
     delete m_friends; // it works on this object's list and fields
     cursor->ReadoutChanged = nullptr;
     cursor->DayChosen = nullptr;
-}
-
-void frmOndulix::WireEvents() {
-    for (int k = chart::FirstKind; k <= chart::LastKind; ++k)
-        connect(chkOndulixChart[k], &QCheckBox::toggled, this,
-                [this, k] { Guard([this, k] { chkOndulixChart_Click(k); }); });
-    connect(chkCenter, &QCheckBox::toggled, this, Raise(&frmOndulix::chkCenter_Click));
-
-    auto menu = [this](QAction* a, Handler handler) {
-        connect(a, &QAction::triggered, this, [this, a, handler] {
-            // The handler flips the tick itself; undo Qt's own flip first.
-            a->setChecked(!a->isChecked());
-            Guard([this, handler] { (this->*handler)(); });
-        });
-    };
-    menu(mnuPhysical, &frmOndulix::mnuPhysical_Click);
-    menu(mnuEmotional, &frmOndulix::mnuEmotional_Click);
-    menu(mnuIntellectual, &frmOndulix::mnuIntellectual_Click);
-    menu(mnuIntuitive, &frmOndulix::mnuIntuitive_Click);
-    connect(mnuExit, &QAction::triggered, this, Raise(&frmOndulix::mnuExit_Click));
-
-    auto click = [this](ComboPicker* c, Handler handler) { c->Click = Raise(handler); };
-    click(cboBDday, &frmOndulix::cboBDday_Click);
-    click(cboBDmonth, &frmOndulix::cboBDmonth_Click);
-    click(cboBDyear, &frmOndulix::cboBDyear_Click);
-    click(cboDDday, &frmOndulix::cboDDday_Click);
-    click(cboDDmonth, &frmOndulix::cboDDmonth_Click);
-    click(cboDDyear, &frmOndulix::cboDDyear_Click);
-    click(cboFriend, &frmOndulix::cboFriend_Click);
-
-    auto pressed = [this](QPushButton* b, Handler handler) {
-        connect(b, &QPushButton::clicked, this, Raise(handler));
-    };
-    pressed(cmdGoToToday, &frmOndulix::cmdGoToToday_Click);
-    pressed(cmdDraw, &frmOndulix::cmdDraw_Click);
-    for (QPushButton* b : {cmdGoToToday, cmdDraw})
-        connect(b, &QPushButton::clicked, this, &frmOndulix::ChartDrawnNotice);
-    Export->Done = [this](const QString& done) { notice->Say(done, {}, {}); };
-    pressed(cmdExit, &frmOndulix::cmdExit_Click);
-    pressed(cmdsave, &frmOndulix::cmdsave_Click);
-    m_saveClicks = new SteadyButton(cmdsave);
-
-    connect(optBirthday, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) Guard([this] { optBirthday_Click(); });
-    });
-    connect(optBirthdate, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) Guard([this] { optBirthdate_Click(); });
-    });
-    connect(txtFriend, &QLineEdit::textChanged, this, Raise(&frmOndulix::txtFriend_Change));
-    txtFriend->installEventFilter(this);
-    connect(sldMoonPhase, &QSlider::valueChanged, this, Raise(&frmOndulix::sldMoonPhase_Change));
-    cursor->ReadoutChanged = [this](const QString& text) {
-        // Two whole lines: the cycles by name, or by letter where names are too
-        // wide; two people's seven cycles may still not fit (the tip has all).
-        QString shown;
-        if (const auto& read = cursor->Read()) {
-            const chart::ReadoutLines lines = chart::ReadoutLinesOf(*read);
-            const QFontMetrics metrics = lblReadout->fontMetrics();
-            const bool fits = metrics.horizontalAdvance(lines.cycles) <= lblReadout->width();
-            shown =
-                lines.day + u'\n' +
-                (fits ? lines.cycles
-                      : metrics.elidedText(lines.cyclesBrief, Qt::ElideRight, lblReadout->width()));
-        }
-        lblReadout->setText(shown);
-        lblReadout->setToolTip(cursor->Read() ? chart::ReadoutTip(*cursor->Read()) : QString());
-        lblReadout->setAccessibleDescription(text);
-    };
-    cursor->DayChosen = [this](QDate day) {
-        Guard([this, day] { // as Set would, for that day
-            SelectDisplayDate(cal::TrioOf(day));
-            cmdDraw_Click();
-            ChartDrawnNotice();
-        });
-    };
 }
 
 void frmOndulix::Guard(const std::function<void()>& handler) {
@@ -270,7 +166,8 @@ void frmOndulix::Form_Load() {
     CycleColor = tables.CycleColor;
 
     FillFriendCombo(0);
-    m_chart = ReadChartControls(); // nothing drawn yet: the chart the first draw will show
+    // Nothing drawn yet: the chart the first draw will show.
+    m_state.Prime(ReadChartControls(), ChartPerson(), Compare->Person());
     m_optionsLive = true;
     if (stored.firstStart)
         notice->Say(
@@ -391,32 +288,32 @@ void frmOndulix::cmdDraw_Click() {
     if (m_unloaded) return;
 
     ++m_drawRuns;
-    // Controls -> state -> render -> view, once.
-    m_chart = ReadChartControls();
-    m_span = chart::ChooseChartSpan(m_chart.birth, m_chart.display, m_chart.centre);
+    // Controls -> state -> render -> view, once: the views follow the state.
+    m_state.Set(ReadChartControls(), ChartPerson(), Compare->Person());
+    if (!m_state.Span())
+        m_messages->MsgBox(this, chart::UnbornMessage, MessageBoxes::OkOnly, AppTitle);
+}
+
+void frmOndulix::ChartChanged() {
     chart::CycleTables tables;
     tables.CycleRate = CycleRate;
     tables.CycleColor = CycleColor;
-    canvas->Show([chart = m_chart, tables](Surface& surface) {
+    canvas->Show([chart = m_state.Options(), tables](Surface& surface) {
         chart::DrawWholeChart(surface, chart, tables);
     });
-    if (m_span) { // the thumb at the display date's day of the chart
+    if (const auto& span = m_state.Span()) { // the thumb at the display date's day of the chart
         {
             const QSignalBlocker quiet(sldMoonPhase);
-            sldMoonPhase->setValue(cal::DiffDays(m_span->start, m_chart.display));
+            sldMoonPhase->setValue(cal::DiffDays(span->start, m_state.Options().display));
         }
         sldMoonPhase_Change();
-    } else {
-        m_messages->MsgBox(this, chart::UnbornMessage, MessageBoxes::OkOnly, AppTitle);
-        if (m_unloaded) return;
     }
-    cursor->ChartRedrawn();
-    if (Agreement) Agreement->Refresh();
 }
 
 void frmOndulix::ChartDrawnNotice() {
-    if (m_span && !m_unloaded) // an unborn chart has said so in a message
-        notice->Say(QStringLiteral("Grafik digambar: ") + chart::SpokenDate(m_chart.display, true),
+    if (m_state.Span() && !m_unloaded) // an unborn chart has said so in a message
+        notice->Say(QStringLiteral("Grafik digambar: ") +
+                        chart::SpokenDate(m_state.Options().display, true),
                     {}, {});
 }
 
@@ -429,18 +326,20 @@ chart::ChartOptions frmOndulix::ReadChartControls() const {
         chart.comparePerson = Compare->Name();
     for (int k = chart::FirstKind; k <= chart::LastKind; ++k)
         chart.kinds[k] = CheckValue(chkOndulixChart[k]) == 1;
+    chart.person = PersonName();
     return chart;
 }
 
-chart::ChartOptions frmOndulix::CurrentChart() const {
-    chart::ChartOptions chart = m_chart;
-    chart.devicePixelRatio = devicePixelRatioF();
+QString frmOndulix::PersonName() const {
     // Whose dates the birth pickers hold: the name being entered, or the
     // friend picked; nobody's name for the user's own.
-    if (optBirthdate->isChecked())
-        chart.person = txtFriend->text().trimmed();
-    else if (cboFriend->ListIndex() > 0)
-        chart.person = Friends.FriendName[cboFriend->ListIndex()];
+    if (optBirthdate->isChecked()) return txtFriend->text().trimmed();
+    return cboFriend->ListIndex() > 0 ? Friends.FriendName[cboFriend->ListIndex()] : QString();
+}
+
+chart::ChartOptions frmOndulix::CurrentChart() const {
+    chart::ChartOptions chart = m_state.Options();
+    chart.devicePixelRatio = devicePixelRatioF();
     return chart;
 }
 
@@ -607,11 +506,11 @@ bool frmOndulix::eventFilter(QObject* watched, QEvent* event) {
 
 moon::MoonView frmOndulix::MoonViewAt(int position) const {
     // Position p shows the chart's day p; with no chart, the display date's.
-    return moon::ComputeMoonView(m_span ? m_span->start : m_chart.display, position);
+    return moon::ComputeMoonView(m_state.FirstDay(), position);
 }
 
 void frmOndulix::sldMoonPhase_Change() {
-    const chart::ChartOptions chart = CurrentChart();
+    const chart::ChartOptions& chart = m_state.Options();
     const moon::MoonView view = MoonViewAt(sldMoonPhase->value());
     lblPhaseDate->setText(view.caption);
     picMoon->setPixmap(QPixmap::fromImage(imgMoon.Picture(view.picture, devicePixelRatioF())));

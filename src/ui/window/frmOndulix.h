@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartState.h"
 #include "chart/CycleModel.h"
 #include "chart/DrawChart.h"
 #include "moon/MoonPhase.h"
@@ -176,6 +177,7 @@ public:
     people::PersonId ChartPerson() const;
     // Chart runs completed by cmdDraw_Click (the "Belum lahir" refusal included).
     int DrawRuns() const { return m_drawRuns; }
+    const chart::ChartState& State() const { return m_state; }
     bool IsUnloaded() const { return m_unloaded; }
     // The settings file.
     const QString& IniPath() { return m_settings.Store().Path(); }
@@ -191,6 +193,7 @@ private:
     void CreateControls();
     void CreateMenu();
     void WireEvents();
+    void CreateKeyboard(); // names, tab order, Alt+letters, the keyboard help
     // Runs a handler raised by Qt; a run-time error becomes a message instead
     // of ending the program.
     void Guard(const std::function<void()>& handler);
@@ -215,6 +218,10 @@ private:
     moon::MoonView MoonViewAt(int position) const;
     // The controls' dates and choices, as a chart to draw.
     chart::ChartOptions ReadChartControls() const;
+    // The name of whose chart the pickers hold; empty for the user's own.
+    QString PersonName() const;
+    // A draw's views: the chart, the moon slider and picture.
+    void ChartChanged();
 
     MessageBoxes* m_messages;
     SettingsSaves m_settings;
@@ -230,6 +237,5 @@ private:
     KeyboardAccess* m_keys = nullptr;
     bool m_activationPending = false;
     int m_drawRuns = 0;
-    chart::ChartOptions m_chart; // what is drawn
-    std::optional<chart::ChartSpan> m_span;
+    chart::ChartState m_state; // what is drawn
 };

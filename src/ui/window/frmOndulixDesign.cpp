@@ -91,13 +91,7 @@ void frmOndulix::CreateControls() {
     lblReadout->setTextFormat(Qt::PlainText);
     PlaceTwips(lblReadout, 1440, 4575, 9000, 345);
 
-    cursor = new DayCursor(canvas, [this]() -> std::optional<chart::ChartOptions> {
-        try {
-            return CurrentChart();
-        } catch (const std::exception&) { // a picker that cannot be read: no chart
-            return std::nullopt;
-        }
-    });
+    cursor = new DayCursor(canvas, m_state);
     PlaceTwips(cursor, chart::PlotWindowSetup::DevLeft, chart::PlotWindowSetup::DevTop,
                chart::PlotWindowSetup::SpanX, chart::PlotWindowSetup::SpanY);
     lblDispDate = AddLabel(canvas, "Set Tanggal", Qt::AlignRight, 6120, 4920, 1215, black, white);
@@ -152,9 +146,8 @@ void frmOndulix::CreateMenu() {
     mnuProgram->addSeparator();
     mnuExit = mnuProgram->addAction(ExitBitmap(), QStringLiteral("&Exit"));
 
-    Export = new ChartExportMenu(
-        this, m_messages, m_dialogs, [this] { return std::optional(CurrentChart()); },
-        [this](const std::function<void()>& command) { Guard(command); });
+    Export = new ChartExportMenu(this, m_messages, m_dialogs, m_state,
+                                 [this](const std::function<void()>& command) { Guard(command); });
 
     QMenu* mnuEdit = menuBar()->addMenu(QStringLiteral("Suntin&g"));
     mnuUndo = People().createUndoAction(this, QStringLiteral("Urungkan"));
@@ -182,13 +175,11 @@ void frmOndulix::CreateMenu() {
          .notice = notice,
          .guard = [this](const std::function<void()>& command) { Guard(command); }});
     Agreement = new AgreementPanel(
-        this, {.chart = [this] { return CurrentChart(); },
-               .people = people,
-               .self = [this] { return ChartPerson(); },
-               .compared = [this] { return Compare->Person(); },
-               .choose = [this](people::PersonId person) { Compare->Choose(person); }});
+        this, {.chart = &m_state, .people = people, .choose = [this](people::PersonId person) {
+                   Compare->Choose(person);
+               }});
     Compare = new CompareMenu(
-        this, people, [this] { Guard([this] { cmdDraw_Click(); }); },
+        this, m_state, people, [this] { Guard([this] { cmdDraw_Click(); }); },
         [this] {
             Agreement->show();
             Agreement->raise();
@@ -197,10 +188,12 @@ void frmOndulix::CreateMenu() {
     Compare->Chosen = [this](people::PersonId person) {
         notice->Say(person == people::NoPerson
                         ? QStringLiteral("Tanpa pembanding")
-                        : QStringLiteral("Dibandingkan dengan ") + m_chart.comparePerson,
+                        : QStringLiteral("Dibandingkan dengan ") + m_state.Options().comparePerson,
                     {}, {});
     };
     connect(&People(), &QUndoStack::indexChanged, this, [this] {
+        // A rename shows in the names; a new chart is the draw's to make.
+        m_state.Rename(PersonName(), Compare->Name());
         Compare->PeopleChanged();
         Agreement->Refresh();
         Contacts->PeopleChanged();

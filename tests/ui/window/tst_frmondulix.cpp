@@ -1,4 +1,5 @@
 #include "ui/WindowFixture.h"
+#include "ui/chartview/DayCursor.h"
 #include "ui/chartview/FormCanvas.h"
 #include "ui/compare/AgreementPanel.h"
 #include "ui/compare/CompareMenu.h"
@@ -6,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTimer>
 #include <QTreeWidget>
@@ -141,9 +143,22 @@ private slots:
         setUp(w.get());
         const QString before = f.Birth() + ", " + f.Display();
         const int runs = w->DrawRuns();
+        QSignalSpy told(&w->State(), &chart::ChartState::Changed);
         action(w.get());
         QCOMPARE(w->DrawRuns() - runs, 1);
         QCOMPARE(f.Birth() + ", " + f.Display(), dates.isEmpty() ? before : dates);
+        // The state told its views once, and they show what the pickers hold.
+        const chart::ChartOptions& drawn = w->State().Options();
+        QCOMPARE(told.count(), 1);
+        const auto text = [](QDate d) {
+            const cal::DateTrio t = cal::TrioOf(d);
+            return t.day + ' ' + t.month + ' ' + t.year;
+        };
+        QCOMPARE(text(drawn.birth) + ", " + text(drawn.display), f.Birth() + ", " + f.Display());
+        if (w->State().Span()) { // unborn: the moon and the cursor stay where they were
+            QCOMPARE(w->lblPhaseDate->text(), cal::FormatShortDate(drawn.display));
+            QVERIFY(w->cursor->Summary().contains(QString::number(drawn.display.year())));
+        }
         w->optBirthdate->click(); // entering draws nothing
         QCOMPARE(w->DrawRuns() - runs, 1);
     }
