@@ -14,11 +14,11 @@ CompareMenu::CompareMenu(QMainWindow* window, const chart::ChartState& state,
       m_menu(window->menuBar()->addMenu(QStringLiteral("Ban&dingkan"))),
       m_people(std::move(people)), m_changed(std::move(changed)),
       m_showAgreement(std::move(showAgreement)) {
-    connect(m_menu, &QMenu::aboutToShow, this, &CompareMenu::Fill);
-    Fill(); // so the keyboard reaches it before it is first opened
+    connect(m_menu, &QMenu::aboutToShow, this, [this] { Fill(); });
+    Fill(false); // so the keyboard reaches it before it is first opened; the people when opened
 }
 
-void CompareMenu::Fill() {
+void CompareMenu::Fill(bool withPeople) {
     m_menu->clear();
     QAction* agreement = m_menu->addAction(QStringLiteral("&Kecocokan..."));
     agreement->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
@@ -26,7 +26,7 @@ void CompareMenu::Fill() {
     m_menu->addSeparator();
     auto* group = new QActionGroup(m_menu);
     const people::FriendList& list = m_people();
-    for (std::int32_t i = 0; i <= list.FriendCount; ++i) {
+    for (std::int32_t i = 0; withPeople && i <= list.FriendCount; ++i) {
         // A name's "&" is a letter, not a keyboard mark.
         QAction* a = m_menu->addAction(
             QStringLiteral("Bandingkan dengan ") +

@@ -40,7 +40,7 @@ public:
     std::function<void(people::PersonId)> Chosen;
 
 private:
-    void Fill();
+    void Fill(bool withPeople = true);
 
     const chart::ChartState& m_state; // what the chart shows
     QMenu* m_menu;

@@ -116,11 +116,13 @@ public:
     ChartExportMenu* Export = nullptr; // the "Berkas" menu
     QAction* mnuUndo = nullptr;        // "Sunting": the people's changes
     QAction* mnuRedo = nullptr;
-    HelpMenu* Help = nullptr;            // the "Bantuan" menu
-    CompareMenu* Compare = nullptr;      // the "Bandingkan" menu: a second person
-    AgreementPanel* Agreement = nullptr; // "Kecocokan": how well the two agree
-    PeopleMenu* Contacts = nullptr;      // "Kontak": import, export, birthdays, renaming
-    Notice* notice = nullptr;            // what just changed, under the buttons
+    HelpMenu* Help = nullptr;       // the "Bantuan" menu
+    CompareMenu* Compare = nullptr; // the "Bandingkan" menu: a second person
+    AgreementPanel* Agreement =
+        nullptr; // "Kecocokan": how well the two agree; made when first shown
+    AgreementPanel* AgreementWindow();
+    PeopleMenu* Contacts = nullptr; // "Kontak": import, export, birthdays, renaming
+    Notice* notice = nullptr;       // what just changed, under the buttons
 
     // Handlers.
     void Form_Load();

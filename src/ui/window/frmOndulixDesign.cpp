@@ -174,16 +174,13 @@ void frmOndulix::CreateMenu() {
          .dialogs = m_dialogs,
          .notice = notice,
          .guard = [this](const std::function<void()>& command) { Guard(command); }});
-    Agreement = new AgreementPanel(
-        this, {.chart = &m_state, .people = people, .choose = [this](people::PersonId person) {
-                   Compare->Choose(person);
-               }});
     Compare = new CompareMenu(
         this, m_state, people, [this] { Guard([this] { cmdDraw_Click(); }); },
         [this] {
-            Agreement->show();
-            Agreement->raise();
-            Agreement->activateWindow();
+            AgreementPanel* panel = AgreementWindow();
+            panel->show();
+            panel->raise();
+            panel->activateWindow();
         });
     Compare->Chosen = [this](people::PersonId person) {
         notice->Say(person == people::NoPerson
@@ -195,10 +192,21 @@ void frmOndulix::CreateMenu() {
         // A rename shows in the names; a new chart is the draw's to make.
         m_state.Rename(PersonName(), Compare->Name());
         Compare->PeopleChanged();
-        Agreement->Refresh();
+        if (Agreement) Agreement->Refresh();
         Contacts->PeopleChanged();
     });
 
     Help = new HelpMenu(
         this, m_messages, [this] { return m_keys->ShortcutTable(); }, m_settings.Store().Path());
+}
+
+AgreementPanel* frmOndulix::AgreementWindow() {
+    // Made when first asked for: most sessions never open it.
+    const auto people = [this]() -> const people::FriendList& { return Friends; };
+    if (!Agreement)
+        Agreement = new AgreementPanel(
+            this, {.chart = &m_state, .people = people, .choose = [this](people::PersonId person) {
+                       Compare->Choose(person);
+                   }});
+    return Agreement;
 }

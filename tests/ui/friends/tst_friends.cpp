@@ -221,14 +221,14 @@ private slots:
         QVERIFY(w->cmdsave->accessibleDescription().endsWith(viewed));
         QCOMPARE(w->CurrentChart().comparePerson, compared);
         // The ranking leaves out only the person viewed: a friend named Anda is in it.
-        w->Agreement->show();
+        w->AgreementWindow()->show();
         QStringList ranked;
-        for (auto* row :
-             w->Agreement->findChildren<QTreeWidget*>().last()->findItems("*", Qt::MatchWildcard))
+        for (auto* row : w->AgreementWindow()->findChildren<QTreeWidget*>().last()->findItems(
+                 "*", Qt::MatchWildcard))
             ranked << row->text(0);
         QVERIFY2(!ranked.contains(viewed) && ranked.count("Anda") == 2,
                  qPrintable(ranked.join('|')));
-        w->Agreement->hide();
+        w->AgreementWindow()->hide();
     }
 
     // The people's exports hold birth dates: new files are the user's alone,

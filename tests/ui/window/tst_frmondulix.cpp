@@ -209,9 +209,9 @@ private slots:
         WriteAll(f.ini, FriendsFile({"Ani", "Budi"}));
         f.Open();
         const QByteArray stored = ReadAll(f.ini);
-        w->Agreement->show();
+        w->AgreementWindow()->show();
         QTreeWidget* ranking = nullptr;
-        for (auto* t : w->Agreement->findChildren<QTreeWidget*>())
+        for (auto* t : w->AgreementWindow()->findChildren<QTreeWidget*>())
             if (t->accessibleName() == "Siapa paling cocok") ranking = t;
         QCOMPARE(ranking->topLevelItem(1)->text(0), "Budi");
         int runs = w->DrawRuns();
