@@ -6,7 +6,10 @@ server, and times each process from launch until it exits right after its
 first picture is on screen (for Ondulix: the first chart). Peak memory is the
 process's maximum resident set size. Prints the medians and their ratios.
 
-usage: bench/startup.py [path/to/startup_probe] [rounds]
+usage: bench/startup.py [path/to/startup_probe] [rounds] [path/to/an/earlier/startup_probe]
+
+With an earlier build's probe, it runs too, in the same rounds, so two versions
+are compared on the same machine at the same time.
 """
 import os
 import statistics
@@ -46,6 +49,7 @@ def run_once(command, env):
 def main():
     probe = sys.argv[1] if len(sys.argv) > 1 else "build/bench/startup_probe"
     rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 30
+    before = sys.argv[3] if len(sys.argv) > 3 else None
     server, display = start_xvfb()
     try:
         with tempfile.TemporaryDirectory() as home:
@@ -53,11 +57,13 @@ def main():
                        XDG_CONFIG_HOME=os.path.join(home, "config"),
                        XDG_RUNTIME_DIR=home)
             commands = {"ondulix": [probe], "bare": [probe, "--bare"]}
+            if before:
+                commands["before"] = [before]
             for name in commands:  # warm the file cache
                 run_once(commands[name], env)
             results = {name: [] for name in commands}
             for i in range(rounds):
-                order = ["ondulix", "bare"] if i % 2 == 0 else ["bare", "ondulix"]
+                order = list(commands) if i % 2 == 0 else list(reversed(commands))
                 for name in order:
                     results[name].append(run_once(commands[name], env))
     finally:
@@ -74,6 +80,10 @@ def main():
     print(f"{'':10}{'time to first picture':>24}{'peak memory':>16}")
     print(f"{'ondulix':10}{t_app * 1000:>21.1f} ms{m_app / 1024:>13.1f} MiB")
     print(f"{'bare':10}{t_bare * 1000:>21.1f} ms{m_bare / 1024:>13.1f} MiB")
+    if before:
+        t_before, m_before = medians("before")
+        print(f"{'before':10}{t_before * 1000:>21.1f} ms{m_before / 1024:>13.1f} MiB"
+              f"   ({t_before / t_bare:.2f}x, {m_before / m_bare:.2f}x)")
     time_ratio, memory_ratio = t_app / t_bare, m_app / m_bare
     print(f"{'ratio':10}{time_ratio:>23.2f}x{memory_ratio:>15.2f}x   (goal: {GOAL}x)")
     return 0 if time_ratio <= GOAL and memory_ratio <= GOAL else 1
