@@ -174,6 +174,8 @@ private slots:
             QStringList{"remove Ani", "pick Citra", "undo", "redo"}, "Citra", "");
         Row("the compared renamed", QStringList{"compare Ani", "rename Ani>Zed", "pick Citra"},
             "Citra", "Zed");
+        Row("the compared removed, undone",
+            QStringList{"compare Ani", "remove Ani", "pick Citra", "undo"}, "Citra", "");
         Row("a friend named Anda", QStringList{"compare Anda"}, "Citra", "Anda");
     }
     void theViewedPersonStaysViewed() {
