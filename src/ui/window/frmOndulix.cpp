@@ -83,7 +83,12 @@ frmOndulix::frmOndulix(const Environment& environment)
 frmOndulix::~frmOndulix() {
     // The controls go after this object; nothing may call back into it then.
     delete m_keys;
-    delete m_friends; // it works on this object's list and fields
+    // The panel works on this object's list and fields; its controls going
+    // (the name box losing the focus) must not call back into this object.
+    txtFriend->removeEventFilter(this);
+    for (QObject* control : m_friends->children())
+        control->disconnect(this);
+    delete m_friends;
     cursor->ReadoutChanged = nullptr;
     cursor->DayChosen = nullptr;
 }
