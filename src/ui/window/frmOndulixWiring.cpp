@@ -1,42 +1,23 @@
 // The window's event wiring: each control's event to its handler, and the
 // keyboard's names, order and keys.
 #include "chart/ChartReadout.h"
-#include "chart/DrawChart.h"
 #include "moon/MoonPhase.h"
-#include "plot/modPlotUtil.h"
 #include "ui/chartview/DayCursor.h"
-#include "ui/chartview/FormCanvas.h"
-#include "ui/compare/AgreementPanel.h"
-#include "ui/compare/CompareMenu.h"
 #include "ui/export/ChartExportMenu.h"
-#include "ui/friends/FriendsPanel.h"
-#include "ui/friends/PeopleMenu.h"
 #include "ui/keyboard/KeyboardAccess.h"
 #include "ui/widgets/Controls.h"
-#include "ui/widgets/DatePickers.h"
-#include "ui/widgets/FormLayout.h"
-#include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/Notice.h"
-#include "ui/widgets/SettingsSaves.h"
 #include "ui/widgets/SteadyButton.h"
 #include "ui/window/frmOndulix.h"
 #include "util/Calendar.h"
-#include "util/modListUtil.h"
-#include "util/modStrUtil.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
-#include <QCoreApplication>
-#include <QFocusEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QSlider>
-#include <QThread>
-#include <QTimer>
-#include <utility>
 
 void frmOndulix::CreateKeyboard() {
     m_keys = new KeyboardAccess({.window = this,
