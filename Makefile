@@ -59,10 +59,12 @@ fuzz: deps
 	bash tests/fuzz/run-fuzz.sh --target fuzz_settings --seconds $(FUZZ_SECONDS)
 	bash tests/fuzz/run-fuzz.sh --target fuzz_contacts --seconds $(FUZZ_SECONDS)
 
-# The suite against the planted faults of tests/mutation/mutants.txt (never in
-# CI; about a minute a fault). MUTANTS=3,7 runs only those.
+# The suite against the planted faults of tests/mutation/mutants.txt, or against
+# SAMPLE=N faults drawn from src/ with SEED=S (never in CI; about 20 s a fault).
+# MUTANTS=3,7 runs only those.
 mutants: deps
-	python3 tests/mutation/run-mutants.py $(if $(MUTANTS),--only $(MUTANTS))
+	python3 scripts/run-mutants.py $(if $(MUTANTS),--only $(MUTANTS)) \
+		$(if $(SAMPLE),--sample $(SAMPLE) --seed $(or $(SEED),1))
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -1,6 +1,7 @@
 #include "chart/ChartExport.h"
 
 #include "chart/ChartPage.h"
+#include "chart/ChartReadout.h"
 #include "chart/ChartValues.h"
 #include "plot/PainterSurface.h"
 #include "plot/Twips.h"
@@ -100,13 +101,28 @@ QByteArray Png(const ChartOptions& options) {
 }
 
 QByteArray Csv(const ChartOptions& options) {
-    QStringList header{QStringLiteral("Date"), QStringLiteral("Day since birth")};
-    QStringList second{QStringLiteral("Day since birth 2")}; // the compared person's, after
-    for (std::int32_t kind = FirstKind; kind <= LastKind; ++kind)
-        if (options.kinds[kind])
-            header << CycleCaption(kind), second << CycleCaption(kind) + QStringLiteral(" 2");
     const bool compared = options.compare.isValid();
-    if (compared) header << second;
+    // With a comparison each person's columns name them, with their own birth date.
+    const auto columns = [&options](const QString& name, QDate birth) {
+        const QString born = QStringLiteral("born ") + birth.toString(Qt::ISODate);
+        QStringList named{QStringLiteral("Day since birth (%1)")
+                              .arg(name.isEmpty() ? born : name + QStringLiteral(", ") + born)};
+        for (std::int32_t kind = FirstKind; kind <= LastKind; ++kind)
+            if (options.kinds[kind])
+                named << CycleCaption(kind) +
+                             QStringLiteral(" (%1)").arg(name.isEmpty() ? born : name);
+        return named;
+    };
+    QStringList header{QStringLiteral("Date"), QStringLiteral("Day since birth")};
+    for (std::int32_t kind = FirstKind; kind <= LastKind; ++kind)
+        if (options.kinds[kind]) header << CycleCaption(kind);
+    const QStringList second =
+        compared ? columns(ShowableText(options.comparePerson).simplified(), options.compare)
+                 : QStringList();
+    if (compared)
+        header = QStringList{header[0]} +
+                 columns(ShowableText(FirstPersonName(options)).simplified(), options.birth) +
+                 second;
     QString text;
     auto row = [&text](const QStringList& fields) {
         QStringList quoted;

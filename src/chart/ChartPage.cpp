@@ -80,9 +80,10 @@ void PaintChartPage(QPainter& painter, const QRectF& page, const ChartOptions& o
     painter.setFont(font);
     QString who = ShowableText(options.person);
     if (who.trimmed().isEmpty()) who = QStringLiteral("Hari Ulang Tahun saya");
+    // Two people: each with their own birth date.
     if (options.compare.isValid())
-        who = QStringLiteral("%1 dan %2 (lahir %3)")
-                  .arg(ShowableText(FirstPersonName(options)),
+        who = QStringLiteral("%1 (lahir %2) dan %3 (lahir %4)")
+                  .arg(ShowableText(FirstPersonName(options)), LongDateId(options.birth),
                        options.comparePerson.isEmpty() ? QStringLiteral("pembanding")
                                                        : ShowableText(options.comparePerson),
                        LongDateId(options.compare));
@@ -91,14 +92,20 @@ void PaintChartPage(QPainter& painter, const QRectF& page, const ChartOptions& o
                      QFontMetricsF(font).elidedText(who, Qt::ElideRight, title.width()));
     font.setPixelSize(qMax(1, qRound(unit)));
     painter.setFont(font);
-    QString facts = QStringLiteral("Lahir ") + LongDateId(options.birth);
+    QStringList facts;
+    if (!options.compare.isValid()) facts << QStringLiteral("Lahir ") + LongDateId(options.birth);
     if (span)
-        facts += QStringLiteral(" \u00B7 %1 \u2013 %2 \u00B7 umur %3 hari pada %4")
+        facts << QStringLiteral("%1 \u2013 %2")
                      .arg(LongDateId(span->start),
-                          LongDateId(cal::AddDays(span->start, ChartDayCount - 1)),
-                          Indonesian().toString(span->days), LongDateId(options.display));
+                          LongDateId(cal::AddDays(span->start, ChartDayCount - 1)))
+              << (options.compare.isValid()
+                      ? ShowableText(FirstPersonName(options)) + QStringLiteral(" berumur ")
+                      : QStringLiteral("umur ")) +
+                     QStringLiteral("%1 hari pada %2")
+                         .arg(Indonesian().toString(span->days), LongDateId(options.display));
     const QRectF factsLine(page.left(), title.bottom(), page.width(), unit * 1.5);
-    painter.drawText(factsLine, Qt::AlignLeft | Qt::AlignVCenter, facts);
+    painter.drawText(factsLine, Qt::AlignLeft | Qt::AlignVCenter,
+                     facts.join(QStringLiteral(" \u00B7 ")));
 
     // Footer.
     const QRectF footer(page.left(), page.bottom() - unit * 1.5, page.width(), unit * 1.5);
@@ -142,8 +149,8 @@ void PaintChartPage(QPainter& painter, const QRectF& page, const ChartOptions& o
                          true);
     painter.restore();
 
-    // Legend: each shown cycle's colour, name and value on the display date;
-    // with a comparison, a row for each person, after their name.
+    // Legend: the display date, then each shown cycle's colour, name and value
+    // on it; with a comparison, a row for each person, after their name.
     const QRectF legend(page.left(), chartRect.bottom() + unit * 0.5, page.width() - unit * 14,
                         legendHeight - unit);
     const auto read = ReadDay(options, cal::DiffDays(span->start, options.display));
@@ -174,14 +181,17 @@ void PaintChartPage(QPainter& painter, const QRectF& page, const ChartOptions& o
             at.rx() += width;
         }
     };
+    // Whose values, on which day: each page its own display date.
+    const QString on = read ? QStringLiteral("Pada ") + LongDateId(read->date) : QString();
     if (read && read->other) {
-        row(read->items, ShowableText(read->other->first) + u':', false);
+        row(read->items, on + QStringLiteral(", ") + ShowableText(read->other->first) + u':',
+            false);
         row(read->other->items,
             ShowableText(read->other->person) +
                 (read->other->dayNumber ? QStringLiteral(":") : QStringLiteral(": belum lahir")),
             true);
     } else if (read) {
-        row(read->items, QString(), false);
+        row(read->items, on + u':', false);
     }
     // The display date's moon, right of the legend.
     moon::MoonPictureList pictures;

@@ -136,9 +136,23 @@ QString ReadoutText(const DayReadout& day) {
         .join(Separator);
 }
 
-ReadoutLines ReadoutLinesOf(const DayReadout& day) {
-    return {DayText(day) + Separator + MoonText(day), Cycles(day, false).join(Separator),
-            Cycles(day, true).join(Separator)};
+std::vector<ReadoutLines> ReadoutLayouts(const DayReadout& day) {
+    const QString top = DayText(day) + Separator + MoonText(day);
+    if (!day.other)
+        return {{top, Cycles(day, false).join(Separator)},
+                {top, Cycles(day, true).join(Separator)}};
+    // Each person a line of their own: the first's items end where the second's name begins.
+    const QString second = day.other->person + QStringLiteral(": ");
+    std::vector<ReadoutLines> layouts;
+    for (const bool brief : {false, true}) {
+        const QString both = Cycles(day, brief).join(Separator);
+        const qsizetype cut = both.indexOf(Separator + second);
+        const QString a = both.left(cut), b = both.mid(cut + Separator.size());
+        layouts.push_back({DayText(day) + Separator + a, b + Separator + MoonText(day)});
+        if (brief)
+            layouts.push_back({day.date.toString(QStringLiteral("dd-MM-yyyy")) + Separator + a, b});
+    }
+    return layouts;
 }
 
 QString ReadoutTip(const DayReadout& day) {

@@ -51,15 +51,17 @@ std::optional<DayReadout> ReadDay(const ChartOptions& options, std::int32_t char
 // Intelektual 0,0% kritis · Bulan: purnama"
 QString ReadoutText(const DayReadout& day);
 
-// The readout in two lines, for the line under the chart: the day and the
-// moon, then the cycles by name ("Fisik +87,3% ↑ · ...") or, where that is
-// too wide, by their keyboard letters ("F +87,3↑ · E -12,0↓ · I 0,0 kritis").
+// The readout in two lines, for the line under the chart, in the layouts
+// to try from the most to the least spelled out; the first that fits is
+// shown. One person: the day and the moon, then the cycles by name ("Fisik
+// +87,3% ↑ · ...") or by their keyboard letters ("F +87,3↑ · E -12,0↓ · I
+// 0,0 kritis"). Two: a line each ("Senin 14-03-2005 · Budi: F +87,3↑ ...",
+// "Ani: F -3,0↓ ... · Bulan: purnama"), then without the weekday and moon.
 struct ReadoutLines {
-    QString day;
-    QString cycles;
-    QString cyclesBrief;
+    QString first;
+    QString second;
 };
-ReadoutLines ReadoutLinesOf(const DayReadout& day);
+std::vector<ReadoutLines> ReadoutLayouts(const DayReadout& day);
 
 // With a comparison the cycles are told per person: "Budi: Fisik +87,3% ↑ ·
 // ... · Ani: Fisik -3,0% ↓ · ...", and "Ani: belum lahir" before their birth.

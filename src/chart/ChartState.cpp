@@ -19,6 +19,7 @@ void ChartState::Set(const ChartOptions& options, people::PersonId person,
 void ChartState::Rename(const QString& person, const QString& compared) {
     m_options.person = person;
     if (m_options.compare.isValid()) m_options.comparePerson = compared;
+    emit Renamed();
 }
 
 } // namespace chart

@@ -33,6 +33,7 @@ public:
 
 signals:
     void Changed();
+    void Renamed();
 
 private:
     ChartOptions m_options;

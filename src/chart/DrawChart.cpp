@@ -75,11 +75,19 @@ void DrawComparisonKey(Surface& surface, const ChartOptions& options) {
         surface.SetCurrentY(Top);
         surface.Print(text);
     };
-    entry(1600, false, KeyName(FirstPersonName(options), options.birth));
-    entry(1600 + 4320, true, KeyName(options.comparePerson, options.compare));
+    entry(1600, false, FirstKeyName(options));
+    entry(1600 + 4320, true, SecondKeyName(options));
 }
 
 } // namespace
+
+QString FirstKeyName(const ChartOptions& options) {
+    return KeyName(FirstPersonName(options), options.birth);
+}
+
+QString SecondKeyName(const ChartOptions& options) {
+    return KeyName(options.comparePerson, options.compare);
+}
 
 bool DrawWholeChart(Surface& surface, const ChartOptions& options) {
     return DrawWholeChart(surface, options, MakeCycleTables());

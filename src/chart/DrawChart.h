@@ -49,6 +49,9 @@ struct ChartOptions {
 // the ticked curves; with a comparison, the second person's after, dashed. Returns false, leaving
 // the plot window empty, when the birth date is after the display date.
 bool DrawWholeChart(Surface& surface, const ChartOptions& options);
+// Whose curves the comparison key names, solid then dashed: "Ani, lahir 15 Juli 1992".
+QString FirstKeyName(const ChartOptions& options);
+QString SecondKeyName(const ChartOptions& options);
 bool DrawWholeChart(Surface& surface, const ChartOptions& options, const CycleTables& tables);
 
 } // namespace chart

@@ -17,10 +17,11 @@ inline constexpr qsizetype MaxLineBytes = 64 * 1024;
 inline constexpr qsizetype MaxContacts = 10'000;
 
 enum class BirthKind {
-    Missing,   // no birthday given
-    Full,      // `birth` is the date
-    NoYear,    // month and day only ("--01-07")
-    Unreadable // given, but no date ("1960-02-30", "circa 1800")
+    Missing,    // no birthday given
+    Full,       // `birth` is the date
+    NoYear,     // month and day only ("--01-07")
+    Unreadable, // given, but no date ("1960-02-30", "circa 1800")
+    OtherOrder  // a date only in the other order of day and month ("3/15/1985" read day first)
 };
 
 // One person as the file has them.
@@ -38,6 +39,10 @@ struct ContactsRead {
     // stopped ("Berhenti di baris 12: bukan teks UTF-8."; the contacts before
     // that line are kept).
     QString problem;
+    // CSV rows whose date reads only day first ("15/3/1985") or only month
+    // first ("3/15/1985"), whatever order was asked for: what the order is
+    // guessed from.
+    int dayFirstOnly = 0, monthFirstOnly = 0;
 };
 
 // How the CSV's dates with separators (/ . -) are read: 7/1/1960 is

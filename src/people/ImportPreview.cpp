@@ -45,6 +45,9 @@ std::vector<ImportEntry> PreviewImport(const FriendList& list,
             e.reason = QStringLiteral("tanpa tahun");
         else if (c.kind == BirthKind::Unreadable)
             e.reason = QStringLiteral("tanggal tak terbaca: %1").arg(c.birthText.trimmed());
+        else if (c.kind == BirthKind::OtherOrder)
+            e.reason = QStringLiteral("tanggal ini hanya terbaca dengan urutan lain: %1")
+                           .arg(c.birthText.trimmed());
         else if (year < cal::FirstYear || year > cal::LastYear)
             e.reason = QStringLiteral("tahun %1 di luar %2–%3")
                            .arg(year)

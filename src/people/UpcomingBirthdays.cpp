@@ -20,7 +20,7 @@ std::vector<UpcomingBirthday> UpcomingBirthdays(const FriendList& list, QDate to
         if (next < today) next = in(today.year() + 1);
         const auto left = static_cast<std::int32_t>(today.daysTo(next));
         const std::int32_t age = next.year() - birth.year();
-        if (left < days && age >= 1)
+        if (left <= days && age >= 1)
             upcoming.push_back(
                 {list.Id(i), list.FriendName[i], next, left, age, leapDay && next.day() == 28});
     }

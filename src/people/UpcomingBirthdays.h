@@ -20,7 +20,8 @@ struct UpcomingBirthday {
 };
 
 // Everyone in `list` (own entry included) whose next birthday, counting
-// today's, is less than `days` days away: soonest first, ties in list order.
+// today's, is at most `days` days away (0: today's only): soonest first,
+// ties in list order.
 // Entries whose date cannot be read and people not yet a year old on that
 // day are left out.
 std::vector<UpcomingBirthday> UpcomingBirthdays(const FriendList& list, QDate today,

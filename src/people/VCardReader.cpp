@@ -176,17 +176,18 @@ ContactsRead ReadVCards(QByteArrayView bytes) {
     qsizetype logicalLine = 0, line = 0;
     bool wanted = false, quotedPrintable = false, softBreak = false;
     for (qsizetype pos = 0; pos < bytes.size();) {
-        const qsizetype end = bytes.indexOf('\n', pos);
-        const qsizetype next = end < 0 ? bytes.size() : end + 1;
-        QByteArrayView physical = bytes.sliced(pos, next - pos);
+        // CRLF, LF or a bare CR ends a line.
+        qsizetype end = pos;
+        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
+            ++end;
+        const qsizetype next = end + (bytes.sliced(end).startsWith("\r\n") ? 2 : 1);
+        const QByteArrayView physical = bytes.sliced(pos, end - pos);
         pos = next;
         ++line;
         if (physical.size() > MaxLineBytes) {
             reader.Stop(line, TooLong);
             break;
         }
-        while (physical.endsWith('\n') || physical.endsWith('\r'))
-            physical.chop(1);
         const bool folded = line > 1 && (physical.startsWith(' ') || physical.startsWith('\t'));
         if (softBreak || folded) {
             if (wanted) {

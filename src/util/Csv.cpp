@@ -51,7 +51,10 @@ Table Read(QStringView text, const Limits& limits) {
             return stop(line, QStringLiteral("lebih dari %1 baris").arg(limits.maxRecords));
         if (++recordChars > limits.maxRecordChars)
             return stop(recordLine, QStringLiteral("baris terlalu panjang"));
-        if (c == u'\n') ++line;
+        // CRLF, LF and an old Mac's bare CR all end a line.
+        const bool lineEnd =
+            c == u'\n' || (c == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n'));
+        if (lineEnd) ++line;
         if (quoted) {
             if (c != u'"')
                 field += c;
@@ -68,11 +71,11 @@ Table Read(QStringView text, const Limits& limits) {
             field.clear();
             fieldStart = true;
             continue;
-        } else if (c == u'\n') {
+        } else if (lineEnd) {
             endRecord();
             recordLine = line;
             continue;
-        } else if (c != u'\r' || i + 1 == text.size() || text[i + 1] != u'\n') {
+        } else if (c != u'\r') {
             field += c;
         }
         fieldStart = false;

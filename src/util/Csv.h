@@ -6,7 +6,8 @@
 #include <QStringList>
 
 // Comma-separated values as RFC 4180 has them: fields in double quotes may
-// hold commas, line breaks and doubled quotes; records end in CRLF or LF.
+// hold commas, line breaks and doubled quotes; records end in CRLF, LF or a
+// bare CR.
 // Lenient where files in the wild are: a quote inside an unquoted field is
 // kept as a character.
 namespace csv {

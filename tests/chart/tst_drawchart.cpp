@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+#include <sys/stat.h>
 
 using namespace chart;
 using Op = SurfaceCall::Op;
@@ -94,6 +95,28 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(SubscriptError, CombinedComponents(4));
     }
 
+    // A second person's dashed curve of each kind is their own chart's curve,
+    // every third piece left out.
+    void comparedCurvesAreTheirOwn() {
+        const CycleTables t = MakeCycleTables();
+        for (int k = FirstKind; k <= LastKind; ++k) {
+            const auto ends = [&](const QString& chart) {
+                RecordingSurface s;
+                DrawWholeChart(s, Options(chart.arg(k)));
+                QSet<QString> points;
+                for (const SurfaceCall& c : s.Calls())
+                    if (c.op == Op::Line && c.color == t.CycleColor[k])
+                        points << QStringLiteral("%1,%2").arg(c.x2).arg(c.y2);
+                return points;
+            };
+            const QSet<QString> own = ends("1962-04-09 2000-01-01 - %1");
+            const QSet<QString> dashed =
+                ends("1960-01-01 2000-01-01 - %1 1962-04-09") - ends("1960-01-01 2000-01-01 - %1");
+            QVERIFY2(own.contains(dashed) && dashed.size() > own.size() / 2,
+                     qPrintable(CycleCaption(k)));
+        }
+    }
+
     // First day, marked day, hours from birth; centring goes back 30 days at most.
     void spans() {
         const auto span = [](const QString& chart) {
@@ -161,6 +184,16 @@ private slots:
         QCOMPARE(QStringList({days[0], days[1], days[9], days[28], days[29]}).join(' '),
                  "1@1708,2126 2@1852,2326 10@2968,2326 29@5704,2126 1@5884,2326"); // 29 Feb
         QCOMPARE(modPlotUtil::PlotFontSize, 7); // back from the credit's small type
+        // The credit in its small type; with a second person, the key under the chart, solid first.
+        RecordingSurface both;
+        DrawWholeChart(both, Options("1960-01-01 2000-01-01 - 1 1962-04-09 Budi"));
+        QStringList small;
+        for (const SurfaceCall& c : both.Calls())
+            if (c.op == Op::Print && (c.text.contains("lahir") || c.text.startsWith("by ")))
+                small << c.text + " / " + c.font;
+        QCOMPARE(small, QStringList({"by K.P.Morvo / small fonts 6",
+                                     "Anda, lahir 1 Januari 1960 / Arial 7",
+                                     "Budi, lahir 9 April 1962 / Arial 7"}));
     }
 
     // Worked by hand (sines as above, the moon's linear count); the tooltip and
@@ -220,9 +253,11 @@ private slots:
         QStringList tip = text.split(" · ");
         if (!read->other) tip[0] += " · " + tip.takeAt(1); // the day and its number on one line
         QCOMPARE(ReadoutTip(*read).split('\n'), tip);
-        if (day == 11) QCOMPARE(ReadoutLinesOf(*read).cyclesBrief, "F +13,6 kritis · M +50,1↓");
+        const ReadoutLines last = ReadoutLayouts(*read).back(); // the tightest
+        if (day == 11) QCOMPARE(last.second, "F +13,6 kritis · M +50,1↓");
         if (read->other && read->other->dayNumber)
-            QCOMPARE(ReadoutLinesOf(*read).cyclesBrief, "Anda: F 0,0 kritis · Ani: F -13,6↓");
+            QCOMPARE(last.first + " | " + last.second,
+                     "01-01-2000 · Anda: F 0,0 kritis | Ani: F -13,6↓");
     }
 
     // Worked apart from the code, d = 828 days: d mod T by hand (828 = 36 x 23; 16 of 28; 3 of
@@ -267,9 +302,17 @@ private slots:
              {">Ani<",
               ">Lahir 1 Januari 1960 · 1 Januari 2000 – 29 Februari 2000 · umur 14.610 "
               "hari pada 1 Januari 2000<",
-              ">Fisik 97,9%<", ">Emosi -97,5%<",
+              ">Pada 1 Januari 2000:<", ">Fisik 97,9%<", ">Emosi -97,5%<",
               ">Ondulix " ONDULIX_VERSION " · dicetak 3 Februari 2000<"})
             QVERIFY2(page.contains(QString::fromUtf8(text)), text);
+        const auto xOf = [&page](const QString& text) { // where a text starts
+            const QRegularExpression at("x=\"([-0-9.]+)\"[^>]*>\\s*" +
+                                        QRegularExpression::escape(text) + "<");
+            return at.match(page).captured(1).toDouble();
+        };
+        const double legend[] = {0, xOf("Pada 1 Januari 2000:"), xOf("Fisik 97,9%"),
+                                 xOf("Emosi -97,5%"), 1000};
+        QVERIFY(std::is_sorted(std::begin(legend), std::end(legend))); // left to right, on the page
         // Fisik's path in twips: x 1600 + 6 t, y 300 + 20 (100 - 98 sin(2 pi (hours + t) / 552)).
         const QString d =
             page.section("stroke=\"#ff0000\"", 1).section("d=\"", 1).section('"', 0, 0);
@@ -284,10 +327,14 @@ private slots:
         // 828 = 36 x 23); Emosi day 6 of 28, sin = 0.975.
         o.compare = QDate(1962, 4, 8), o.comparePerson = "Budi";
         const QString both = paint(o);
-        for (const char* text : {">Ani dan Budi (lahir 8 April 1962)<", ">Ani:<", ">Budi:<",
-                                 ">Emosi -97,5%<", ">Emosi 97,5%<"})
+        for (const char* text :
+             {">Ani (lahir 1 Januari 1960) dan Budi (lahir 8 April 1962)<",
+              ">1 Januari 2000 – 29 Februari 2000 · Ani berumur 14.610 hari pada 1 Januari 2000<",
+              ">Pada 1 Januari 2000, Ani:<", ">Budi:<", ">Emosi -97,5%<", ">Emosi 97,5%<"})
             QVERIFY2(both.contains(QString::fromUtf8(text)), text);
         QCOMPARE(both.count(">Fisik 97,9%<"), 2);
+        o.display = o.display.addDays(60); // the next page: its own day
+        QVERIFY(paint(o).contains(">Pada 1 Maret 2000, Ani:<"));
     }
 
     // Twips (x, y) land on pixel ((x - 1305) 2 / 15, y 2 / 15) at ratio 2: a
@@ -380,10 +427,13 @@ private slots:
         QCOMPARE(csv[0] + csv[1] + csv[31], "Date,Day since birth,Fisik,Passion\r"
                                             "1999-12-02,14580,-52.0,-74.7\r"
                                             "2000-01-01,14610,97.9,0.2\r");
-        o.compare = QDate(2000, 1, 1); // born on the 31st day shown: nothing before, then day 0
+        // Born on the 31st day shown: nothing before, then day 0. Each named, with their birth.
+        o.compare = QDate(2000, 1, 1), o.comparePerson = "Budi";
         const QList<QByteArray> two = ChartBytes(o, ExportFormat::Csv).split('\n');
         QCOMPARE(two[0] + two[1] + two[31],
-                 "Date,Day since birth,Fisik,Passion,Day since birth 2,Fisik 2,Passion 2\r"
+                 "Date,\"Day since birth (Ani & <B> ]]>, born 1960-01-01)\",Fisik (Ani & <B> ]]>),"
+                 "Passion (Ani & <B> ]]>),\"Day since birth (Budi, born 2000-01-01)\",Fisik (Budi),"
+                 "Passion (Budi)\r"
                  "1999-12-02,14580,-52.0,-74.7,,,\r2000-01-01,14610,97.9,0.2,0,0.0,0.0\r");
         QCOMPARE(PercentText(-0.04), "0.0");
         o.birth = o.display.addDays(1);
@@ -410,7 +460,10 @@ private slots:
                                 .arg(c.pages.count)
                                 .arg(c.pages.svg ? "p" : "")
                                 .arg(c.options.person)
-                          : QString());
+                          : QString()) +
+                   (c.options.compare.isValid() ? " + " + c.options.compare.toString(Qt::ISODate) +
+                                                      ' ' + c.options.comparePerson
+                                                : QString());
         };
         QCOMPARE(parse("-o c.png"), "123 1 png c.png");
         QCOMPARE(parse("--center --cycles 1,2,3,5 --scale 2 --format svg -o c.png"),
@@ -418,6 +471,11 @@ private slots:
         QCOMPARE(parse("--scale 4 -o c.PDF"), "123 4 pdf c.PDF");
         QCOMPARE(parse("--pages 24 --name Ani -o c.pdf"), "123 1 pdf c.pdf 24 Ani");
         QCOMPARE(parse("--page -o c.svg"), "123 1 svg c.svg 1p ");
+        QCOMPARE(parse("--compare 1962-04-08 --compare-name Budi -o c.png"),
+                 "123 1 png c.png + 1962-04-08 Budi");
+        QCOMPARE(
+            ParseChartCommand({"ondulix-chart", "--birth", "1960-01-01", "--agreement"}).message,
+            "--agreement needs --birth and --compare");
         QCOMPARE(ParseChartCommand(QString("ondulix-chart --birth 1990-01-01 --compare 1992-04-08 "
                                            "--agreement --cycles 2,3")
                                        .split(' '))
@@ -448,6 +506,17 @@ private slots:
         QCOMPARE(run(Dates + "-o /dev/full --format csv"),
                  "1 ondulix-chart: cannot write /dev/full: No space left on device\n");
         QVERIFY(!QFileInfo("/dev/full").isFile()); // written into, not replaced
+        // Into a pipe whose reader is slower than the pipe is long: all of it.
+        QProcess reader;
+        const QTemporaryDir folder;
+        const QString pipe = folder.filePath("pipe");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        reader.start("sh", {"-c", "{ sleep 0.5; wc -c; } < \"$0\"", pipe});
+        QVERIFY(reader.waitForStarted());
+        QTest::qWait(200); // the reader holds the pipe open
+        QCOMPARE(run(Dates + "--format svg -o " + pipe), "0 ");
+        reader.waitForFinished();
+        QVERIFY(reader.readAll().trimmed().toInt() > 65536);
     }
 };
 

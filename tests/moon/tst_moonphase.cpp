@@ -25,8 +25,9 @@ private slots:
 
     void picturesShowThePhase() {
         // Mean grey of a part of a picture: smooth scaling to one pixel averages it.
-        const auto grey = [](int picture, QRect part = QRect(0, 0, 80, 80)) {
-            const QImage image = DrawMoonPicture(picture, 1).copy(part);
+        const auto grey = [](int picture, QRect part = QRect(0, 0, 80, 80), int ratio = 1) {
+            const QImage image = DrawMoonPicture(picture, ratio)
+                                     .copy(QRect(part.topLeft() * ratio, part.size() * ratio));
             return qGray(
                 image.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixel(0, 0));
         };
@@ -39,6 +40,8 @@ private slots:
         MoonPictureList list;
         QCOMPARE(list.Picture(5, 2).size(), QSize(160, 160)); // sharp at ratio 2
         QCOMPARE(list.Picture(5, 2).devicePixelRatio(), 2.0);
+        for (int i : {7, 14}) // the same picture, finer
+            QVERIFY(qAbs(grey(i, QRect(0, 0, 80, 80), 2) - grey(i)) <= 3);
     }
 };
 

@@ -59,7 +59,7 @@ QByteArray Cards(const QList<QByteArray>& bodies) {
 
 // The file's contacts previewed against `list`, an entry a part: "Ani* 1960-01-07" (New,
 // chosen), "Dewi* 1971-01-01<1970-01-01" (Update), "Eko =" (Same), "Budi: why" (Skipped);
-// then "!problem".
+// then "!problem", then "~2/1" when rows read only day first (2) or only month first (1).
 QString Preview(const QString& file, const QByteArray& bytes, DateOrder order,
                 const FriendList& list) {
     const ContactsRead read = ReadContacts(bytes, file, order);
@@ -74,6 +74,8 @@ QString Preview(const QString& file, const QByteArray& bytes, DateOrder order,
         parts << e.name + (e.chosen ? "*" : "") + what;
     }
     if (!read.problem.isEmpty()) parts << u'!' + read.problem;
+    if (read.dayFirstOnly + read.monthFirstOnly > 0)
+        parts << QStringLiteral("~%1/%2").arg(read.dayFirstOnly).arg(read.monthFirstOnly);
     return parts.join("; ");
 }
 
@@ -164,6 +166,34 @@ private slots:
                    "ani santoso* 1960-01-07; budi* 1960-01-07; !Berhenti di baris 4: tanda "
                    "petik tidak ditutup.",
                    MonthDayYear};
+        QTest::newRow("CSV: a mail client's split birthday, empty cells") << Row{
+            "a.csv",
+            "\"First Name\",\"Last Name\",\"Display Name\",\"Primary Email\",\"Birth "
+            "Year\",\"Birth Month\",\"Birth Day\",\"Notes\"\nAni,Santoso,Ani S.,a@x.id,1985,3,15,"
+            "\nBudi,Hartono,,,,7,1,\nCitra,,,,,,,\nDodi,,,,1990,2,30,\nEka,,,,0,0,0,x\n",
+            "Ani S.* 1985-03-15; Budi Hartono: tanpa tahun; Citra: tanpa tanggal lahir; "
+            "Dodi: tanggal tak terbaca: 1990/2/30; Eka: tanpa tanggal lahir"};
+        // Bare CR line ends; "3/15/1985" reads only month first, "0/0/00" is no date.
+        const QByteArray monthFirst =
+            "Name,Birthday\rAni,3/15/1985\rBudi,11/5/1970\rCitra,0/0/00\rDodi,\r";
+        QTest::newRow("CSV: month first asked")
+            << Row{"a.csv", monthFirst,
+                   "Ani* 1985-03-15; Budi* 1970-11-05; Citra: tanpa tanggal lahir; Dodi: tanpa "
+                   "tanggal lahir; ~0/1",
+                   MonthDayYear};
+        QTest::newRow("CSV: month first, read day first")
+            << Row{"a.csv", monthFirst,
+                   "Ani: tanggal ini hanya terbaca dengan urutan lain: 3/15/1985; Budi* "
+                   "1970-05-11; Citra: tanpa tanggal lahir; Dodi: tanpa tanggal lahir; ~0/1"};
+        QTest::newRow("CSV: rows that disagree")
+            << Row{"a.csv", "Name,Birthday\r\nAni,15/3/1985\r\nBudi,3/15/1985\r\nCitra,1/2/1985",
+                   "Ani* 1985-03-15; Budi: tanggal ini hanya terbaca dengan urutan lain: "
+                   "3/15/1985; Citra* 1985-02-01; ~1/1"};
+        QTest::newRow("vCard: any line end")
+            << Row{"a.vcf",
+                   "BEGIN:VCARD\rFN:Ani\rBDAY:1960-01-07\rEND:VCARD\rBEGIN:VCARD\r\nFN:Budi\r"
+                   "BDAY:1961-01-07\r\nEND:VCARD\n",
+                   "Ani* 1960-01-07; Budi* 1961-01-07"};
         QTest::newRow("CSV of no known header")
             << Row{"a.csv", "Nama,Telepon\nAni,1\n",
                    "!Baris pertama berkas CSV ini tidak menyebut kolom nama dan tanggal lahir."};
@@ -193,6 +223,10 @@ private slots:
              "Berhenti di baris 10002: lebih dari 10000 kontak."},
             {card + "BEGIN:VCARD\nNOTE:" + QByteArray(70'000, 'x'), "a.vcf", 1,
              "Berhenti di baris 5: baris lebih dari 64 KB."},
+            // A name unfolded to exactly 64 KB is read whole.
+            {"BEGIN:VCARD\nFN:" + QByteArray(1021, 'x') + "\n" +
+                 QByteArray(" " + QByteArray(1024, 'x') + "\n").repeated(63) + "END:VCARD\n",
+             "a.vcf", 1, ""},
             // A photo folded over 70 KB is passed over.
             {"BEGIN:VCARD\nPHOTO:\n" + QByteArray(" " + QByteArray(69, 'x') + "\n").repeated(1000) +
                  card.mid(12),
@@ -252,14 +286,15 @@ private slots:
 
     void upcoming() {
         const std::tuple<QDate, int, QString> rows[] = {
-            // Across the year's end; a tie in list order.
+            // Across the year's end; a tie in list order; the 30th day ahead is in.
             {QDate(2022, 12, 20), 30, "1 12 53; 0 18 63; 3 18 33"},
-            // 29 February on the 28th in a common year; today is day 0 of `days`.
-            {QDate(2023, 2, 20), 9, "2 8 43 moved"},
-            {QDate(2023, 2, 20), 8, ""},
-            {QDate(2024, 2, 29), 1, "2 0 44"},
+            {QDate(2022, 12, 8), 30, "1 24 53; 0 30 63; 3 30 33"},
+            // 29 February on the 28th in a common year; `days` after today.
+            {QDate(2023, 2, 20), 8, "2 8 43 moved"},
+            {QDate(2023, 2, 20), 7, ""},
+            {QDate(2024, 2, 29), 0, "2 0 44"},
             // Born that day: no birthday yet.
-            {QDate(1990, 1, 7), 1, "0 0 30"}};
+            {QDate(1990, 1, 7), 0, "0 0 30"}};
         for (const auto& [today, days, expected] : rows) {
             QStringList got;
             const FriendList list = People();

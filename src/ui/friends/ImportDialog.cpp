@@ -67,6 +67,10 @@ ImportDialog::ImportDialog(QWidget* parent, const QString& fileName, bool csv,
         label->setBuddy(m_order);
         layout->addWidget(label);
         layout->addWidget(m_order);
+        // What the rows that read only one way say is the choice, changeable.
+        const people::ContactsRead any = m_read(people::DateOrder::DayMonthYear);
+        m_order->setCurrentIndex(int(people::GuessedOrder(any)));
+        m_orderNote = people::OrderNote(any);
         connect(m_order, &QComboBox::currentIndexChanged, this, [this] { Preview(); });
     }
     m_summary = new QLabel(this);
@@ -105,6 +109,8 @@ void ImportDialog::Preview() {
     for (const ImportEntry& entry : m_entries) {
         auto* row = new QTreeWidgetItem({entry.name.isEmpty() ? entry.sourceName : entry.name,
                                          Shown(entry.birth), VerdictText(entry)});
+        for (int column = 0; column < row->columnCount(); ++column) // a cut cell read whole
+            row->setToolTip(column, row->text(column));
         if (Choosable(entry))
             row->setCheckState(0, entry.chosen ? Qt::Checked : Qt::Unchecked);
         else
@@ -141,6 +147,7 @@ void ImportDialog::Counted() {
             .arg(counts[int(Verdict::Skipped)])
             .arg(chosen);
     const QString problem = m_summary->property("problem").toString();
+    if (!m_orderNote.isEmpty()) text = m_orderNote + u'\n' + text;
     if (!problem.isEmpty()) text = problem + u'\n' + text;
     m_summary->setText(text);
     m_import->setEnabled(chosen > 0);

@@ -46,6 +46,7 @@ private:
     std::function<people::FriendList()> m_list; // as it is now, names whole
     std::vector<people::ImportEntry> m_entries;
     QComboBox* m_order = nullptr;
+    QString m_orderNote; // how the order was guessed, or that the rows disagree
     QLabel* m_summary;
     QTreeWidget* m_rows;
     QPushButton* m_import;

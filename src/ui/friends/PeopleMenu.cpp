@@ -15,6 +15,7 @@
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/Notice.h"
+#include "ui/widgets/Placement.h"
 #include "util/SaveWhole.h"
 
 #include <QAbstractItemView>
@@ -125,8 +126,11 @@ void PeopleMenu::Import() {
     const QString path = w.dialogs->AskOpenFile(
         w.window, QStringLiteral("Impor Teman"),
         QStringLiteral("Kontak (*.vcf *.vcard *.csv);;vCard (*.vcf *.vcard);;CSV (*.csv);;Semua "
-                       "berkas (*)"));
-    if (!path.isEmpty()) ImportFile(path);
+                       "berkas (*)"),
+        m_importFolder);
+    if (path.isEmpty()) return;
+    m_importFolder = QFileInfo(path).absolutePath(); // the next import starts there
+    ImportFile(path);
 }
 
 void PeopleMenu::ImportFile(const QString& path) {
@@ -233,6 +237,7 @@ void PeopleMenu::ShowUpcoming() {
     // Wide enough for a 24-letter name and every column.
     dialog.resize(std::max(440, m_upcoming->header()->length() + 60), 320);
     m_upcoming->setFocus();
+    PlaceBeside(&dialog, w.window);
     dialog.exec();
 }
 
@@ -278,7 +283,7 @@ void PeopleMenu::SayAtMidnight() {
 
 void PeopleMenu::SayTodaysBirthdays() {
     QStringList today;
-    for (const people::UpcomingBirthday& b : people::UpcomingBirthdays(w.people(), w.today(), 1))
+    for (const people::UpcomingBirthday& b : people::UpcomingBirthdays(w.people(), w.today(), 0))
         today << QStringLiteral("%1 (%2 tahun)").arg(people::ShownName(b.name)).arg(b.age);
     if (!today.isEmpty())
         w.notice->Say(QStringLiteral("Hari ini ulang tahun ") + today.join(QStringLiteral(", ")),

@@ -73,4 +73,5 @@ private:
     Window w;
     QPointer<QTreeWidget> m_upcoming; // while "Ulang Tahun Berikutnya" is open
     QPointer<QLabel> m_upcomingNote;
+    QString m_importFolder; // where the last import came from: the next one starts there
 };

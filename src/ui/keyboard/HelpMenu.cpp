@@ -1,6 +1,7 @@
 #include "ui/keyboard/HelpMenu.h"
 
 #include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/Placement.h"
 
 #include <QAction>
 #include <QDialog>
@@ -55,15 +56,16 @@ void HelpMenu::ShowShortcuts() {
     layout->addWidget(buttons);
     dialog->resize(460, 520);
     m_shortcutsWindow = dialog;
-    dialog->show(); // beside the window, not in its way
+    PlaceBeside(dialog, m_window); // not in the way of what it explains
+    dialog->show();
 }
 
 void HelpMenu::ShowAbout() {
     m_messages->MsgBox(
         m_window,
         QStringLiteral("Ondulix %1\n\nMenggambar siklus seseorang selama 60 hari dari tanggal "
-                       "lahirnya, dengan fase bulan.\n\nLisensi: hak cipta dilindungi "
-                       "(LicenseRef-proprietary).\n\nBerkas pengaturan:\n%2")
+                       "lahirnya, dengan fase bulan.\n\nHak cipta dilindungi undang-undang.\n\n"
+                       "Berkas pengaturan:\n%2")
             .arg(QStringLiteral(ONDULIX_VERSION), QDir::toNativeSeparators(m_settingsPath)),
         MessageBoxes::OkOnly, QStringLiteral("Tentang Ondulix"));
 }

@@ -20,8 +20,9 @@ QString QtChartDialogs::AskSaveFile(QWidget* parent, const QString& title, const
     return path;
 }
 
-QString ChartDialogs::AskOpenFile(QWidget* parent, const QString& title, const QString& filters) {
-    return QFileDialog::getOpenFileName(parent, title, QString(), filters);
+QString ChartDialogs::AskOpenFile(QWidget* parent, const QString& title, const QString& filters,
+                                  const QString& folder) {
+    return QFileDialog::getOpenFileName(parent, title, folder, filters);
 }
 
 std::optional<QString> ChartDialogs::AskText(QWidget* parent, const QString& title,

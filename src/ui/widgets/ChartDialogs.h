@@ -25,7 +25,9 @@ public:
     virtual void PreviewPrint(QWidget* parent, QPrinter& printer,
                               const std::function<void(QPrinter*)>& paint) = 0;
     // A file to read; empty when cancelled.
-    virtual QString AskOpenFile(QWidget* parent, const QString& title, const QString& filters);
+    // Opens in `folder` (the last one chosen), else where the program started.
+    virtual QString AskOpenFile(QWidget* parent, const QString& title, const QString& filters,
+                                const QString& folder = {});
     // A line of text, starting from `text`; nothing when cancelled.
     virtual std::optional<QString> AskText(QWidget* parent, const QString& title,
                                            const QString& label, const QString& text);

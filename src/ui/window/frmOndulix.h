@@ -24,6 +24,7 @@ class ComboPicker;
 class AgreementPanel;
 class PeopleMenu;
 class CompareMenu;
+class ComparisonKey;
 class ChartDialogs;
 class ChartExportMenu;
 class DayCursor;
@@ -113,6 +114,7 @@ public:
     FormCanvas* canvas = nullptr;
     DayCursor* cursor = nullptr;  // the day cursor over the chart, and the chart for screen readers
     QLabel* lblReadout = nullptr; // the cursor's day, under the chart
+    ComparisonKey* lblKey = nullptr;   // while comparing: whose curves are solid, whose dashed
     ChartExportMenu* Export = nullptr; // the "Berkas" menu
     QAction* mnuUndo = nullptr;        // "Sunting": the people's changes
     QAction* mnuRedo = nullptr;

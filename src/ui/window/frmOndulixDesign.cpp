@@ -6,6 +6,7 @@
 #include "ui/chartview/FormCanvas.h"
 #include "ui/compare/AgreementPanel.h"
 #include "ui/compare/CompareMenu.h"
+#include "ui/compare/ComparisonKey.h"
 #include "ui/export/ChartExportMenu.h"
 #include "ui/friends/FriendsPanel.h"
 #include "ui/friends/PeopleMenu.h"
@@ -15,6 +16,7 @@
 #include "ui/widgets/FormLayout.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/Notice.h"
+#include "ui/widgets/Placement.h"
 #include "ui/window/frmOndulix.h"
 #include "util/Calendar.h"
 
@@ -91,7 +93,14 @@ void frmOndulix::CreateControls() {
     lblReadout->setTextFormat(Qt::PlainText);
     PlaceTwips(lblReadout, 1440, 4575, 9000, 345);
 
+    // In the margin over the chart, while comparing: who is solid, who dashed.
+    lblKey = new ComparisonKey(canvas, m_state);
+    lblKey->setFont(Face("MS Sans Serif", 7));
+    Colour(lblKey, black, QColor(210, 210, 210));
+    PlaceTwips(lblKey, 1600, 45, 6360, 240);
+
     cursor = new DayCursor(canvas, m_state);
+    cursor->setObjectName(QStringLiteral("chart")); // what windows opening beside keep in view
     PlaceTwips(cursor, chart::PlotWindowSetup::DevLeft, chart::PlotWindowSetup::DevTop,
                chart::PlotWindowSetup::SpanX, chart::PlotWindowSetup::SpanY);
     lblDispDate = AddLabel(canvas, "Set Tanggal", Qt::AlignRight, 6120, 4920, 1215, black, white);
@@ -178,6 +187,7 @@ void frmOndulix::CreateMenu() {
         this, m_state, people, [this] { Guard([this] { cmdDraw_Click(); }); },
         [this] {
             AgreementPanel* panel = AgreementWindow();
+            if (!panel->isVisible()) PlaceBeside(panel, this);
             panel->show();
             panel->raise();
             panel->activateWindow();

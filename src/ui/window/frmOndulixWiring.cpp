@@ -104,17 +104,22 @@ void frmOndulix::WireEvents() {
     txtFriend->installEventFilter(this);
     connect(sldMoonPhase, &QSlider::valueChanged, this, Raise(&frmOndulix::sldMoonPhase_Change));
     cursor->ReadoutChanged = [this](const QString& text) {
-        // Two whole lines: the cycles by name, or by letter where names are too
-        // wide; two people's seven cycles may still not fit (the tip has all).
+        // Two whole lines, in the first layout that fits; the last one cut
+        // only where nothing fits (the tip has all).
         QString shown;
         if (const auto& read = cursor->Read()) {
-            const chart::ReadoutLines lines = chart::ReadoutLinesOf(*read);
             const QFontMetrics metrics = lblReadout->fontMetrics();
-            const bool fits = metrics.horizontalAdvance(lines.cycles) <= lblReadout->width();
-            shown =
-                lines.day + u'\n' +
-                (fits ? lines.cycles
-                      : metrics.elidedText(lines.cyclesBrief, Qt::ElideRight, lblReadout->width()));
+            const int room = lblReadout->width();
+            const auto layouts = chart::ReadoutLayouts(*read);
+            auto lines = layouts.back();
+            for (const chart::ReadoutLines& layout : layouts)
+                if (metrics.horizontalAdvance(layout.first) <= room &&
+                    metrics.horizontalAdvance(layout.second) <= room) {
+                    lines = layout;
+                    break;
+                }
+            shown = metrics.elidedText(lines.first, Qt::ElideRight, room) + u'\n' +
+                    metrics.elidedText(lines.second, Qt::ElideRight, room);
         }
         lblReadout->setText(shown);
         lblReadout->setToolTip(cursor->Read() ? chart::ReadoutTip(*cursor->Read()) : QString());

@@ -2,9 +2,12 @@
 #include "ui/WindowFixture.h"
 #include "ui/chartview/DayCursor.h"
 #include "ui/chartview/FormCanvas.h"
+#include "ui/compare/CompareMenu.h"
+#include "ui/compare/ComparisonKey.h"
 
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
 
 class TestDayCursor : public QObject {
     Q_OBJECT
@@ -30,6 +33,13 @@ private slots:
         QVERIFY(w->canvas->grab().toImage() != shownBefore); // but it is seen
         QCOMPARE(w->cursor->Readout(), ReadoutOf(10));
         QCOMPARE(w->lblReadout->accessibleDescription(), ReadoutOf(10));
+        // Moved on, it leaves no trace on the screen.
+        QCoreApplication::processEvents();
+        w->cursor->SetDay(20);
+        QCoreApplication::processEvents();
+        const QImage onScreen = w->screen()->grabWindow(w->winId()).toImage();
+        QCOMPARE(onScreen.convertToFormat(QImage::Format_RGB32),
+                 w->grab().toImage().convertToFormat(QImage::Format_RGB32));
         // The pointer picks the day whose number is nearest: day 20's line is
         // at x 192, day 21's at 201.6; leaving hides the cursor.
         QMouseEvent move(QEvent::MouseMove, QPointF(197, 100),
@@ -42,6 +52,40 @@ private slots:
         QCOMPARE(w->cursor->Day(), std::nullopt);
         QCOMPARE(w->canvas->grab().toImage(), shownBefore);
         QVERIFY(w->lblReadout->text().isEmpty());
+    }
+
+    // Under the chart, two whole lines, whoever is compared; over it, while
+    // comparing, whose curves are solid and whose dashed.
+    void theReadoutAndKeyAreWhole_data() {
+        QTest::addColumn<QString>("compared"); // "" for none
+        QTest::newRow("one person") << "";
+        QTest::newRow("two long names") << "Raden Mas Panji Kusumawa";
+    }
+    void theReadoutAndKeyAreWhole() {
+        QFETCH(QString, compared);
+        WriteAll(f.ini,
+                 FriendsFile({"Raden Ayu Sekar Kedaton W", compared.isEmpty() ? "B" : compared})
+                     .replace("Bday002=1-Jan-1970", "Bday002=12-Sep-1990"));
+        f.Open();
+        for (int k = 1; k <= 7; ++k)
+            w->chkOndulixChart[k]->setChecked(true);
+        Pick(w->cboFriend, "Raden Ayu Sekar Kedaton W");
+        if (!compared.isEmpty()) w->Compare->Choose(w->Friends.Id(2));
+        QCOMPARE(w->lblKey->isVisible(), !compared.isEmpty());
+        for (int day : {0, 29, 59}) {
+            w->cursor->SetDay(day);
+            const QStringList lines = w->lblReadout->text().split('\n');
+            QCOMPARE(lines.size(), 2);
+            QVERIFY2(!lines.join("").contains(QChar(0x2026)), qPrintable(lines.join('\n')));
+            if (!compared.isEmpty())
+                QVERIFY(lines[0].contains("Raden Ayu Sekar Kedaton W: ") &&
+                        lines[1].startsWith(compared + ": "));
+        }
+        if (compared.isEmpty()) return;
+        QCOMPARE(w->lblKey->accessibleDescription(),
+                 "Garis penuh: Raden Ayu Sekar Kedaton W, lahir 1 Januari 1970. Garis putus-putus: "
+                 "Raden Mas Panji Kusumawa, lahir 12 September 1990.");
+        QVERIFY(!w->lblKey->text().contains(QChar(0x2026)));
     }
 
     // The cursor's dot on a curve sits at the height where the chart draws it.

@@ -65,6 +65,7 @@ private slots:
         Row("2x PNG", 1, "b.png", "b.png");
         Row("SVG by extension over the filter", 0, "c.svg", "c.svg");
         Row("PDF", 3, "d", "d.pdf");
+        Row("the values, as CSV", -1, "e", "e.csv");
     }
     void savesTheChartOnScreen() {
         QFETCH(int, filter);
@@ -75,12 +76,20 @@ private slots:
         const int runs = w->DrawRuns();
         dialogs.path = Out(name);
         dialogs.filter = filter;
-        w->Export->mnuSaveChart->trigger();
+        (filter < 0 ? w->Export->mnuExportValues : w->Export->mnuSaveChart)->trigger();
         QCOMPARE(f.answers.asked.size(), 0);
         QCOMPARE(w->DrawRuns(), runs);
+        const QByteArray bytes = ReadAll(Out(written));
+        if (filter < 0) { // the chart's 60 days, from the display date
+            QVERIFY(dialogs.proposal.endsWith("/Ondulix-2004-03-07.csv"));
+            QCOMPARE(w->notice->Said(), "Nilai disimpan: " + written);
+            QVERIFY(bytes.startsWith("Date,Day since birth,Fisik,Emosi,Intelektual,Passion\r\n"
+                                     "2004-03-07,16137,"));
+            QCOMPARE(bytes.count('\n'), 61);
+            return;
+        }
         QVERIFY(dialogs.proposal.endsWith("/Ondulix-2004-03-07.png"));
         QCOMPARE(w->notice->Said(), "Grafik disimpan: " + written);
-        const QByteArray bytes = ReadAll(Out(written));
         QVERIFY(bytes.startsWith(written.endsWith(".pdf")   ? "%PDF-"
                                  : written.endsWith(".svg") ? "<?xml"
                                                             : "\x89PNG"));

@@ -251,7 +251,34 @@ private slots:
                      file);
             QCOMPARE(QFile::permissions(dialogs.savePath),
                      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+            QCOMPARE(w->notice->Said(), QString("Disimpan: ") + file);
         }
+    }
+
+    // The birthdays of the next 30 days, the 30th included, each row whole.
+    void theBirthdaysList() {
+        WriteAll(f.ini, FriendsFile({"Ani", "Budi", "Cici", "Dodi"})
+                            .replace("Bday001=1-Jan-1970", "Bday001=8-Dec-1990")
+                            .replace("Bday002=1-Jan-1970", "Bday002=9-Dec-1980")
+                            .replace("Bday003=1-Jan-1970", "Bday003=7-Jan-1970")
+                            .replace("Bday004=1-Jan-1970", "Bday004=8-Jan-1970"));
+        f.Open([] { return QDate(2026, 12, 8); });
+        QStringList rows;
+        QTimer::singleShot(0, [&] {
+            auto* list = QApplication::activeModalWidget()->findChild<QTreeWidget*>();
+            for (int i = 0; i < list->topLevelItemCount(); ++i) {
+                QStringList cells;
+                for (int c = 0; c < 4; ++c)
+                    cells << list->topLevelItem(i)->text(c);
+                rows << cells.join('|');
+            }
+            QApplication::activeModalWidget()->close();
+        });
+        w->Contacts->mnuUpcoming->trigger();
+        QCOMPARE(rows, QStringList({"Ani|Selasa 8 Desember|hari ini|36 tahun",
+                                    "Budi|Rabu 9 Desember|besok|46 tahun",
+                                    "Anda|Jumat 1 Januari|24 hari lagi|67 tahun",
+                                    "Cici|Kamis 7 Januari|30 hari lagi|57 tahun"}));
     }
 
     // Typing in the friends list goes to the first name holding the text,

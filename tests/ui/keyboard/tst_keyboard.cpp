@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -59,6 +60,31 @@ private slots:
         QCOMPARE(f.answers.asked.size(), 0);
     }
 
+    // Tab goes through the window as it reads, and round again.
+    void tabGoesRound() {
+        f.OpenActive();
+        const QList<QWidget*> order{w->optBirthday,        w->cboFriend,
+                                    w->cboDDmonth,         w->cboDDday,
+                                    w->cboDDyear,          w->cmdDraw,
+                                    w->cmdGoToToday,       w->chkOndulixChart[2],
+                                    w->chkOndulixChart[1], w->chkOndulixChart[3],
+                                    w->chkOndulixChart[4], w->chkOndulixChart[5],
+                                    w->chkOndulixChart[6], w->chkOndulixChart[7],
+                                    w->chkCenter,          w->cursor,
+                                    w->sldMoonPhase,       w->cmdExit,
+                                    w->optBirthday};
+        w->optBirthday->setFocus(Qt::TabFocusReason);
+        QStringList walked{w->optBirthday->accessibleName()};
+        for (qsizetype i = 1; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked << QApplication::focusWidget()->accessibleName();
+        }
+        QStringList expected;
+        for (QWidget* control : order)
+            expected << control->accessibleName();
+        QCOMPARE(walked, expected);
+    }
+
     // Every key is bound once, listed in the help from where it is set, and works.
     void everyKeyOnceListedAndShown() {
         QApplication::setStyle(new OndulixStyle);
@@ -76,6 +102,16 @@ private slots:
             keys << s->key().toString();
         QCOMPARE(keys.size(), bound.size() + w->findChildren<QShortcut*>().size());
         QVERIFY(keys.contains("Alt+A") && !keys.contains("Alt+B")); // Alt+B is Berkas'
+        // Shown as Qt shows a "&" caption, the caption itself unchanged.
+        QCheckBox* emosi = w->chkOndulixChart[2];
+        QCheckBox plain("&Emosi", emosi->parentWidget());
+        plain.setFont(emosi->font());
+        plain.setPalette(emosi->palette());
+        plain.setAutoFillBackground(true);
+        plain.setChecked(emosi->isChecked());
+        plain.setGeometry(emosi->geometry());
+        QCOMPARE(emosi->text(), "Emosi");
+        QCOMPARE(emosi->grab().toImage(), plain.grab().toImage());
         QTest::keyClick(w.get(), Qt::Key_F1);
         QTRY_VERIFY(w->Help->ShortcutsWindow() && w->Help->ShortcutsWindow()->isVisible());
         auto* table = w->Help->ShortcutsWindow()->findChild<QTableWidget*>();
@@ -88,6 +124,11 @@ private slots:
                                  "Left = Grafik: hari sebelumnya"})
             QVERIFY2(rows.contains(row), qPrintable(row));
         w->Help->ShortcutsWindow()->close();
+        w->Help->mnuAbout->trigger(); // in plain words, with where the settings are
+        QCOMPARE(f.answers.asked.last().title, "Tentang Ondulix");
+        QVERIFY(f.answers.Prompt().startsWith("Ondulix " ONDULIX_VERSION "\n") &&
+                f.answers.Prompt().contains("Hak cipta dilindungi undang-undang.\n") &&
+                f.answers.Prompt().endsWith(f.ini));
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         QTest::keyClick(w.get(), Qt::Key_O, Qt::AltModifier);
@@ -137,6 +178,11 @@ private slots:
             if (!control->hasFocus() || !found) unmarked << control->accessibleName();
         }
         QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(", ")));
+        // The style leaves out only the menu bar's overflow arrow: a warning keeps its sign.
+        QVERIFY(QApplication::style()
+                    ->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)
+                    .isNull());
+        QVERIFY(!QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning).isNull());
     }
 
     // What a screen reader finds after each key and action: the chart's day

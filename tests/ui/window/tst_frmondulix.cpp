@@ -1,12 +1,18 @@
+#include "chart/ChartGeometry.h"
+#include "plot/FontFaces.h"
 #include "ui/WindowFixture.h"
 #include "ui/chartview/DayCursor.h"
 #include "ui/chartview/FormCanvas.h"
 #include "ui/compare/AgreementPanel.h"
 #include "ui/compare/CompareMenu.h"
+#include "ui/widgets/DatePickers.h"
+#include "ui/widgets/Placement.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTimer>
@@ -75,6 +81,139 @@ private slots:
         QCOMPARE(w->canvas->Image().width(), qRound(710 * w->devicePixelRatioF()));
         QVERIFY(PlotColours().contains(qRgb(255, 0, 0)));  // Fisik
         QVERIFY(!PlotColours().contains(qRgb(0, 180, 0))); // Intuisi is off
+    }
+
+    // The window as designed: each control's caption, twip rectangle, face and colours.
+    void theFormAsDesigned() {
+        f.Create();
+        const QColor black(Qt::black), white(Qt::white), yellow(Qt::yellow), none;
+        struct Control {
+            QWidget* widget;
+            QString caption;
+            QRect twips;
+            const char* face; // the Windows name; "" for the style's own
+            bool bold;
+            QColor back, text;
+        };
+        const auto ChkBox = [&](int k, QRect r, QColor back, QColor text) {
+            return Control{w->chkOndulixChart[k],
+                           chart::CycleCaption(k),
+                           r,
+                           "MS Sans Serif",
+                           true,
+                           back,
+                           text};
+        };
+        const Control form[] = {
+            ChkBox(1, {240, 720, 1335, 255}, black, yellow),
+            ChkBox(2, {240, 360, 1335, 255}, black, yellow),
+            ChkBox(3, {240, 1080, 1335, 255}, black, yellow),
+            ChkBox(4, {240, 1440, 1335, 255}, black, yellow),
+            ChkBox(5, {120, 5520, 1335, 255}, none, QColor(128, 128, 0)),
+            ChkBox(6, {120, 5880, 1335, 255}, none, QColor(0, 128, 128)),
+            ChkBox(7, {120, 6240, 1335, 255}, none, QColor(64, 64, 0)),
+            {w->chkCenter,
+             "Perjelas posisinya",
+             {8040, 120, 2535, 195},
+             "MS Sans Serif",
+             false,
+             black,
+             white},
+            {w->sldMoonPhase, "", {1440, 4320, 9000, 255}, "", false, none, none},
+            {w->lblPhaseDate, "", {240, 4320, 975, 255}, "MS Sans Serif", false, none, none},
+            {w->lblDispDate,
+             "Set Tanggal",
+             {6120, 4920, 1215, 255},
+             "MS Sans Serif",
+             false,
+             black,
+             white},
+            {w->cboDDmonth, "", {7440, 4920, 1335, 345}, "Courier New", false, none, none},
+            {w->cboDDday, "", {8760, 4920, 615, 345}, "Courier New", false, none, none},
+            {w->cboDDyear, "", {9360, 4920, 855, 345}, "Courier New", false, none, none},
+            {w->optBirthdate,
+             "Tanggal Lahir",
+             {1080, 4920, 1695, 255},
+             "MS Sans Serif",
+             false,
+             black,
+             white},
+            {w->cboBDmonth, "", {2880, 4920, 1335, 345}, "Courier New", false, none, none},
+            {w->cboBDday, "", {4200, 4920, 615, 345}, "Courier New", false, none, none},
+            {w->cboBDyear, "", {4800, 4920, 855, 345}, "Courier New", false, none, none},
+            {w->optBirthday, "", {1560, 5400, 1215, 255}, "", false, black, white},
+            {w->cboFriend, "", {2880, 5400, 2775, 345}, "Courier New", false, none, none},
+            {w->txtFriend, "", {2880, 5400, 2775, 375}, "Courier New", false, none, none},
+            {w->lblEnterFriend,
+             "Ketik Nama",
+             {2880, 6360, 2775, 255},
+             "MS Sans Serif",
+             false,
+             black,
+             white},
+            {w->cmdsave, "", {2880, 5880, 2775, 495}, "Verdana", false, none, none},
+            {w->cmdGoToToday, "Hari Ini", {7440, 5400, 2775, 495}, "Verdana", false, none, none},
+            {w->cmdDraw, "Set", {7440, 6000, 1455, 495}, "Verdana", false, none, none},
+            {w->cmdExit, "Tutup", {8880, 6000, 1335, 495}, "Verdana", false, none, none},
+        };
+        const auto px = [](int twips) { return qRound(twips / 15.0); };
+        for (const Control& c : form) {
+            const QString name = c.widget->objectName() + " " + c.caption;
+            const QString caption = c.widget->property("text").toString().remove('&');
+            QVERIFY2(caption == c.caption || c.caption.isEmpty(), qPrintable(name));
+            const QRect& r = c.twips;
+            QCOMPARE(c.widget->geometry(),
+                     QRect(px(r.left()), px(r.top()), px(r.width()), px(r.height())));
+            if (*c.face) {
+                QCOMPARE(c.widget->font().families().value(0), ResolveFontFace(c.face));
+                QCOMPARE(c.widget->font().pixelSize(), 11); // 8.25 points
+                QCOMPARE(c.widget->font().bold(), c.bold);
+            }
+            const QPalette p = c.widget->palette();
+            if (c.back.isValid())
+                QVERIFY2(p.color(QPalette::Window) == c.back && c.widget->autoFillBackground(),
+                         qPrintable(name));
+            if (c.text.isValid())
+                QVERIFY2(p.color(QPalette::WindowText) == c.text &&
+                             p.color(QPalette::ButtonText) == c.text,
+                         qPrintable(name));
+        }
+        QStringList menu; // the first menu: the cycles, a separator, Exit
+        for (const QAction* a : w->menuBar()->actions().value(0)->menu()->actions())
+            menu << (a->isSeparator() ? "-" : a->text());
+        QCOMPARE(menu.join(' '), "Emosional Fisik Intelektual Intuisi - &Exit");
+    }
+
+    // Each month offers its days, in every year the pickers hold.
+    void daysInMonth() {
+        for (int y = cal::FirstYear; y <= cal::LastYear; ++y)
+            for (int m = 1; m <= 12; ++m)
+                QCOMPARE(DatePickers::DaysInMonth(cal::MonthName(m), QString::number(y)),
+                         QDate(y, m, 1).daysInMonth());
+    }
+
+    // A window that goes with the main one opens beside it where the screen
+    // has room, else where it hides least of the chart (worked by hand).
+    void besideTheWindow_data() {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QRect>("main");
+        QTest::addColumn<QPoint>("at");
+        const QRect wide(0, 0, 1920, 1080), small(0, 0, 1024, 768);
+        Row("right", wide, QRect(100, 100, 730, 560), QPoint(838, 100));
+        Row("left: no room on the right", wide, QRect(1100, 100, 730, 560), QPoint(692, 100));
+        Row("below: no room beside", QRect(0, 0, 1100, 1200), QRect(100, 20, 730, 560),
+            QPoint(100, 588));
+        Row("above, kept on the screen", QRect(0, 0, 1100, 1200), QRect(300, 650, 730, 540),
+            QPoint(300, 142));
+        // The chart (160, 60) to (739, 349): the lower right corner hides 116 x 82 of it.
+        Row("no room: the least of the chart", small, QRect(0, 0, 760, 540), QPoint(624, 268));
+    }
+    void besideTheWindow() {
+        QFETCH(QRect, screen);
+        QFETCH(QRect, main);
+        QFETCH(QPoint, at);
+        const QRect chart(main.topLeft() + QPoint(160, 60), QSize(580, 290));
+        QCOMPARE(BesidePosition(main, QSize(400, 500), screen, chart), at);
     }
 
     // "Hari Ini" goes to the day it is clicked, never before the birth date.
@@ -219,6 +358,9 @@ private slots:
         QCOMPARE(w->DrawRuns(), runs + 1);
         QCOMPARE(w->CurrentChart().compare, QDate(1970, 1, 1));
         QCOMPARE(w->CurrentChart().comparePerson, "Ani");
+        const QTreeWidgetItem* marked = ranking->currentItem(); // the second person's row, bold
+        QVERIFY(marked->text(0) == "Ani" && marked->font(0).bold() && marked->font(1).bold());
+        QVERIFY(!ranking->topLevelItem(1)->font(0).bold());
         QCOMPARE(ReadAll(f.ini), stored);
         Pick(w->cboFriend, "Ani");
         runs = w->DrawRuns();
@@ -227,6 +369,14 @@ private slots:
         QCOMPARE(w->CurrentChart().compare, QDate());
         QCOMPARE(w->Compare->Name(), "");
         QCOMPARE(ranking->topLevelItemCount(), 1); // in step: Budi
+        runs = w->DrawRuns();
+        QMenu* menu = w->menuBar()->actions().value(4)->menu(); // the menu's way
+        QCOMPARE(menu->title(), "Ban&dingkan");
+        emit menu->aboutToShow();
+        for (QAction* a : menu->actions())
+            if (a->text() == "Bandingkan dengan Budi") a->trigger();
+        QCOMPARE(w->CurrentChart().comparePerson, "Budi");
+        QCOMPARE(w->DrawRuns(), runs + 1);
     }
 
     // A key that reaches a list after it has closed (Qt hands one back under
