@@ -106,6 +106,7 @@ QString Plural(qsizetype n, const char* one, const char* many) {
 StoredPersonal SettingsReader::ReadPersonalSection() const {
     StoredPersonal stored;
     const QString own = ReadPersonal(OwnBirthKey, DefaultDateText);
+    stored.ownBirthGiven = m_document.HasKey(PersonalSection, OwnBirthKey);
     bool repaired = false;
     stored.ownBirth = ReadStoredDate(own, &repaired);
     if (repaired)

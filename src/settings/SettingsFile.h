@@ -30,6 +30,7 @@ QDate ReadStoredDate(const QString& text, bool* repaired = nullptr);
 // What start-up reads from the file.
 struct StoredPersonal {
     QDate ownBirth;
+    bool ownBirthGiven = false;          // the file has the key: else ownBirth is the default
     std::vector<people::Friend> friends; // at most people::FriendList::MaxFriends
     QStringList problems;                // what had to be repaired or left out, for the user
     // Numbers of the friend keys in the file that a save may write or delete:

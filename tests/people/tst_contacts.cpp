@@ -189,6 +189,8 @@ private slots:
             << Row{"a.csv", "Name,Birthday\r\nAni,15/3/1985\r\nBudi,3/15/1985\r\nCitra,1/2/1985",
                    "Ani* 1985-03-15; Budi: tanggal ini hanya terbaca dengan urutan lain: "
                    "3/15/1985; Citra* 1985-02-01; ~1/1"};
+        QTest::newRow("a vCard under another name")
+            << Row{"kontak.txt", Cards({"FN:Ani\nBDAY:1960-01-07"}), "Ani* 1960-01-07"};
         QTest::newRow("vCard: any line end")
             << Row{"a.vcf",
                    "BEGIN:VCARD\rFN:Ani\rBDAY:1960-01-07\rEND:VCARD\rBEGIN:VCARD\r\nFN:Budi\r"
@@ -254,6 +256,9 @@ private slots:
                      list.FriendCount);
             QVERIFY(SameList(ApplyImport(list, preview), list));
         }
+        // vCard's text escapes, as any reader expects them.
+        QVERIFY(FriendsVCard(list).contains("\r\nFN:Smith\\, John\r\n") &&
+                FriendsVCard(list).contains("\r\nFN:Ani \"si\"\\; Kecil\\\\\r\n"));
         // A spreadsheet shows these as text, not as a formula.
         for (const char* cell :
              {"\n'=cmd|' /C calc'!A0,", "\n'+62 Budi,", "\n'-Dodi-,", "\n'@Eka,", "\n't Hart,"})

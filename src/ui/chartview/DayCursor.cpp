@@ -34,7 +34,8 @@ DayCursor::DayCursor(QWidget* parent, const chart::ChartState& state)
     // For a screen reader, a list of the chart's days, named by what each says
     // in short; the full readout is the line under the chart.
     spoken::GiveItems(this, {.role = QAccessible::List,
-                             .count = [] { return chart::ChartDayCount; },
+                             // No chart (born after the display date): no days.
+                             .count = [this] { return m_state.Span() ? chart::ChartDayCount : 0; },
                              .name =
                                  [this](int day) {
                                      const auto options = Chart();

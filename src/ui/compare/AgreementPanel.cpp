@@ -73,6 +73,7 @@ void AgreementPanel::ShowAgreement(const chart::ChartOptions& chart) {
         m_pair->setText(QStringLiteral("Belum ada pembanding: pilih seseorang di daftar di bawah "
                                        "atau di menu Bandingkan."));
         m_overall->clear();
+        m_cycles->setAccessibleDescription({});
         return;
     }
     const QString first = chart::FirstPersonName(chart), second = chart::SecondPersonName(chart);
@@ -90,6 +91,8 @@ void AgreementPanel::ShowAgreement(const chart::ChartOptions& chart) {
     }
     m_overall->setText(QStringLiteral("Rata-rata siklus yang dicentang: ") +
                        Percent(chart::OverallAgreement(chart.kinds, apart)));
+    // Heard again whenever the table is reached, not once inside a long sentence.
+    m_cycles->setAccessibleDescription(m_overall->text());
 }
 
 void AgreementPanel::ShowRanking(const chart::ChartOptions& chart) {

@@ -1,5 +1,6 @@
 #include "ui/friends/FriendsPanel.h"
 
+#include "chart/ChartReadout.h"
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/FormLayout.h"
 #include "ui/widgets/MessageBoxes.h"
@@ -88,6 +89,12 @@ void FriendsPanel::FillFriendCombo(std::int32_t index) {
     cboFriend->Clear();
     for (const QString& name : w.Friends.Names())
         cboFriend->AddItem(name);
+    // Heard with the birth date: whom the chart is for, without looking.
+    for (std::int32_t i = 0; i <= w.Friends.FriendCount; ++i)
+        cboFriend->setItemData(i,
+                               cboFriend->itemText(i) + QStringLiteral(", lahir ") +
+                                   chart::LongDateId(w.Friends.BirthDate(i)),
+                               Qt::AccessibleTextRole);
     SelectListItem(*cboFriend, w.Friends.FriendName[index], true);
     optBirthday->setChecked(true); // raises its click when it was not selected
 }
@@ -119,7 +126,8 @@ void FriendsPanel::SaveFriend() {
 
 bool FriendsPanel::ReplaceDateAsked(std::int32_t index, const cal::DateTrio& date) {
     const cal::DateTrio stored = w.Friends.Entry(index).birth;
-    if (stored.day == date.day && stored.month == date.month && stored.year == date.year)
+    if ((stored.day == date.day && stored.month == date.month && stored.year == date.year) ||
+        (index == 0 && !ownBirthGiven))
         return true;
     const QString whose = people::ShownName(w.Friends.FriendName[index]);
     const QString prompt = QStringLiteral("Ganti tanggal lahir %1 dari %2 menjadi %3?")
@@ -143,7 +151,8 @@ void FriendsPanel::UpdateFriendDate(std::int32_t index) {
     const cal::DateTrio date = PickedBirth();
     const QString whose = people::ShownName(w.Friends.FriendName[index]);
     people::FriendList after = w.Friends;
-    after.Save(txtFriend->text(), date); // the name is the listed one, or empty for the own entry
+    after.Save(txtFriend->text(), date);  // the name is the listed one, or empty for the own entry
+    if (index == 0) ownBirthGiven = true; // from now on, a date the user gave
     if (people::SameList(w.Friends, after)) // nothing to undo, but said all the same
         w.notice->Say(
             QStringLiteral("Tanggal lahir %1 tetap %2").arg(whose, people::ShownDate(date)), {},

@@ -45,6 +45,9 @@ public:
     NameBox* txtFriend;
     QLabel* lblEnterFriend;
     QPushButton* cmdsave;
+    // The settings file holds a birth date of the user's own: replacing it
+    // asks first. Until then the date shown is a default nobody gave.
+    bool ownBirthGiven = true;
 
     QUndoStack& People() { return m_people.Stack(); }
     // One undoable step to `after`, its picker on `shown`.

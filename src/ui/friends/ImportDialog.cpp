@@ -2,6 +2,7 @@
 
 #include "people/PeopleHistory.h"
 #include "ui/widgets/Controls.h"
+#include "ui/widgets/SpokenItems.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -111,9 +112,10 @@ void ImportDialog::Preview() {
                                          Shown(entry.birth), VerdictText(entry)});
         for (int column = 0; column < row->columnCount(); ++column) // a cut cell read whole
             row->setToolTip(column, row->text(column));
-        if (Choosable(entry))
+        if (Choosable(entry)) {
             row->setCheckState(0, entry.chosen ? Qt::Checked : Qt::Unchecked);
-        else
+            spoken::TellTick(row);
+        } else
             row->setFlags(row->flags() & ~Qt::ItemIsUserCheckable); // readable, not tickable
         rows << row;
     }

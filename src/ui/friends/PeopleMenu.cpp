@@ -16,6 +16,7 @@
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/Notice.h"
 #include "ui/widgets/Placement.h"
+#include "ui/widgets/SpokenItems.h"
 #include "util/SaveWhole.h"
 
 #include <QAbstractItemView>
@@ -45,7 +46,9 @@ namespace {
 // way are never drawn (nor a birth date after the display date refused).
 class NameSearch final : public QObject {
 public:
-    explicit NameSearch(ComboPicker* list) : QObject(list), m_list(list) {
+    // `say`: tells a reader that nothing matched.
+    NameSearch(ComboPicker* list, std::function<void(const QString&)> say)
+        : QObject(list), m_list(list), m_say(std::move(say)) {
         list->installEventFilter(this);
         list->view()->installEventFilter(this);
         m_pause.setSingleShot(true);
@@ -73,13 +76,19 @@ public:
             names << m_list->itemText(i);
         if (names != m_names) m_names = names, m_finder = people::NameFinder(names);
         const auto found = m_finder.Find(m_typed);
-        if (found < 0) return true;
+        if (found < 0) { // a miss is heard, not only a find
+            m_say(QStringLiteral("Tidak ada nama berisi \u201C%1\u201D").arg(m_typed));
+            return true;
+        }
         if (open) {
             m_list->view()->setCurrentIndex(m_list->model()->index(int(found), 0));
         } else if (found != m_list->currentIndex()) {
             if (!m_pause.isActive()) m_from = m_list->currentIndex();
-            const QSignalBlocker quiet(m_list);
-            m_list->setCurrentIndex(int(found));
+            {
+                const QSignalBlocker quiet(m_list);
+                m_list->setCurrentIndex(int(found));
+            }
+            spoken::FocusItem(m_list, int(found)); // the name found, with its birth date
             m_pause.start();
         }
         return true;
@@ -92,6 +101,7 @@ private:
     }
 
     ComboPicker* m_list;
+    std::function<void(const QString&)> m_say;
     QString m_typed;
     QElapsedTimer m_typing;
     QTimer m_pause;
@@ -118,7 +128,7 @@ PeopleMenu::PeopleMenu(Window window) : QObject(window.window), w(std::move(wind
     mnuRename = w.edit->addAction(QStringLiteral("Ganti &Nama Teman..."));
     mnuRename->setShortcut(QKeySequence(Qt::Key_F2));
     connect(mnuRename, &QAction::triggered, this, [this] { w.guard([this] { Rename(); }); });
-    new NameSearch(w.friends);
+    new NameSearch(w.friends, [this](const QString& said) { w.notice->Say(said, {}, {}); });
     SayAtMidnight();
 }
 
@@ -257,6 +267,8 @@ void PeopleMenu::FillUpcoming() {
                                                : QStringLiteral("%1 hari lagi").arg(b.daysLeft),
                              QStringLiteral("%1 tahun").arg(b.age)});
     }
+    if (m_upcoming->topLevelItemCount() > 0) // the keyboard starts on the first, heard
+        m_upcoming->setCurrentItem(m_upcoming->topLevelItem(0));
     m_upcomingNote->setText(
         coming.empty() ? QStringLiteral("Tidak ada ulang tahun dalam 30 hari ke depan.")
         : moved        ? QStringLiteral("* Lahir 29 Februari: pada tahun biasa dirayakan 28 "

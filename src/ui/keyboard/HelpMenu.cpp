@@ -2,6 +2,7 @@
 
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/Placement.h"
+#include "ui/widgets/SpokenItems.h"
 
 #include <QAction>
 #include <QDialog>
@@ -43,6 +44,7 @@ void HelpMenu::ShowShortcuts() {
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->setAccessibleName(QStringLiteral("Pintasan keyboard"));
+    spoken::SpeakRows(table);
     for (int row = 0; row < rows.size(); ++row) {
         table->setItem(row, 0, new QTableWidgetItem(rows[row].first));
         table->setItem(row, 1, new QTableWidgetItem(rows[row].second));

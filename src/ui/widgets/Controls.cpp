@@ -1,5 +1,6 @@
 #include "ui/widgets/Controls.h"
 
+#include "ui/widgets/SpokenItems.h"
 #include "util/modStrUtil.h"
 
 #include <QAbstractItemView>
@@ -101,5 +102,6 @@ QTreeWidget* NewTable(QWidget* parent, const QStringList& headers, const QString
     table->setRootIsDecorated(false);
     table->setAccessibleName(name);
     table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    spoken::SpeakRows(table);
     return table;
 }

@@ -3,6 +3,7 @@
 #include "ui/widgets/SpokenItems.h"
 
 #include <QAccessibleWidget>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -28,6 +29,8 @@ Notice::Notice(QWidget* parent) : QLabel(parent), m_timer(new QTimer(this)) {
     setStyleSheet(QStringLiteral("QLabel { color: white; background: black; }"));
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, &Notice::Dismiss);
+    m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), parent->window(), [this] { Dismiss(); });
+    m_escape->setEnabled(false);
     connect(this, &QLabel::linkActivated, this, [this] {
         const auto act = m_onLink; // it may say something new
         if (act) act();
@@ -52,10 +55,12 @@ void Notice::Say(const QString& text, const QString& link, std::function<void()>
         m_timer->start(forMs);
     else
         m_timer->stop();
+    m_escape->setEnabled(forMs <= 0);
 }
 
 void Notice::Dismiss() {
     m_timer->stop();
+    m_escape->setEnabled(false);
     m_said.clear();
     m_onLink = nullptr;
     hide();

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QHash>
 #include <QPointer>
+#include <QTreeWidget>
 
 namespace spoken {
 namespace {
@@ -168,13 +169,71 @@ void FocusItem(QWidget* widget, int index) {
 void SpeakEntries(QComboBox* box) {
     GiveItems(box, {.role = QAccessible::ComboBox,
                     .count = [box] { return box->count(); },
-                    .name = [box](int i) { return box->itemText(i); },
+                    .name =
+                        [box](int i) {
+                            // An entry may say more than it shows ("Ani, lahir 1 Mei 1970").
+                            const QString said =
+                                box->itemData(i, Qt::AccessibleTextRole).toString();
+                            return said.isEmpty() ? box->itemText(i) : said;
+                        },
                     .summary = [box] { return box->currentText(); },
                     .current = [box] { return box->currentIndex(); }});
     QObject::connect(box, &QComboBox::currentIndexChanged, box, [box](int index) {
         // An open list speaks for itself.
         if (box->hasFocus() && !box->view()->isVisible()) FocusItem(box, index);
     });
+}
+
+namespace {
+
+void FocusRow(QAbstractItemView* view, const QModelIndex& index) {
+    if (!QAccessible::isActive() || !index.isValid()) return;
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(view);
+    QAccessibleTableInterface* table = iface ? iface->tableInterface() : nullptr;
+    if (QAccessibleInterface* cell = table ? table->cellAt(index.row(), 0) : nullptr) {
+        QAccessibleEvent focus(cell, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+class RowSpeaker final : public QObject {
+public:
+    explicit RowSpeaker(QAbstractItemView* view) : QObject(view), m_view(view) {
+        view->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn && m_view->model()->rowCount() > 0) {
+            if (!m_view->currentIndex().isValid())
+                m_view->setCurrentIndex(m_view->model()->index(0, 0));
+            FocusRow(m_view, m_view->currentIndex());
+        }
+        return false;
+    }
+
+private:
+    QAbstractItemView* m_view;
+};
+
+} // namespace
+
+void SpeakRows(QAbstractItemView* view) {
+    new RowSpeaker(view);
+    if (auto* tree = qobject_cast<QTreeWidget*>(view))
+        QObject::connect(tree, &QTreeWidget::itemChanged, tree, [tree](QTreeWidgetItem* row) {
+            {
+                const QSignalBlocker quiet(tree);
+                TellTick(row);
+            }
+            if (row == tree->currentItem()) FocusRow(tree, tree->currentIndex());
+        });
+}
+
+void TellTick(QTreeWidgetItem* row) {
+    if (!(row->flags() & Qt::ItemIsUserCheckable)) return;
+    row->setData(0, Qt::AccessibleTextRole,
+                 row->text(0) + (row->checkState(0) == Qt::Checked
+                                     ? QStringLiteral(", dipilih")
+                                     : QStringLiteral(", tidak dipilih")));
 }
 
 } // namespace spoken

@@ -4,7 +4,9 @@
 #include <QString>
 #include <functional>
 
+class QAbstractItemView;
 class QComboBox;
+class QTreeWidgetItem;
 class QWidget;
 
 // Items a screen reader can hear one at a time: a widget shown to it as
@@ -36,11 +38,20 @@ void Renew(QWidget* widget);
 // reader listens.
 void FocusItem(QWidget* widget, int index);
 
-// A combo box as items, its entries: named by its entry and described by
+// A combo box as items, its entries: named by its entry (or its
+// Qt::AccessibleTextRole, where that says more) and described by
 // what it is for, and telling its new entry as the focus when the arrow keys
 // turn it closed (Orca ignores a combo box's name changes). Its own items,
 // not its popup list's: Orca searches a list for its focused entry, one
 // call to the program an entry, and a closed list has none.
 void SpeakEntries(QComboBox* box);
+
+// A list or table whose rows a reader hears: on getting the focus, its
+// current row (the first when none) as the focus, so the first Down goes on
+// from a row already heard; a row whose tick changes is heard again.
+void SpeakRows(QAbstractItemView* view);
+// A tickable row named with its tick ("Budi, dipilih"): Qt's bridge does not
+// carry an item's checked state to Orca.
+void TellTick(QTreeWidgetItem* row);
 
 } // namespace spoken

@@ -140,6 +140,7 @@ void frmOndulix::Form_Load() {
 
     const QDate birth = stored.personal.ownBirth;
     Friends.Load(cal::TrioOf(birth), stored.personal.friends);
+    m_friends->ownBirthGiven = stored.personal.ownBirthGiven;
 
     // The menu ticks first, then the boxes 1..4 from them; then the rest of
     // the view.
@@ -174,13 +175,8 @@ void frmOndulix::Form_Load() {
     // Nothing drawn yet: the chart the first draw will show.
     m_state.Prime(ReadChartControls(), ChartPerson(), Compare->Person());
     m_optionsLive = true;
-    if (stored.firstStart)
-        notice->Say(
-            QStringLiteral("Selamat datang! Tanggal lahir Anda: pilih \"Tanggal Lahir\", "
-                           "pilih tanggalnya, lalu \"Save\"."),
-            QStringLiteral("Mengerti"), [this] { notice->Dismiss(); }, 0);
-    else
-        Contacts->SayTodaysBirthdays();
+    m_welcome = stored.firstStart; // said once the window is there to be heard
+    if (!m_welcome) Contacts->SayTodaysBirthdays();
 }
 
 void frmOndulix::SetTodayFields(QDate ownBirth) {
@@ -214,6 +210,12 @@ void frmOndulix::Form_Activate() {
         m_loadProblems.clear();
         m_messages->MsgBox(this, text, MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
     }
+    if (m_welcome && !m_unloaded)
+        notice->Say(
+            QStringLiteral("Selamat datang! Tanggal lahir Anda: pilih \"Tanggal Lahir\", "
+                           "pilih tanggalnya, lalu \"Save\"."),
+            QStringLiteral("Mengerti (Esc)"), [this] { notice->Dismiss(); }, 0);
+    m_welcome = false;
 }
 
 void frmOndulix::cmdExit_Click() {
@@ -396,6 +398,16 @@ void frmOndulix::mnuIntuitive_Click() {
 
 // ---- Date pickers ----
 
+void frmOndulix::RefillDays(ComboPicker& day, const ComboPicker& month, const ComboPicker& year) {
+    const QString before = day.Text();
+    DatePickers::RefillDayCombo(day, month.Text(), year.Text());
+    // A day the new month lacks steps down: said, so nobody misses it.
+    if (!before.isEmpty() && day.Text() != before)
+        notice->Say(QStringLiteral("Tanggal %1 tidak ada di %2 %3: kini tanggal %4")
+                        .arg(before, month.Text(), year.Text(), day.Text()),
+                    {}, {});
+}
+
 void frmOndulix::cboBDday_Click() {
     if (AllowRedraw) cmdDraw_Click();
 }
@@ -405,23 +417,23 @@ void frmOndulix::cboDDday_Click() {
 }
 
 void frmOndulix::cboBDmonth_Click() {
-    DatePickers::RefillDayCombo(*cboBDday, cboBDmonth->Text(), cboBDyear->Text());
+    RefillDays(*cboBDday, *cboBDmonth, *cboBDyear);
 }
 
 void frmOndulix::cboDDmonth_Click() {
-    DatePickers::RefillDayCombo(*cboDDday, cboDDmonth->Text(), cboDDyear->Text());
+    RefillDays(*cboDDday, *cboDDmonth, *cboDDyear);
 }
 
 void frmOndulix::cboBDyear_Click() {
     if (cboBDmonth->Text() == QLatin1String("February"))
-        DatePickers::RefillDayCombo(*cboBDday, cboBDmonth->Text(), cboBDyear->Text());
+        RefillDays(*cboBDday, *cboBDmonth, *cboBDyear);
     else if (AllowRedraw)
         cmdDraw_Click();
 }
 
 void frmOndulix::cboDDyear_Click() {
     if (cboDDmonth->Text() == QLatin1String("February"))
-        DatePickers::RefillDayCombo(*cboDDday, cboDDmonth->Text(), cboDDyear->Text());
+        RefillDays(*cboDDday, *cboDDmonth, *cboDDyear);
     else if (AllowRedraw)
         cmdDraw_Click();
 }

@@ -198,6 +198,8 @@ private:
     void CreateMenu();
     void WireEvents();
     void CreateKeyboard(); // names, tab order, Alt+letters, the keyboard help
+    // The day picker refilled for its month and year; a day stepped down is said.
+    void RefillDays(ComboPicker& day, const ComboPicker& month, const ComboPicker& year);
     // Runs a handler raised by Qt; a run-time error becomes a message instead
     // of ending the program.
     void Guard(const std::function<void()>& handler);
@@ -235,6 +237,7 @@ private:
     ChartDialogs* m_dialogs;
     std::unique_ptr<ChartDialogs> m_ownDialogs;
     bool m_unloaded = false;
+    bool m_welcome = false;     // a first start: the welcome is said once the window shows
     bool m_optionsLive = false; // Form_Load is over: option changes are the user's
     bool m_sessionEnding = false;
     SteadyButton* m_saveClicks = nullptr;

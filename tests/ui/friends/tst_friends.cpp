@@ -6,6 +6,7 @@
 #include "ui/friends/PeopleMenu.h"
 #include "ui/widgets/Notice.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -135,7 +136,15 @@ private slots:
             w->Contacts->ImportFile(f.dir->filePath("kontak.vcf"));
             auto* preview = w->findChild<ImportDialog*>();
             QCOMPARE(ReadAll(f.ini), before); // nothing before the confirmation
+            const auto heard = [preview] {    // what a reader hears for Dedi's row
+                return QAccessible::queryAccessibleInterface(preview->Rows())
+                    ->tableInterface()
+                    ->cellAt(1, 0)
+                    ->text(QAccessible::Name);
+            };
+            QCOMPARE(heard(), "Dedi, dipilih");
             preview->Rows()->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
+            QCOMPARE(heard(), "Dedi, tidak dipilih");
             preview->accept();
             QTRY_VERIFY(ReadAll(f.ini) != before);
         } else {
@@ -266,6 +275,8 @@ private slots:
         QStringList rows;
         QTimer::singleShot(0, [&] {
             auto* list = QApplication::activeModalWidget()->findChild<QTreeWidget*>();
+            if (list->currentItem() != list->topLevelItem(0))
+                rows << "not on the first row"; // where the keyboard starts, heard
             for (int i = 0; i < list->topLevelItemCount(); ++i) {
                 QStringList cells;
                 for (int c = 0; c < 4; ++c)
@@ -286,15 +297,22 @@ private slots:
     // typing pauses (never the names passed on the way); a pause starts over.
     void typingFindsAName() {
         WriteAll(f.ini, FriendsFile({"Ani", "Budi Lestari", "Đức Ánh"}));
-        f.Open();
+        f.OpenActive();
+        w->cboFriend->setFocus();
         const int pause = QApplication::keyboardInputInterval() + 100;
         for (const auto& [typed, found] : {std::pair{"LES", "Budi Lestari"}, {"anh", "Đức Ánh"}}) {
             const int runs = w->DrawRuns();
             QTest::keyClicks(w->cboFriend, typed); // "anh" passes "Ani"
             QCOMPARE(w->cboFriend->currentText(), QString::fromUtf8(found));
+            const auto* heard = QAccessible::queryAccessibleInterface(w->cboFriend)->focusChild();
+            QCOMPARE(heard->text(QAccessible::Name),
+                     QString::fromUtf8(found) + ", lahir 1 Januari 1970");
             QTest::qWait(pause);
             QCOMPARE(w->DrawRuns(), runs + 1);
         }
+        QTest::keyClicks(w->cboFriend, "zq"); // a miss is said, and changes nothing
+        QCOMPARE(w->notice->Said(), "Tidak ada nama berisi \u201Czq\u201D");
+        QCOMPARE(w->cboFriend->currentText(), QString::fromUtf8("Đức Ánh"));
     }
 
     // Replacing a birth date on file or removing a friend asks first, and
@@ -338,6 +356,20 @@ private slots:
             QVERIFY(w->optBirthdate->isChecked()); // still entering
         if (date == "1 January 1960")              // nothing to undo, and said all the same
             QCOMPARE(w->notice->Said(), "Tanggal lahir Anda tetap 01-01-1960");
+    }
+
+    // Until the file holds a birth date of the user's own, saving one asks
+    // nothing (the date shown was nobody's); from then on, it asks.
+    void theFirstOwnDateAsksNothing() {
+        WriteAll(f.ini, FriendsFile({"Ani"}).replace("My Birthdate=1-Jan-1960\r\n", ""));
+        f.Open();
+        f.SaveFriend("", "8 December 1980");
+        QCOMPARE(f.answers.asked.size(), 0);
+        QVERIFY(ReadAll(f.ini).contains("My Birthdate=8-Dec-1980\r\n"));
+        f.answers.answer = MessageBoxes::Cancel;
+        f.SaveFriend("", "9 December 1980");
+        QCOMPARE(f.answers.Prompt(),
+                 "Ganti tanggal lahir Anda dari 08-12-1980 menjadi 09-12-1980?");
     }
 
     // Pasted names stay on one line: a line break would end the value in the file.

@@ -6,9 +6,11 @@
 #include "ui/compare/AgreementPanel.h"
 #include "ui/compare/CompareMenu.h"
 #include "ui/widgets/DatePickers.h"
+#include "ui/widgets/Notice.h"
 #include "ui/widgets/Placement.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -69,6 +71,8 @@ private slots:
         }
         w->optBirthday->click();
         QVERIFY(w->cmdsave->isHidden() && w->txtFriend->isHidden());
+        const QImage blank = w->canvas->Image(); // before the first chart: the window's black
+        QVERIFY(!blank.isNull() && blank.pixel(5, 5) == qRgb(0, 0, 0));
         w->show();
         QTRY_VERIFY(w->IsActivated);
         QCOMPARE(w->DrawRuns(), 1);
@@ -216,6 +220,20 @@ private slots:
         QCOMPARE(BesidePosition(main, QSize(400, 500), screen, chart), at);
     }
 
+    // A first start welcomes once the window is there to be heard; Esc puts
+    // it away. A month without the day picked says the day it steps down to.
+    void aFirstStartWelcomesAndAClampIsSaid() {
+        f.Create();
+        QVERIFY(!QFile::exists(f.ini) && w->notice->Said().isEmpty());
+        f.OpenActive();
+        QVERIFY(w->notice->Said().startsWith("Selamat datang!"));
+        QTest::keyClick(w.get(), Qt::Key_Escape);
+        QCOMPARE(w->notice->Said(), "");
+        Pick(w->cboDDday, "31");
+        Pick(w->cboDDmonth, "February");
+        QCOMPARE(w->notice->Said(), "Tanggal 31 tidak ada di February 2004: kini tanggal 29");
+    }
+
     // "Hari Ini" goes to the day it is clicked, never before the birth date.
     void today() {
         QDate today(1959, 6, 1);
@@ -314,6 +332,7 @@ private slots:
         QCOMPARE(w->sldMoonPhase->value(), 12);
         QCOMPARE(w->lblPhaseDate->text(), label);
         QCOMPARE(PlotColours(), QSet<QRgb>{qRgb(255, 255, 255)});
+        QCOMPARE(QAccessible::queryAccessibleInterface(w->cursor)->childCount(), 0); // no days
     }
 
     void aSecondDrawOrACloseDuringTheYield_data() {
@@ -361,6 +380,8 @@ private slots:
         const QTreeWidgetItem* marked = ranking->currentItem(); // the second person's row, bold
         QVERIFY(marked->text(0) == "Ani" && marked->font(0).bold() && marked->font(1).bold());
         QVERIFY(!ranking->topLevelItem(1)->font(0).bold());
+        const auto* cycles = w->AgreementWindow()->findChildren<QTreeWidget*>().first();
+        QVERIFY(cycles->accessibleDescription().startsWith("Rata-rata siklus yang dicentang: "));
         QCOMPARE(ReadAll(f.ini), stored);
         Pick(w->cboFriend, "Ani");
         runs = w->DrawRuns();
