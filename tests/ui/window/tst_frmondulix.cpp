@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTimer>
@@ -91,77 +92,49 @@ private slots:
     void theFormAsDesigned() {
         f.Create();
         const QColor black(Qt::black), white(Qt::white), yellow(Qt::yellow), none;
+        const char *sans = "MS Sans Serif", *fixed = "Courier New", *verdana = "Verdana";
         struct Control {
             QWidget* widget;
             QString caption;
             QRect twips;
             const char* face; // the Windows name; "" for the style's own
-            bool bold;
             QColor back, text;
         };
-        const auto ChkBox = [&](int k, QRect r, QColor back, QColor text) {
-            return Control{w->chkOndulixChart[k],
-                           chart::CycleCaption(k),
-                           r,
-                           "MS Sans Serif",
-                           true,
-                           back,
-                           text};
+        const auto Box = [&](int k, QRect r, QColor back, QColor text) {
+            return Control{w->chkOndulixChart[k], chart::CycleCaption(k), r, sans, back, text};
         };
         const Control form[] = {
-            ChkBox(1, {240, 720, 1335, 255}, black, yellow),
-            ChkBox(2, {240, 360, 1335, 255}, black, yellow),
-            ChkBox(3, {240, 1080, 1335, 255}, black, yellow),
-            ChkBox(4, {240, 1440, 1335, 255}, black, yellow),
-            ChkBox(5, {120, 5520, 1335, 255}, none, QColor(128, 128, 0)),
-            ChkBox(6, {120, 5880, 1335, 255}, none, QColor(0, 128, 128)),
-            ChkBox(7, {120, 6240, 1335, 255}, none, QColor(64, 64, 0)),
-            {w->chkCenter,
-             "Perjelas posisinya",
-             {8040, 120, 2535, 195},
-             "MS Sans Serif",
-             false,
-             black,
-             white},
-            {w->sldMoonPhase, "", {1440, 4320, 9000, 255}, "", false, none, none},
-            {w->lblPhaseDate, "", {240, 4320, 975, 255}, "MS Sans Serif", false, none, none},
-            {w->lblDispDate,
-             "Set Tanggal",
-             {6120, 4920, 1215, 255},
-             "MS Sans Serif",
-             false,
-             black,
-             white},
-            {w->cboDDmonth, "", {7440, 4920, 1335, 345}, "Courier New", false, none, none},
-            {w->cboDDday, "", {8760, 4920, 615, 345}, "Courier New", false, none, none},
-            {w->cboDDyear, "", {9360, 4920, 855, 345}, "Courier New", false, none, none},
-            {w->optBirthdate,
-             "Tanggal Lahir",
-             {1080, 4920, 1695, 255},
-             "MS Sans Serif",
-             false,
-             black,
-             white},
-            {w->cboBDmonth, "", {2880, 4920, 1335, 345}, "Courier New", false, none, none},
-            {w->cboBDday, "", {4200, 4920, 615, 345}, "Courier New", false, none, none},
-            {w->cboBDyear, "", {4800, 4920, 855, 345}, "Courier New", false, none, none},
-            {w->optBirthday, "", {1560, 5400, 1215, 255}, "", false, black, white},
-            {w->cboFriend, "", {2880, 5400, 2775, 345}, "Courier New", false, none, none},
-            {w->txtFriend, "", {2880, 5400, 2775, 375}, "Courier New", false, none, none},
-            {w->lblEnterFriend,
-             "Ketik Nama",
-             {2880, 6360, 2775, 255},
-             "MS Sans Serif",
-             false,
-             black,
-             white},
-            {w->cmdsave, "", {2880, 5880, 2775, 495}, "Verdana", false, none, none},
-            {w->cmdGoToToday, "Hari Ini", {7440, 5400, 2775, 495}, "Verdana", false, none, none},
-            {w->cmdDraw, "Set", {7440, 6000, 1455, 495}, "Verdana", false, none, none},
-            {w->cmdExit, "Tutup", {8880, 6000, 1335, 495}, "Verdana", false, none, none},
+            // the cycle boxes first: they alone are bold
+            Box(1, {240, 720, 1335, 255}, black, yellow),
+            Box(2, {240, 360, 1335, 255}, black, yellow),
+            Box(3, {240, 1080, 1335, 255}, black, yellow),
+            Box(4, {240, 1440, 1335, 255}, black, yellow),
+            Box(5, {120, 5520, 1335, 255}, none, QColor(128, 128, 0)),
+            Box(6, {120, 5880, 1335, 255}, none, QColor(0, 128, 128)),
+            Box(7, {120, 6240, 1335, 255}, none, QColor(64, 64, 0)),
+            {w->chkCenter, "Perjelas posisinya", {8040, 120, 2535, 195}, sans, black, white},
+            {w->sldMoonPhase, "", {1440, 4320, 9000, 255}, "", none, none},
+            {w->lblPhaseDate, "", {240, 4320, 975, 255}, sans, none, none},
+            {w->lblDispDate, "Set Tanggal", {6120, 4920, 1215, 255}, sans, black, white},
+            {w->cboDDmonth, "", {7440, 4920, 1335, 345}, fixed, none, none},
+            {w->cboDDday, "", {8760, 4920, 615, 345}, fixed, none, none},
+            {w->cboDDyear, "", {9360, 4920, 855, 345}, fixed, none, none},
+            {w->optBirthdate, "Tanggal Lahir", {1080, 4920, 1695, 255}, sans, black, white},
+            {w->cboBDmonth, "", {2880, 4920, 1335, 345}, fixed, none, none},
+            {w->cboBDday, "", {4200, 4920, 615, 345}, fixed, none, none},
+            {w->cboBDyear, "", {4800, 4920, 855, 345}, fixed, none, none},
+            {w->optBirthday, "", {1560, 5400, 1215, 255}, "", black, white},
+            {w->cboFriend, "", {2880, 5400, 2775, 345}, fixed, none, none},
+            {w->txtFriend, "", {2880, 5400, 2775, 375}, fixed, none, none},
+            {w->lblEnterFriend, "Ketik Nama", {2880, 6360, 2775, 255}, sans, black, white},
+            {w->cmdsave, "", {2880, 5880, 2775, 495}, verdana, none, none},
+            {w->cmdGoToToday, "Hari Ini", {7440, 5400, 2775, 495}, verdana, none, none},
+            {w->cmdDraw, "Set", {7440, 6000, 1455, 495}, verdana, none, none},
+            {w->cmdExit, "Tutup", {8880, 6000, 1335, 495}, verdana, none, none},
         };
         const auto px = [](int twips) { return qRound(twips / 15.0); };
         for (const Control& c : form) {
+            const bool bold = &c < form + 7;
             const QString name = c.widget->objectName() + " " + c.caption;
             const QString caption = c.widget->property("text").toString().remove('&');
             QVERIFY2(caption == c.caption || c.caption.isEmpty(), qPrintable(name));
@@ -171,7 +144,7 @@ private slots:
             if (*c.face) {
                 QCOMPARE(c.widget->font().families().value(0), ResolveFontFace(c.face));
                 QCOMPARE(c.widget->font().pixelSize(), 11); // 8.25 points
-                QCOMPARE(c.widget->font().bold(), c.bold);
+                QCOMPARE(c.widget->font().bold(), bold);
             }
             const QPalette p = c.widget->palette();
             if (c.back.isValid())
@@ -232,6 +205,40 @@ private slots:
         Pick(w->cboDDday, "31");
         Pick(w->cboDDmonth, "February");
         QCOMPARE(w->notice->Said(), "Tanggal 31 tidak ada di February 2004: kini tanggal 29");
+    }
+
+    // The real boxes: the title (the program's name when none is given), the
+    // sign, the buttons, and which of them Enter and Esc press.
+    void realMessageBoxes() {
+        using M = MessageBoxes;
+        const std::tuple<int, QString, QString> rows[] = {
+            {M::OkCancel | M::DefaultButton2 | M::Question, "Ondulix",
+             "Ondulix ? Cancel,OK Cancel Cancel"},
+            {M::OkOnly | M::Exclamation, "", QApplication::applicationName() + " ! OK OK OK"},
+            {M::SaveElsewhereCloseCancel, "X",
+             "X - Cancel,Close without saving,Save Elsewhere... Save Elsewhere... Cancel"}};
+        for (const auto& [flags, title, seen] : rows) {
+            QString got;
+            for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+                QTimer::singleShot(0, [&got, key] {
+                    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                    QStringList buttons;
+                    for (QAbstractButton* b : box->buttons())
+                        buttons << b->text().remove('&');
+                    buttons.sort();
+                    if (key == Qt::Key_Return)
+                        got = box->windowTitle() +
+                              (box->icon() == QMessageBox::Question  ? " ? "
+                               : box->icon() == QMessageBox::Warning ? " ! "
+                                                                     : " - ") +
+                              buttons.join(',');
+                    QTest::keyClick(box, key);
+                    got += ' ' + box->clickedButton()->text().remove('&');
+                });
+                QtMessageBoxes().MsgBox(nullptr, "?", flags, title);
+            }
+            QCOMPARE(got, seen);
+        }
     }
 
     // "Hari Ini" goes to the day it is clicked, never before the birth date.
