@@ -170,9 +170,10 @@ def main():
     os.environ["HOME"] = str(work)
     # Stopped with a fault planted, the copy would keep it for every later run: put it back first.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
-    # Unoptimised and linked by lld: a fault costs one compile and the links.
+    # Unoptimised, and linked by lld where there is one: a fault costs one compile and the links.
     if run(["cmake", "-S", src, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=None",
-            "-DCMAKE_CXX_FLAGS=-O0 -g0", "-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld",
+            "-DCMAKE_CXX_FLAGS=-O0 -g0",
+            "-DCMAKE_EXE_LINKER_FLAGS=" + ("-fuse-ld=lld" if shutil.which("ld.lld") else ""),
             "-DONDULIX_BENCHMARKS=OFF", "-DONDULIX_WERROR=OFF"], work) or run(["ninja"], build):
         sys.exit("the unchanged tree does not build")
     # A second try for a test that failed: a fault fails every time, a slow machine once.
