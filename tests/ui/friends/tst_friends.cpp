@@ -10,7 +10,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 #include <QTreeWidget>
@@ -262,6 +264,26 @@ private slots:
                      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
             QCOMPARE(w->notice->Said(), QString("Disimpan: ") + file);
         }
+    }
+
+    // A CSV's date order as its one-way rows have it, shown as the choice and changeable.
+    void theDateOrderIsGuessed() {
+        f.Open();
+        WriteAll(f.dir->filePath("k.csv"), "Name,Birthday\nAni,3/15/1985\nBudi,11/5/1970\n");
+        w->Contacts->ImportFile(f.dir->filePath("k.csv"));
+        auto* preview = w->findChild<ImportDialog*>();
+        auto* order = preview->findChild<QComboBox*>();
+        QCOMPARE(order->currentText(), "bulan/hari/tahun");
+        QStringList said;
+        for (const QLabel* label : preview->findChildren<QLabel*>())
+            said << label->text();
+        QVERIFY(said.join('\n').contains("Urutan tanggal diduga bulan/hari/tahun: 1 baris"));
+        QCOMPARE(preview->Entries()[1].birth, QDate(1970, 11, 5));
+        order->setCurrentIndex(0); // day first: Ani's date is then only the other order's
+        QCOMPARE(preview->Entries()[1].birth, QDate(1970, 5, 11));
+        QCOMPARE(preview->Entries()[0].reason,
+                 "tanggal ini hanya terbaca dengan urutan lain: 3/15/1985");
+        preview->reject();
     }
 
     // The birthdays of the next 30 days, the 30th included, each row whole.
