@@ -267,8 +267,6 @@ void PeopleMenu::FillUpcoming() {
                                                : QStringLiteral("%1 hari lagi").arg(b.daysLeft),
                              QStringLiteral("%1 tahun").arg(b.age)});
     }
-    if (m_upcoming->topLevelItemCount() > 0) // the keyboard starts on the first, heard
-        m_upcoming->setCurrentItem(m_upcoming->topLevelItem(0));
     m_upcomingNote->setText(
         coming.empty() ? QStringLiteral("Tidak ada ulang tahun dalam 30 hari ke depan.")
         : moved        ? QStringLiteral("* Lahir 29 Februari: pada tahun biasa dirayakan 28 "

@@ -3,6 +3,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -19,30 +20,30 @@ QPoint OnScreen(QPoint at, const QSize& size, const QRect& screen) {
 
 QPoint BesidePosition(const QRect& main, const QSize& size, const QRect& screen,
                       const QRect& keep) {
-    const QPoint sides[] = {{main.right() + 1 + Gap, main.top()},
-                            {main.left() - Gap - size.width(), main.top()},
-                            {main.left(), main.bottom() + 1 + Gap},
-                            {main.left(), main.top() - Gap - size.height()}};
-    for (const QPoint& at : sides)
-        if (screen.contains(QRect(OnScreen(at, size, screen), size)) &&
-            !QRect(OnScreen(at, size, screen), size).intersects(main))
-            return OnScreen(at, size, screen);
+    // Right, left, below, above; then the screen's corners. Each moved onto the screen.
+    const QPoint wanted[] = {{main.right() + 1 + Gap, main.top()},
+                             {main.left() - Gap - size.width(), main.top()},
+                             {main.left(), main.bottom() + 1 + Gap},
+                             {main.left(), main.top() - Gap - size.height()},
+                             screen.topRight() - QPoint(size.width() - 1, 0),
+                             screen.bottomRight() - QPoint(size.width() - 1, size.height() - 1),
+                             screen.topLeft(),
+                             screen.bottomLeft() - QPoint(0, size.height() - 1)};
+    std::vector<QPoint> places;
+    for (const QPoint& at : wanted)
+        places.push_back(OnScreen(at, size, screen));
+    for (int side = 0; side < 4; ++side)
+        if (screen.contains(QRect(places[side], size)) &&
+            !QRect(places[side], size).intersects(main))
+            return places[side];
     // No side has room: the place that hides least of what matters, the first of equals.
     const auto covered = [&](QPoint at) {
         const QRect over = QRect(at, size).intersected(keep);
         return over.isEmpty() ? 0LL : qint64(over.width()) * over.height();
     };
-    QPoint best = OnScreen(sides[0], size, screen);
-    const QPoint corners[] = {screen.topRight() - QPoint(size.width() - 1, 0),
-                              screen.bottomRight() - QPoint(size.width() - 1, size.height() - 1),
-                              screen.topLeft(), screen.bottomLeft() - QPoint(0, size.height() - 1)};
-    for (const QPoint& at : sides)
-        if (covered(OnScreen(at, size, screen)) < covered(best)) best = OnScreen(at, size, screen);
-    for (const QPoint& at : corners)
-        if (covered(OnScreen(at, size, screen)) < covered(best)) best = OnScreen(at, size, screen);
-    return best;
+    return *std::min_element(places.begin(), places.end(),
+                             [&](QPoint a, QPoint b) { return covered(a) < covered(b); });
 }
-
 void PlaceBeside(QWidget* window, const QWidget* main) {
     const QWidget* keep = main->findChild<QWidget*>(QStringLiteral("chart"));
     if (!keep) keep = main;

@@ -200,6 +200,11 @@ class RowSpeaker final : public QObject {
 public:
     explicit RowSpeaker(QAbstractItemView* view) : QObject(view), m_view(view) {
         view->installEventFilter(this);
+        // Filled with none current: the keyboard starts on the first row.
+        connect(view->model(), &QAbstractItemModel::rowsInserted, this, [this] {
+            if (!m_view->currentIndex().isValid())
+                m_view->setCurrentIndex(m_view->model()->index(0, 0));
+        });
     }
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::FocusIn && m_view->model()->rowCount() > 0) {
