@@ -71,11 +71,16 @@ def session(binary):
     step("Tab", "combo box", "Daftar teman")
     step("Tab", MONTH + " combo box", "Set tanggal: bulan")
     step("Down Up", "^" + MONTH + r"\.$")  # a closed picker's new month
+    step("alt+Down Up Return", "^" + MONTH + r"\.$", MONTH + " combo box")  # its open list, then the pick
     step("Tab Tab", "Set tanggal: hari", "Set tanggal: tahun")
     step("alt+l", "Ketik Nama text")
     step("shift+Tab shift+Tab shift+Tab", "Tanggal lahir: tahun", "Tanggal lahir: hari", "Tanggal lahir: bulan")
     step("Tab Tab Tab b u d i Tab", r"Data push button\. \| Simpan tanggal lahir Budi")
     step("space", "notification Budi ditambahkan", wait=2.5)
+    step("alt+l", "Ketik Nama text")  # straight after adding
+    step("alt+v Tab z", "Lihat teman", "notification Tidak ada nama berisi")
+    step("h", r"^\(Hari Ulang Tahun saya\), lahir 1 Januari 1960")  # found by typing
+    step("b", r"^Budi, lahir 1 Januari 1960")
     step("ctrl+k", "Kecocokan dialog", "Siapa paling cocok", wait=2.5)  # Budi's chart, ranked
     step("Return", "notification Dibandingkan dengan Anda", wait=2.5)
     step("Escape alt+d t", "notification Tanpa pembanding", wait=2.5)
@@ -86,10 +91,19 @@ def session(binary):
     step("Right", "^" + DAY + r": Fisik (minus )?\d+ (naik|turun), Emosi")
     step("Tab", "^Hari gambar bulan: " + DAY + r" \d{4}\. Bulan: [a-z ]+ slider")
     step("Right", "^" + DAY + r" \d{4}\. Bulan: ")
+    with open(home + "/k.vcf", "w") as f:
+        f.write("BEGIN:VCARD\r\nFN:Ani\r\nBDAY:1990-01-01\r\nEND:VCARD\r\n")
+    step("alt+k i", "File name")
+    subprocess.run(["xdotool", "type", home + "/k.vcf"], env=env, check=True)
+    step("Return", r"^Ani, dipilih\.", wait=2.5)  # the current row as it opens, with its tick
+    step("space", "notification Ani, tidak dipilih")
+    step("space Tab Return", "1 teman diimpor", wait=2.5)
+    step("alt+k u", r"^(Anda|Ani|Budi)\.$", wait=2.5)  # the birthdays list's first row as it opens
+    step("Escape", "Ondulix frame")
     program.terminate()  # closing saves
     program.wait(20)
     with open(home + "/.config/Ondulix.ini", encoding="latin-1") as f:
-        assert "Name001=Budi" in f.read(), "the friend was not kept"
+        assert "Name001=Ani\nBday001=1-Jan-1990\nName002=Budi" in f.read(), "the friends were not kept"
     print("Orca said what each key did")
 
 

@@ -2,11 +2,13 @@
 
 #include "people/PeopleHistory.h"
 #include "ui/widgets/Controls.h"
+#include "ui/widgets/Notice.h"
 #include "ui/widgets/SpokenItems.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -88,8 +90,17 @@ ImportDialog::ImportDialog(QWidget* parent, const QString& fileName, bool csv,
     m_import->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
-    connect(m_rows, &QTreeWidget::itemChanged, this, [this] { Counted(); });
+    // The notice beside the buttons: the row above keeps its height.
+    m_said = new Notice(this);
+    m_said->setStyleSheet({}); // in the dialog's own colours
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_said, 1);
+    bottom->addWidget(buttons);
+    layout->addLayout(bottom);
+    connect(m_rows, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* row) {
+        Counted();
+        m_said->Say(row->data(0, Qt::AccessibleTextRole).toString(), {}, {}, 4000);
+    });
     resize(560, 460);
     Preview();
 }

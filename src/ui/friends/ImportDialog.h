@@ -13,6 +13,7 @@
 #include <vector>
 
 class QComboBox;
+class Notice;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
@@ -50,6 +51,7 @@ private:
     QLabel* m_summary;
     QTreeWidget* m_rows;
     QPushButton* m_import;
+    Notice* m_said;               // a tick changed, for a reader
     QHash<QString, bool> m_ticks; // the user's ticks, by the name as stored
 };
 

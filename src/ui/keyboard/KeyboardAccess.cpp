@@ -14,7 +14,6 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QSlider>
-#include <QTimer>
 
 KeyboardAccess::KeyboardAccess(Controls controls,
                                std::function<void(const std::function<void()>&)> guard)
@@ -187,11 +186,9 @@ void KeyboardAccess::Covered() {
     // In entry mode the name box lies over the friends picker.
     const bool covered = w.txtFriend->isVisibleTo(w.window);
     w.cboFriend->setFocusPolicy(covered ? Qt::NoFocus : Qt::StrongFocus);
-    if (covered && w.cboFriend->hasFocus()) {
-        w.cboFriend->clearFocus();
-        // The box takes it once it is on screen.
-        QTimer::singleShot(0, w.txtFriend, [box = w.txtFriend] { box->setFocus(); });
-    }
+    // Straight to the box, never through no focus at all: a reader keeps
+    // quiet about a focus that comes back from nowhere.
+    if (covered && w.cboFriend->hasFocus()) w.txtFriend->setFocus(Qt::OtherFocusReason);
 }
 
 bool KeyboardAccess::eventFilter(QObject* watched, QEvent* event) {

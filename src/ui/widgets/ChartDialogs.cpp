@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -32,7 +33,12 @@ std::optional<QString> ChartDialogs::AskText(QWidget* parent, const QString& tit
     dialog.setLabelText(label);
     dialog.setTextValue(text);
     dialog.setCancelButtonText(QStringLiteral("Batal"));
-    dialog.setMinimumWidth(360); // the title whole
+    // The title whole: a window manager cuts it to the frame, beside its
+    // own buttons. The dialog's layout sizes it by its contents, so the
+    // box is what is made wide.
+    if (auto* box = dialog.findChild<QLineEdit*>())
+        box->setMinimumWidth(
+            std::max(320, dialog.fontMetrics().horizontalAdvance(title) * 3 / 2 + 120));
     return dialog.exec() == QDialog::Accepted ? std::optional(dialog.textValue()) : std::nullopt;
 }
 

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QHash>
 #include <QPointer>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace spoken {
@@ -56,7 +57,11 @@ public:
             QAccessible::deleteAccessibleInterface(id);
     }
 
-    bool HasFocus() const { return widget()->hasFocus(); }
+    // An open list holds the keyboard for its box.
+    bool HasFocus() const {
+        const auto* box = qobject_cast<QComboBox*>(widget());
+        return widget()->hasFocus() || (box && box->view()->isVisible());
+    }
     // The items; nothing once the widget is being taken down.
     const Items* Source() const { return m_source ? &m_source->items : nullptr; }
     int Current() const {
@@ -80,7 +85,7 @@ public:
     }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* focusChild() const override {
-        return widget()->hasFocus() ? child(Current()) : nullptr;
+        return HasFocus() ? child(Current()) : nullptr;
     }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name && Source() && Source()->summary) return Source()->summary();
@@ -166,18 +171,65 @@ void FocusItem(QWidget* widget, int index) {
     QAccessible::updateAccessibility(&focus);
 }
 
+namespace {
+
+// Qt leaves popups out of the tree a reader walks, so Orca drops the open
+// list's own focus as from nowhere: its entry is said as the box's item,
+// on opening and at each move.
+class PopupSpeaker final : public QObject {
+public:
+    explicit PopupSpeaker(QComboBox* box) : QObject(box), m_box(box) {
+        box->view()->installEventFilter(this);
+        connect(box->view()->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                [this](const QModelIndex& now) { Tell(now); });
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        // After the list takes the keyboard, and after Qt's own word on it.
+        if (event->type() == QEvent::Show) {
+            m_opened = m_box->currentIndex();
+            QTimer::singleShot(0, this, [this] { Tell(m_box->view()->currentIndex()); });
+        }
+        // Back on the box with a new entry chosen, the reader is still on
+        // that entry and says nothing: the box itself takes the focus (Esc
+        // brings the box back by itself).
+        if (event->type() == QEvent::Hide)
+            QTimer::singleShot(0, this, [this] {
+                if (QAccessible::isActive() && m_box->hasFocus() &&
+                    m_box->currentIndex() != m_opened) {
+                    QAccessibleEvent focus(m_box, QAccessible::Focus);
+                    QAccessible::updateAccessibility(&focus);
+                }
+            });
+        return false;
+    }
+
+private:
+    void Tell(const QModelIndex& entry) {
+        if (m_box->view()->isVisible()) FocusItem(m_box, entry.row());
+    }
+    QComboBox* m_box;
+    int m_opened = -1;
+};
+
+} // namespace
+
 void SpeakEntries(QComboBox* box) {
-    GiveItems(box, {.role = QAccessible::ComboBox,
-                    .count = [box] { return box->count(); },
-                    .name =
-                        [box](int i) {
-                            // An entry may say more than it shows ("Ani, lahir 1 Mei 1970").
-                            const QString said =
-                                box->itemData(i, Qt::AccessibleTextRole).toString();
-                            return said.isEmpty() ? box->itemText(i) : said;
-                        },
-                    .summary = [box] { return box->currentText(); },
-                    .current = [box] { return box->currentIndex(); }});
+    new PopupSpeaker(box);
+    GiveItems(box,
+              {.role = QAccessible::ComboBox,
+               .count = [box] { return box->count(); },
+               .name =
+                   [box](int i) {
+                       // An entry may say more than it shows ("Ani, lahir 1 Mei 1970").
+                       const QString said = box->itemData(i, Qt::AccessibleTextRole).toString();
+                       return said.isEmpty() ? box->itemText(i) : said;
+                   },
+               .summary = [box] { return box->currentText(); },
+               .current =
+                   [box] {
+                       const QAbstractItemView* open = box->view();
+                       return open->isVisible() ? open->currentIndex().row() : box->currentIndex();
+                   }});
     QObject::connect(box, &QComboBox::currentIndexChanged, box, [box](int index) {
         // An open list speaks for itself.
         if (box->hasFocus() && !box->view()->isVisible()) FocusItem(box, index);
@@ -210,7 +262,8 @@ public:
         if (event->type() == QEvent::FocusIn && m_view->model()->rowCount() > 0) {
             if (!m_view->currentIndex().isValid())
                 m_view->setCurrentIndex(m_view->model()->index(0, 0));
-            FocusRow(m_view, m_view->currentIndex());
+            // After the view's own focus, or a reader takes that as the later word.
+            QTimer::singleShot(0, this, [this] { FocusRow(m_view, m_view->currentIndex()); });
         }
         return false;
     }
@@ -225,11 +278,8 @@ void SpeakRows(QAbstractItemView* view) {
     new RowSpeaker(view);
     if (auto* tree = qobject_cast<QTreeWidget*>(view))
         QObject::connect(tree, &QTreeWidget::itemChanged, tree, [tree](QTreeWidgetItem* row) {
-            {
-                const QSignalBlocker quiet(tree);
-                TellTick(row);
-            }
-            if (row == tree->currentItem()) FocusRow(tree, tree->currentIndex());
+            const QSignalBlocker quiet(tree);
+            TellTick(row);
         });
 }
 

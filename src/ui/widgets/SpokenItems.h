@@ -48,10 +48,12 @@ void SpeakEntries(QComboBox* box);
 
 // A list or table whose rows a reader hears: on getting the focus, its
 // current row (the first when none) as the focus, so the first Down goes on
-// from a row already heard; a row whose tick changes is heard again.
+// from a row already heard; a tickable row named with its tick.
 void SpeakRows(QAbstractItemView* view);
-// A tickable row named with its tick ("Budi, dipilih"): Qt's bridge does not
-// carry an item's checked state to Orca.
+// A tickable row named with its tick ("Budi, dipilih"): Orca looks for a
+// "toggle" action and Qt names it "Toggle", so it never says a row's tick.
+// Orca says nothing either of a tick changed on the row it is on (a row
+// focused again is the same row to it): a notice says that.
 void TellTick(QTreeWidgetItem* row);
 
 } // namespace spoken

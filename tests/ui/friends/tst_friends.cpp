@@ -147,6 +147,10 @@ private slots:
             QCOMPARE(heard(), "Dedi, dipilih");
             preview->Rows()->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
             QCOMPARE(heard(), "Dedi, tidak dipilih");
+            const auto labels = preview->findChildren<QLabel*>(); // said at once, as a notice
+            QVERIFY(std::any_of(labels.begin(), labels.end(), [](QLabel* l) {
+                return dynamic_cast<Notice*>(l) && l->accessibleName() == "Dedi, tidak dipilih";
+            }));
             preview->accept();
             QTRY_VERIFY(ReadAll(f.ini) != before);
         } else {
