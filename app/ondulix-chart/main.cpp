@@ -1,6 +1,7 @@
 #include "chart/ChartCommandLine.h"
 #include "settings/SettingsFile.h"
 #include "util/PrivateFolder.h"
+#include "util/SaveWhole.h"
 
 #include <QGuiApplication>
 #include <QStringList>
@@ -22,6 +23,25 @@ int main(int argc, char* argv[]) {
     case chart::ChartCommand::Action::Refuse:
         std::fprintf(stderr, "ondulix-chart: %s\n", qPrintable(command.message));
         return 2;
+    case chart::ChartCommand::Action::Critical:
+    case chart::ChartCommand::Action::Phases: {
+        const chart::Listing listing = chart::MakeListing(command, QDateTime::currentDateTimeUtc());
+        if (!listing.note.isEmpty())
+            std::fprintf(stderr, "ondulix-chart: %s\n", qPrintable(listing.note));
+        if (command.output.isEmpty())
+            return std::fwrite(listing.bytes.constData(), 1, std::size_t(listing.bytes.size()),
+                               stdout) == std::size_t(listing.bytes.size()) &&
+                           std::fflush(stdout) == 0
+                       ? 0
+                       : 1;
+        if (const QString error =
+                SaveWhole(command.output, listing.bytes, NewFileAccess::OwnerOnly);
+            !error.isEmpty()) {
+            std::fprintf(stderr, "ondulix-chart: %s\n", qPrintable(error));
+            return 1;
+        }
+        return 0;
+    }
     case chart::ChartCommand::Action::Render:
         break;
     }

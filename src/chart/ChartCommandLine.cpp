@@ -1,16 +1,20 @@
 #include "chart/ChartCommandLine.h"
 
 #include "chart/Agreement.h"
+#include "chart/CriticalDays.h"
+#include "moon/TrueMoon.h"
 #include "util/Calendar.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace chart {
 
 namespace {
 
 constexpr double MaxScale = 4;
+constexpr std::int32_t MaxListedDays = 20000;
 
 ChartCommand Refuse(const QString& message) {
     ChartCommand c;
@@ -106,8 +110,27 @@ ChartCommand ParseChartCommand(const QStringList& arguments) {
         QStringLiteral("agreement"),
         QStringLiteral("Print how well the listed cycles of --birth and --compare agree (0 to 100) "
                        "and their mean, instead of drawing."));
+    const QCommandLineOption critical(
+        QStringLiteral("critical"),
+        QStringLiteral("List the critical days of the listed primary cycles in the N days from "
+                       "--date (1 to 20000), a line each: the date, a tab, the cycles' letters "
+                       "(F, E, I, U); with -o FILE.ics a calendar instead."),
+        QStringLiteral("N"));
+    const QCommandLineOption phases(
+        QStringLiteral("phases"),
+        QStringLiteral("List the moon's principal phases in the N days from --date (1 to 20000), "
+                       "a line each: the local date, a tab, new, first-quarter, full or "
+                       "last-quarter."),
+        QStringLiteral("N"));
+    const QCommandLineOption marks(
+        QStringLiteral("mark-critical"),
+        QStringLiteral("Mark where each listed primary curve crosses zero (its critical days)."));
+    const QCommandLineOption trueMoon(
+        QStringLiteral("true-moon"),
+        QStringLiteral("The page's moon as the real moon's phase, not the count from 1900."));
     parser.addOptions({help, version, birth, date, centre, cycles, scale, format, output, name,
-                       page, pages, compare, compareName, agreement});
+                       page, pages, compare, compareName, agreement, critical, phases, marks,
+                       trueMoon});
 
     if (!parser.parse(arguments)) return Refuse(parser.errorText());
     if (parser.isSet(help)) {
@@ -140,6 +163,40 @@ ChartCommand ParseChartCommand(const QStringList& arguments) {
         c.message = AgreementLines(c.options.kinds, cal::DiffDays(first, second));
         return c;
     }
+    if (parser.isSet(critical) || parser.isSet(phases)) {
+        const bool listsCritical = parser.isSet(critical);
+        const QCommandLineOption& listing = listsCritical ? critical : phases;
+        const QString option = listing.names().constFirst();
+        if (listsCritical && parser.isSet(phases))
+            return Refuse(QStringLiteral("--critical and --phases: one at a time"));
+        ChartCommand c;
+        QString error;
+        if (listsCritical && !parser.isSet(birth))
+            return Refuse(QStringLiteral("--critical needs --birth"));
+        if (!parser.isSet(date)) return Refuse(QStringLiteral("--%1 needs --date").arg(option));
+        bool ok = false;
+        c.span = parser.value(listing).toInt(&ok);
+        if (!ok || c.span < 1 || c.span > MaxListedDays)
+            return Refuse(QStringLiteral("--%1 %2: a whole number of days from 1 to %3")
+                              .arg(option, parser.value(listing))
+                              .arg(MaxListedDays));
+        if (listsCritical)
+            c.options.birth = ReadDate(QStringLiteral("birth"), parser.value(birth), error);
+        if (error.isEmpty())
+            c.options.display = ReadDate(QStringLiteral("date"), parser.value(date), error);
+        if (error.isEmpty() && listsCritical)
+            ReadKinds(parser.value(cycles), c.options.kinds, error);
+        if (!error.isEmpty()) return Refuse(error);
+        c.output = parser.value(output);
+        if (parser.isSet(output) &&
+            (!listsCritical || !c.output.endsWith(QStringLiteral(".ics"), Qt::CaseInsensitive)))
+            return Refuse(listsCritical
+                              ? QStringLiteral("--critical: the output must be an .ics file")
+                              : QStringLiteral("--phases: prints its lines, no output file"));
+        c.options.person = parser.value(name).simplified();
+        c.action = listsCritical ? ChartCommand::Action::Critical : ChartCommand::Action::Phases;
+        return c;
+    }
     for (const auto* required : {&birth, &date, &output}) {
         if (!parser.isSet(*required))
             return Refuse(QStringLiteral("missing --%1").arg(required->names().constLast()));
@@ -164,6 +221,8 @@ ChartCommand ParseChartCommand(const QStringList& arguments) {
                           .arg(MaxScale));
 
     c.options.centre = parser.isSet(centre);
+    c.options.criticalMarks = parser.isSet(marks);
+    c.options.trueMoon = parser.isSet(trueMoon);
     c.output = parser.value(output);
     if (c.output.isEmpty()) return Refuse(QStringLiteral("--output: the file name is empty"));
     const auto chosen = parser.isSet(format)
@@ -197,6 +256,33 @@ ChartCommand ParseChartCommand(const QStringList& arguments) {
         return Refuse(QStringLiteral("--pages: for a PDF only"));
     c.action = ChartCommand::Action::Render;
     return c;
+}
+
+Listing MakeListing(const ChartCommand& command, const QDateTime& stamp) {
+    const QDate from = command.options.display;
+    const QDate last(cal::LastYear, 12, 31);
+    Listing listing;
+    if (cal::DiffDays(from, last) + 1 < command.span)
+        listing.note =
+            QStringLiteral("the list stops at %1, the last day of the years Ondulix knows")
+                .arg(last.toString(Qt::ISODate));
+    const std::int32_t days = std::min(command.span, cal::DiffDays(from, last) + 1);
+    if (command.action == ChartCommand::Action::Critical) {
+        const auto found = CriticalDays(command.options.birth, from, days, command.options.kinds);
+        listing.bytes =
+            command.output.isEmpty()
+                ? CriticalLines(found).toUtf8()
+                : CriticalCalendar(
+                      CriticalEvents(command.options.person, command.options.birth, found), stamp);
+        return listing;
+    }
+    const QDateTime start = from.startOfDay();
+    for (const moon::PhaseMoment& phase :
+         moon::PrincipalPhases(start.toUTC(), from.addDays(days).startOfDay().toUTC()))
+        listing.bytes += (phase.utc.toLocalTime().date().toString(Qt::ISODate) + u'\t' +
+                          moon::PhaseKeyword(phase.phase) + u'\n')
+                             .toUtf8();
+    return listing;
 }
 
 } // namespace chart

@@ -196,13 +196,14 @@ void PaintChartPage(QPainter& painter, const QRectF& page, const ChartOptions& o
     // The display date's moon, right of the legend.
     moon::MoonPictureList pictures;
     const QImage picture =
-        pictures.Picture(moon::PictureIndex(cal::DiffDays(moon::Epoch(), options.display)), 1);
+        pictures.Picture(moon::PictureOfDay(options.display, options.trueMoon), 1);
     const QRectF moonRect(page.right() - unit * 5, chartRect.bottom() + unit * 0.3, unit * 3,
                           unit * 3);
     painter.drawImage(moonRect, picture);
     painter.drawText(QRectF(moonRect.left() - unit * 8, moonRect.bottom(), unit * 11, unit * 1.2),
                      Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("Bulan: ") + moon::PhaseNameOfDay(options.display));
+                     QStringLiteral("Bulan: ") +
+                         moon::PhaseNameOfDay(options.display, options.trueMoon));
     painter.restore();
 }
 

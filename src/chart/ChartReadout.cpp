@@ -1,6 +1,7 @@
 #include "chart/ChartReadout.h"
 
 #include "chart/ChartValues.h"
+#include "chart/CriticalDays.h"
 #include "moon/MoonPhase.h"
 #include "people/Names.h"
 #include "util/Calendar.h"
@@ -12,15 +13,16 @@ namespace chart {
 
 namespace {
 
+// Day `day` since birth.
 std::vector<DayReadout::Item> ItemsAt(const CycleTables& tables, const KindSet& kinds,
-                                      double hours) {
+                                      std::int64_t day) {
     std::vector<DayReadout::Item> items;
+    const double hours = double(day) * HoursPerDay;
     for (std::int32_t kind = FirstKind; kind <= LastKind; ++kind) {
         if (!kinds[kind]) continue;
         const double now = CycleLevel(tables, kind, hours);
         const double next = CycleLevel(tables, kind, hours + HoursPerDay);
-        const bool crosses = now == 0 || (now < 0) != (next < 0);
-        items.push_back({kind, 100 * now, next > now, kind <= LastPrimaryKind && crosses});
+        items.push_back({kind, 100 * now, next > now, IsCritical(kind, day)});
     }
     return items;
 }
@@ -35,16 +37,17 @@ std::optional<DayReadout> ReadDay(const ChartOptions& options, std::int32_t char
     DayReadout day;
     day.date = cal::AddDays(span->start, chartDay);
     day.dayNumber = cal::DiffDays(options.birth, day.date);
-    day.items = ItemsAt(tables, options.kinds, span->hours + double(HoursPerDay) * chartDay);
+    day.items = ItemsAt(tables, options.kinds, day.dayNumber);
     if (options.compare.isValid()) {
         DayReadout::Other other{FirstPersonName(options), SecondPersonName(options), {}, {}};
         if (options.compare <= day.date) {
             other.dayNumber = cal::DiffDays(options.compare, day.date);
-            other.items = ItemsAt(tables, options.kinds, double(HoursPerDay) * *other.dayNumber);
+            other.items = ItemsAt(tables, options.kinds, *other.dayNumber);
         }
         day.other = std::move(other);
     }
-    day.moonPhase = moon::PhaseNameOfDay(day.date);
+    day.moonPhase = moon::PhaseNameOfDay(day.date, options.trueMoon);
+    day.moonBefore = moon::PhaseNameOfDay(day.date.addDays(-1), options.trueMoon);
     return day;
 }
 
@@ -197,8 +200,7 @@ QString SpokenReadout(const DayReadout& day) {
                 (day.other->dayNumber ? SpokenCycles(day.other->items)
                                       : QStringLiteral("belum lahir."));
     }
-    if (moon::PhaseNameOfDay(day.date.addDays(-1)) != day.moonPhase)
-        text += QStringLiteral(" Bulan: ") + day.moonPhase + u'.';
+    if (day.moonBefore != day.moonPhase) text += QStringLiteral(" Bulan: ") + day.moonPhase + u'.';
     return text;
 }
 

@@ -25,6 +25,7 @@ struct DayReadout {
     std::int32_t dayNumber = 0;
     std::vector<Item> items;
     QString moonPhase;
+    QString moonBefore; // the day before's, to say only a change
     // With a comparison: both people, named, and the second one's day.
     struct Other {
         QString first;                         // the chart's person

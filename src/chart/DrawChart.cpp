@@ -4,9 +4,13 @@
 #include "chart/ChartExport.h"
 #include "chart/ChartFrame.h"
 #include "chart/ChartReadout.h"
+#include "chart/CriticalDays.h"
 #include "plot/modMathUtil.h"
 #include "plot/modPlotUtil.h"
 #include "util/Calendar.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace chart {
 
@@ -79,6 +83,32 @@ void DrawComparisonKey(Surface& surface, const ChartOptions& options) {
     entry(1600 + 4320, true, SecondKeyName(options));
 }
 
+// On the zero axis where a ticked primary curve crosses it, a small square in
+// its colour; a day critical for two or more of the shown cycles gets larger
+// squares edged in black. The second person's are hollow, as their curves
+// are dashed. `birthHours`: the chart's first hour, counted from this birth.
+void DrawCriticalMarks(const CycleTables& tables, Surface& surface, const KindSet& kinds,
+                       double birthHours, bool hollow) {
+    const auto firstDay = static_cast<std::int64_t>(std::floor(birthHours / HoursPerDay));
+    for (std::int64_t day = std::max<std::int64_t>(firstDay, 0); day <= firstDay + ChartDayCount;
+         ++day) {
+        const KindBits bits = CriticalKinds(kinds, day);
+        const bool several = KindCount(bits) >= 2;
+        const std::int32_t half = several ? 6 : 5, high = several ? 7 : 3;
+        for (std::int32_t kind = FirstKind; kind <= LastPrimaryKind; ++kind) {
+            if (!(bits & (1u << (kind - 1)))) continue;
+            const double x = CrossingHour(kind, day) - birthHours;
+            if (x < 0 || x > PlotWindowSetup::X2) continue;
+            const auto at = static_cast<std::int32_t>(std::lround(x));
+            modPlotUtil::PlotColor = tables.CycleColor[kind];
+            modPlotUtil::PlotBox(surface, at - half, -high, at + half, high,
+                                 hollow    ? 1
+                                 : several ? 3
+                                           : 2);
+        }
+    }
+}
+
 } // namespace
 
 QString FirstKeyName(const ChartOptions& options) {
@@ -103,6 +133,12 @@ bool DrawWholeChart(Surface& surface, const ChartOptions& options, const CycleTa
         const double hours = cal::DiffHours(options.compare, span->start);
         for (std::int32_t kind = FirstKind; kind <= LastKind; ++kind)
             if (options.kinds[kind]) DrawComparedCurve(surface, tables, kind, hours);
+    }
+    if (options.criticalMarks) {
+        DrawCriticalMarks(tables, surface, options.kinds, span->hours, false);
+        if (options.compare.isValid() && options.compare != options.birth)
+            DrawCriticalMarks(tables, surface, options.kinds,
+                              cal::DiffHours(options.compare, span->start), true);
     }
     if (options.compare.isValid()) DrawComparisonKey(surface, options);
     return true;

@@ -43,6 +43,8 @@ struct ChartOptions {
     double devicePixelRatio = 1; // PNG only
     QDate compare;               // a second person's birth date; invalid: none
     QString comparePerson;       // their name; empty: named by their birth date
+    bool criticalMarks = false;  // a mark where a ticked primary curve crosses zero
+    bool trueMoon = false;       // the real moon's phase, not the count from the epoch
 };
 
 // PlotInit with the program's values, a cleared plot window, grid, labels and

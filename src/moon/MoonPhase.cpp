@@ -1,5 +1,6 @@
 #include "moon/MoonPhase.h"
 
+#include "moon/TrueMoon.h"
 #include "util/Calendar.h"
 #include "util/Checked.h"
 
@@ -16,12 +17,17 @@ std::int32_t PictureIndex(std::int32_t k) {
     return index + 1;
 }
 
-MoonView ComputeMoonView(QDate base, std::int32_t position) {
+MoonView ComputeMoonView(QDate base, std::int32_t position, bool trueMoon) {
     MoonView view;
     view.shown = cal::AddDays(base, position);
     view.caption = cal::FormatShortDate(view.shown);
-    view.picture = PictureIndex(checked::Add(cal::DiffDays(Epoch(), base), position));
+    view.picture = trueMoon ? TruePictureIndex(view.shown)
+                            : PictureIndex(checked::Add(cal::DiffDays(Epoch(), base), position));
     return view;
+}
+
+std::int32_t PictureOfDay(QDate day, bool trueMoon) {
+    return trueMoon ? TruePictureIndex(day) : PictureIndex(cal::DiffDays(Epoch(), day));
 }
 
 std::int32_t PhaseOfPicture(std::int32_t picture) {
@@ -40,8 +46,8 @@ QString PhaseName(std::int32_t phase) {
     return QString::fromLatin1(Names[((phase % 8) + 8) % 8]);
 }
 
-QString PhaseNameOfDay(QDate day) {
-    return PhaseName(PhaseOfPicture(PictureIndex(cal::DiffDays(Epoch(), day))));
+QString PhaseNameOfDay(QDate day, bool trueMoon) {
+    return PhaseName(PhaseOfPicture(PictureOfDay(day, trueMoon)));
 }
 
 } // namespace moon

@@ -29,13 +29,17 @@ struct MoonView {
 
 // The day at slider `position` of a chart whose first day is `base`:
 // position 0 is that day itself.
-MoonView ComputeMoonView(QDate base, std::int32_t position);
+// `trueMoon`: the picture of the real moon that day instead of the count.
+MoonView ComputeMoonView(QDate base, std::int32_t position, bool trueMoon = false);
+
+// Picture 1..24 of a day: the count from the epoch, or the real moon's.
+std::int32_t PictureOfDay(QDate day, bool trueMoon);
 
 // The usual phase (0 new moon .. 7 waning crescent) of picture 1..24, and its
 // Indonesian name ("purnama" for the full moon).
 std::int32_t PhaseOfPicture(std::int32_t picture);
 QString PhaseName(std::int32_t phase);
-// The phase name of a day.
-QString PhaseNameOfDay(QDate day);
+// The phase name of a day, by the count or by the real moon.
+QString PhaseNameOfDay(QDate day, bool trueMoon = false);
 
 } // namespace moon

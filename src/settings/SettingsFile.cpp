@@ -204,9 +204,11 @@ std::vector<ProfileWrite> PersonalWrites(const people::FriendList& friends) {
 
 std::vector<ProfileWrite> OptionWrites(const Options& options) {
     std::vector<ProfileWrite> writes;
-    for (int i = 0; i < OptionCount; ++i)
-        writes.push_back({OptionsSection, QString::fromLatin1(OptionKeys[i].key),
-                          options[i] ? QStringLiteral("True") : QStringLiteral("False")});
+    for (int i = 0; i < OptionCount; ++i) {
+        const QString value = options[i] ? QStringLiteral("True") : QStringLiteral("False");
+        writes.push_back({OptionsSection, QString::fromLatin1(OptionKeys[i].key), value,
+                          i >= FirstAddedOption && value == QLatin1String(OptionKeys[i].fallback)});
+    }
     return writes;
 }
 

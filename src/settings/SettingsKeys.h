@@ -42,8 +42,13 @@ enum Option : int {
     Wisdom,
     Mastery,
     Center,
+    CriticalMarks, // from here on, written only when not at the fallback
+    TrueMoon,
     OptionCount
 };
+// The first option a file of the original program never holds: kept out of
+// the file while at its fallback, so the file stays byte for byte as it was.
+inline constexpr int FirstAddedOption = CriticalMarks;
 struct OptionKey {
     const char* key;
     const char* fallback; // read when the key is missing
@@ -57,6 +62,8 @@ inline constexpr std::array<OptionKey, OptionCount> OptionKeys{{
     {"Wisdom", "False"},
     {"Mastery", "False"},
     {"Center", "False"},
+    {"Critical Marks", "False"},
+    {"True Moon", "False"},
 }};
 // The options that are the cycle menu's ticks; the others are boxes only.
 inline constexpr int MenuOptionCount = Intuitive + 1;

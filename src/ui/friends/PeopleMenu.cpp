@@ -191,25 +191,10 @@ void PeopleMenu::ImportFile(const QString& path) {
 
 void PeopleMenu::SaveFile(const QString& title, const QString& proposal, const QStringList& filters,
                           const std::function<QByteArray(int)>& bytes) {
-    int filter = 0;
-    QString path =
-        w.dialogs->AskSaveFile(w.window, title, QDir::home().filePath(proposal), filters, &filter);
-    if (path.isEmpty()) return;
-    // A name's own extension decides, as for the chart; else the filter.
-    const QString typed = QFileInfo(path).suffix().toLower();
-    for (int i = 0; i < filters.size(); ++i)
-        if (!typed.isEmpty() && filters[i].contains(QStringLiteral("*.") + typed)) filter = i;
-    if (typed.isEmpty())
-        path += u'.' + filters.value(filter).section(QStringLiteral("*."), 1).section(u')', 0, 0);
-    // Birth dates: for the user's eyes alone, as the settings file.
-    if (const QString reason = SaveWhole(path, bytes(filter), NewFileAccess::OwnerOnly);
-        !reason.isEmpty()) {
-        w.messages->MsgBox(w.window,
-                           QStringLiteral("Berkas %1 tidak dapat ditulis: %2.").arg(path, reason),
-                           MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
-        return;
-    }
-    w.notice->Say(QStringLiteral("Disimpan: ") + QFileInfo(path).fileName(), {}, {});
+    const QString path =
+        SaveChosenFile(*w.dialogs, *w.messages, w.window, title, proposal, filters, bytes);
+    if (!path.isEmpty())
+        w.notice->Say(QStringLiteral("Disimpan: ") + QFileInfo(path).fileName(), {}, {});
 }
 
 void PeopleMenu::Export() {

@@ -1,8 +1,12 @@
 #include "ui/widgets/ChartDialogs.h"
 
 #include "chart/ChartExport.h"
+#include "ui/widgets/MessageBoxes.h"
+#include "util/SaveWhole.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -65,4 +69,28 @@ void QtChartDialogs::PreviewPrint(QWidget* parent, QPrinter& printer,
     const int height = room.height() * 9 / 10;
     dialog.resize(std::min(room.width() * 9 / 10, height * 3 / 2), height);
     dialog.exec();
+}
+
+QString SaveChosenFile(ChartDialogs& dialogs, MessageBoxes& messages, QWidget* parent,
+                       const QString& title, const QString& proposal, const QStringList& filters,
+                       const std::function<QByteArray(int)>& bytes) {
+    int filter = 0;
+    QString path =
+        dialogs.AskSaveFile(parent, title, QDir::home().filePath(proposal), filters, &filter);
+    if (path.isEmpty()) return {};
+    // A name's own extension decides, as for the chart; else the filter.
+    const QString typed = QFileInfo(path).suffix().toLower();
+    for (int i = 0; i < filters.size(); ++i)
+        if (!typed.isEmpty() && filters[i].contains(QStringLiteral("*.") + typed)) filter = i;
+    if (typed.isEmpty())
+        path += u'.' + filters.value(filter).section(QStringLiteral("*."), 1).section(u')', 0, 0);
+    // Birth dates: for the user's eyes alone, as the settings file.
+    if (const QString reason = SaveWhole(path, bytes(filter), NewFileAccess::OwnerOnly);
+        !reason.isEmpty()) {
+        messages.MsgBox(parent,
+                        QStringLiteral("Berkas %1 tidak dapat ditulis: %2.").arg(path, reason),
+                        MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
+        return {};
+    }
+    return path;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -32,6 +33,16 @@ public:
     virtual std::optional<QString> AskText(QWidget* parent, const QString& title,
                                            const QString& label, const QString& text);
 };
+
+class MessageBoxes;
+
+// Asks `dialogs` for a file name (a name's own extension decides the filter,
+// else the filter chosen gives it one) and writes `bytes(filter)` whole, for
+// the user's eyes alone; a failure is told in a message box. Returns the path
+// written; empty when cancelled or failed.
+QString SaveChosenFile(ChartDialogs& dialogs, MessageBoxes& messages, QWidget* parent,
+                       const QString& title, const QString& proposal, const QStringList& filters,
+                       const std::function<QByteArray(int)>& bytes);
 
 class QtChartDialogs final : public ChartDialogs {
 public:

@@ -8,6 +8,7 @@
 #include "ui/chartview/FormCanvas.h"
 #include "ui/compare/AgreementPanel.h"
 #include "ui/compare/CompareMenu.h"
+#include "ui/critical/CriticalMenu.h"
 #include "ui/export/ChartExportMenu.h"
 #include "ui/friends/FriendsPanel.h"
 #include "ui/friends/PeopleMenu.h"
@@ -151,6 +152,11 @@ void frmOndulix::Form_Load() {
     for (int k = settings::Passion; k <= settings::Mastery; ++k)
         SetCheckValue(chkOndulixChart[k + 1], stored.options[k] ? 1 : 0);
     SetCheckValue(chkCenter, stored.options[settings::Center] ? 1 : 0);
+    for (auto [item, option] : {std::pair{View->mnuMarks, settings::CriticalMarks},
+                                std::pair{View->mnuTrueMoon, settings::TrueMoon}}) {
+        const QSignalBlocker quiet(item); // as the file has it: nothing to save or draw
+        item->setChecked(stored.options[option]);
+    }
 
     SetTodayFields(birth);
     const cal::DateTrio birthTrio = cal::TrioOf(birth);
@@ -273,6 +279,8 @@ settings::Options frmOndulix::CurrentOptions() const {
     for (int k = settings::Passion; k <= settings::Mastery; ++k)
         options[k] = CheckValue(chkOndulixChart[k + 1]) == 1;
     options[settings::Center] = CheckValue(chkCenter) == 1;
+    options[settings::CriticalMarks] = View->mnuMarks->isChecked();
+    options[settings::TrueMoon] = View->mnuTrueMoon->isChecked();
     return options;
 }
 
@@ -334,6 +342,8 @@ chart::ChartOptions frmOndulix::ReadChartControls() const {
     for (int k = chart::FirstKind; k <= chart::LastKind; ++k)
         chart.kinds[k] = CheckValue(chkOndulixChart[k]) == 1;
     chart.person = PersonName();
+    chart.criticalMarks = View && View->mnuMarks->isChecked();
+    chart.trueMoon = View && View->mnuTrueMoon->isChecked();
     return chart;
 }
 
@@ -523,7 +533,7 @@ bool frmOndulix::eventFilter(QObject* watched, QEvent* event) {
 
 moon::MoonView frmOndulix::MoonViewAt(int position) const {
     // Position p shows the chart's day p; with no chart, the display date's.
-    return moon::ComputeMoonView(m_state.FirstDay(), position);
+    return moon::ComputeMoonView(m_state.FirstDay(), position, m_state.Options().trueMoon);
 }
 
 void frmOndulix::sldMoonPhase_Change() {

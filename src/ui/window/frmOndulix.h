@@ -24,6 +24,7 @@ class ComboPicker;
 class AgreementPanel;
 class PeopleMenu;
 class CompareMenu;
+class CriticalMenu;
 class ComparisonKey;
 class ChartDialogs;
 class ChartExportMenu;
@@ -120,6 +121,7 @@ public:
     QAction* mnuRedo = nullptr;
     HelpMenu* Help = nullptr;       // the "Bantuan" menu
     CompareMenu* Compare = nullptr; // the "Bandingkan" menu: a second person
+    CriticalMenu* View = nullptr;   // the "Tampilan" menu: critical days, the real moon
     AgreementPanel* Agreement =
         nullptr; // "Kecocokan": how well the two agree; made when first shown
     AgreementPanel* AgreementWindow();

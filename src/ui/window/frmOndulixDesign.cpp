@@ -7,6 +7,7 @@
 #include "ui/compare/AgreementPanel.h"
 #include "ui/compare/CompareMenu.h"
 #include "ui/compare/ComparisonKey.h"
+#include "ui/critical/CriticalMenu.h"
 #include "ui/export/ChartExportMenu.h"
 #include "ui/friends/FriendsPanel.h"
 #include "ui/friends/PeopleMenu.h"
@@ -205,6 +206,24 @@ void frmOndulix::CreateMenu() {
         if (Agreement) Agreement->Refresh();
         Contacts->PeopleChanged();
     });
+
+    View = new CriticalMenu(
+        {.window = this,
+         .state = &m_state,
+         .messages = m_messages,
+         .dialogs = m_dialogs,
+         .notice = notice,
+         .optionsChanged =
+             [this] {
+                 OptionsChanged();
+                 if (AllowRedraw) cmdDraw_Click();
+             },
+         .showDay =
+             [this](QDate day) {
+                 SelectDisplayDate(cal::TrioOf(day));
+                 cmdDraw_Click();
+             },
+         .guard = [this](const std::function<void()>& command) { Guard(command); }});
 
     Help = new HelpMenu(
         this, m_messages, [this] { return m_keys->ShortcutTable(); }, m_settings.Store().Path());

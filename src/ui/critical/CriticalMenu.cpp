@@ -1,0 +1,198 @@
+#include "ui/critical/CriticalMenu.h"
+
+#include "chart/ChartReadout.h"
+#include "ui/widgets/ChartDialogs.h"
+#include "ui/widgets/Controls.h"
+#include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/Notice.h"
+#include "ui/widgets/Placement.h"
+#include "util/Calendar.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+QDate LastDay() {
+    return QDate(cal::LastYear, 12, 31);
+}
+
+} // namespace
+
+CriticalMenu::CriticalMenu(Window window) : QObject(window.window), w(std::move(window)) {
+    // Its letters are all taken by the window's own keys: Alt+O and the arrows reach it.
+    QMenu* menu = w.window->menuBar()->addMenu(QStringLiteral("Tampilan"));
+    const auto option = [&](const QString& caption) {
+        QAction* a = menu->addAction(caption);
+        a->setCheckable(true);
+        connect(a, &QAction::toggled, this, [this] { w.guard(w.optionsChanged); });
+        return a;
+    };
+    mnuMarks = option(QStringLiteral("Tandai Hari &Kritis"));
+    mnuTrueMoon = option(QStringLiteral("Fase &Bulan Sebenarnya"));
+    menu->addSeparator();
+    mnuCriticalDays = menu->addAction(QStringLiteral("&Hari Kritis..."));
+    mnuCriticalDays->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(mnuCriticalDays, &QAction::triggered, this,
+            [this] { w.guard([this] { ShowList(); }); });
+    QAction* calendar =
+        menu->addAction(QStringLiteral("Ekspor Hari Kritis ke &Kalender (.ics)..."));
+    connect(calendar, &QAction::triggered, this, [this] { w.guard([this] { ExportCalendar(); }); });
+}
+
+std::vector<CriticalMenu::Listee> CriticalMenu::People() const {
+    const chart::ChartOptions& chart = w.state->Options();
+    std::vector<Listee> people{{chart::FirstPersonName(chart), chart.birth}};
+    if (chart.compare.isValid()) people.push_back({chart::SecondPersonName(chart), chart.compare});
+    return people;
+}
+
+void CriticalMenu::ShowList() {
+    if (!m_dialog) {
+        m_dialog = new QDialog(w.window);
+        m_dialog->setWindowTitle(QStringLiteral("Hari Kritis"));
+        auto* layout = new QVBoxLayout(m_dialog);
+        auto* choices = new QHBoxLayout;
+        m_span = new QComboBox(m_dialog);
+        m_span->addItems({QStringLiteral("60 hari"), QStringLiteral("200 hari"),
+                          QStringLiteral("1 tahun"), QStringLiteral("5 tahun")});
+        m_span->setAccessibleName(QStringLiteral("Rentang"));
+        m_span->setCurrentIndex(1);
+        m_filter = new QComboBox(m_dialog);
+        m_filter->addItems({QStringLiteral("Semua hari kritis"), QStringLiteral("Ganda ke atas")});
+        m_filter->setAccessibleName(QStringLiteral("Saring"));
+        choices->addWidget(m_span);
+        choices->addWidget(m_filter, 1);
+        layout->addLayout(choices);
+        m_rows = NewTable(m_dialog,
+                          {QStringLiteral("Tanggal"), QStringLiteral("Siapa"),
+                           QStringLiteral("Siklus"), QStringLiteral("Jenis")},
+                          QStringLiteral("Hari kritis"));
+        layout->addWidget(m_rows, 1);
+        m_note = new QLabel(m_dialog);
+        m_note->setWordWrap(true);
+        layout->addWidget(m_note);
+        auto* buttons = new QHBoxLayout;
+        const auto button = [&](const QString& caption, auto&& act) {
+            auto* b = new QPushButton(caption, m_dialog);
+            b->setAutoDefault(false);
+            connect(b, &QPushButton::clicked, this, [this, act] { w.guard(act); });
+            buttons->addWidget(b);
+        };
+        button(QStringLiteral("Rangkap &tiga berikutnya"), [this] { FindNext(3); });
+        button(QStringLiteral("Rangkap &empat berikutnya"), [this] { FindNext(4); });
+        button(QStringLiteral("Ekspor ke &Kalender (.ics)..."), [this] { ExportCalendar(); });
+        buttons->addStretch();
+        button(QStringLiteral("Tutup"), [this] { m_dialog->close(); });
+        layout->addLayout(buttons);
+        connect(m_span, &QComboBox::currentIndexChanged, this, [this] { Fill(); });
+        connect(m_filter, &QComboBox::currentIndexChanged, this, [this] { Fill(); });
+        // Enter or a double-click: that day on the chart, drawn once.
+        connect(m_rows, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* row) {
+            const QDate day = row->data(0, Qt::UserRole).toDate();
+            w.guard([this, day] { w.showDay(day); });
+        });
+        m_dialog->resize(620, 420);
+    }
+    Fill();
+    if (!m_dialog->isVisible()) PlaceBeside(m_dialog, w.window);
+    m_dialog->show();
+    m_dialog->raise();
+    m_dialog->activateWindow();
+    m_rows->setFocus();
+}
+
+void CriticalMenu::Fill() {
+    const chart::ChartOptions& chart = w.state->Options();
+    const std::int32_t span = Spans[std::max(m_span->currentIndex(), 0)];
+    const std::int32_t atLeast = m_filter->currentIndex() == 1 ? 2 : 1;
+    struct Row {
+        chart::CriticalDay day;
+        QString who;
+    };
+    std::vector<Row> rows;
+    for (const Listee& person : People())
+        for (const chart::CriticalDay& day :
+             chart::CriticalDays(person.birth, chart.display, span, chart.kinds, atLeast))
+            rows.push_back({day, person.name});
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const Row& a, const Row& b) { return a.day.date < b.day.date; });
+    m_rows->clear();
+    QList<QTreeWidgetItem*> items;
+    for (const Row& row : rows) {
+        auto* item = new QTreeWidgetItem({chart::SpokenDate(row.day.date, true), row.who,
+                                          chart::KindNames(row.day.kinds),
+                                          chart::Multiplicity(chart::KindCount(row.day.kinds))});
+        item->setData(0, Qt::UserRole, row.day.date);
+        items << item;
+    }
+    m_rows->addTopLevelItems(items);
+    for (int column = 0; column < m_rows->columnCount(); ++column)
+        m_rows->resizeColumnToContents(column);
+    QString note = QStringLiteral("%1 hari kritis dari %2.")
+                       .arg(rows.size())
+                       .arg(chart::LongDateId(chart.display));
+    if (cal::DiffDays(chart.display, LastDay()) + 1 < span)
+        note += QStringLiteral(" Daftar berhenti di %1, hari terakhir tahun-tahun Ondulix.")
+                    .arg(chart::LongDateId(LastDay()));
+    m_note->setText(note);
+    m_rows->setAccessibleDescription(note);
+}
+
+void CriticalMenu::FindNext(std::int32_t atLeast) {
+    const chart::ChartOptions& chart = w.state->Options();
+    const QString kind = chart::Multiplicity(atLeast);
+    std::int32_t shown = 0;
+    for (std::int32_t k = chart::FirstKind; k <= chart::LastPrimaryKind; ++k)
+        shown += chart.kinds[k] ? 1 : 0;
+    QString said;
+    if (shown < atLeast) {
+        said = QStringLiteral("Hari kritis %1 perlu %2 siklus utama dicentang; kini %3.")
+                   .arg(kind)
+                   .arg(atLeast)
+                   .arg(shown);
+    } else if (const auto found = chart::NextCriticalDay(chart.birth, chart.display.addDays(1),
+                                                         chart.kinds, atLeast)) {
+        said = QStringLiteral("Hari kritis %1 berikutnya: %2 (%3).")
+                   .arg(kind, chart::SpokenDate(found->date, true), chart::KindNames(found->kinds));
+        w.showDay(found->date);
+    } else {
+        said = QStringLiteral("Tidak ada hari kritis %1 sampai %2.")
+                   .arg(kind, chart::LongDateId(LastDay()));
+    }
+    m_note->setText(said);
+    w.notice->Say(said, {}, {});
+}
+
+void CriticalMenu::ExportCalendar() {
+    const chart::ChartOptions& chart = w.state->Options();
+    if (!w.state->Span()) return;
+    std::vector<people::AllDayEvent> events;
+    const std::int32_t span = Spans[m_span ? std::max(m_span->currentIndex(), 0) : 1];
+    const std::int32_t atLeast = m_filter && m_filter->currentIndex() == 1 ? 2 : 1;
+    for (const Listee& person : People()) {
+        const auto days =
+            chart::CriticalDays(person.birth, chart.display, span, chart.kinds, atLeast);
+        const auto more = chart::CriticalEvents(person.name, person.birth, days);
+        events.insert(events.end(), more.begin(), more.end());
+    }
+    const QString path = SaveChosenFile(
+        *w.dialogs, *w.messages, w.window, QStringLiteral("Ekspor Hari Kritis"),
+        QStringLiteral("Ondulix-hari-kritis.ics"), {QStringLiteral("iCalendar (*.ics)")},
+        [&](int) { return chart::CriticalCalendar(events, QDateTime::currentDateTimeUtc()); });
+    if (!path.isEmpty())
+        w.notice->Say(QStringLiteral("Disimpan: %1 (%2 hari kritis)")
+                          .arg(QFileInfo(path).fileName())
+                          .arg(events.size()),
+                      {}, {});
+}
