@@ -13,5 +13,5 @@ events = icalendar.Calendar.from_ical(open(sys.argv[1], "rb").read()).walk("VEVE
 assert len({str(e["UID"]) for e in events}) == len(events), "UIDs repeat"
 for e in events:
     start = e.decoded("DTSTART")
-    rule = rrulestr(e["RRULE"].to_ical().decode(), dtstart=datetime.datetime.combine(start, datetime.time()))
-    print(e["SUMMARY"], start, rule.after(datetime.datetime(2022, 12, 31)).date(), e["TRANSP"], sep="|")
+    rule = e.get("RRULE") and rrulestr(e["RRULE"].to_ical().decode(), dtstart=datetime.datetime.combine(start, datetime.time()))
+    print(e["SUMMARY"], start, rule and rule.after(datetime.datetime(2022, 12, 31)).date(), e["TRANSP"], sep="|")

@@ -235,6 +235,18 @@ private slots:
             const QByteArray file = "[ONDULIX OPTIONS]\nIntuitive=" + QByteArray(value);
             QVERIFY2(SettingsReader(ProfileDocument(file)).ReadOptions()[Intuitive] == on, value);
         }
+        // The added options stay out of the file while off, so it is byte for byte as before.
+        Options options = SettingsReader(ProfileDocument("")).ReadOptions();
+        SettingsStore store(ini);
+        QCOMPARE(store.SaveOptions(options), QString());
+        const QByteArray plain = ReadAll(ini);
+        QVERIFY2(plain.endsWith("Center=False\r\n"), plain);
+        options[TrueMoon] = true;
+        QCOMPARE(store.SaveOptions(options), QString());
+        QCOMPARE(ReadAll(ini), plain + "True Moon=True\r\n");
+        options[TrueMoon] = false;
+        QCOMPARE(store.SaveOptions(options), QString());
+        QCOMPARE(ReadAll(ini), plain);
     }
 
     void files_data() {
