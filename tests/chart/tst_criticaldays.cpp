@@ -72,15 +72,15 @@ private slots:
     void listings() {
         const auto list = [](const QString& args) {
             const ChartCommand c = ParseChartCommand(("ondulix-chart " + args).split(' '));
-            return c.action == ChartCommand::Action::Refuse ? "refused"
-                                                             : MakeListing(c, {}).bytes;
+            return c.action == ChartCommand::Action::Refuse ? "refused" : MakeListing(c, {}).bytes;
         };
         QCOMPARE(list("--birth 2000-01-01 --date 2000-01-01 --critical 20 --cycles 1,2,3,4"),
                  "2000-01-01\tFEIU\n2000-01-12\tF\n2000-01-15\tE\n2000-01-17\tI\n2000-01-20\tU\n");
-        for (const char* refused : {"--date 2000-01-01 --critical 5", "--date 2000-01-01 --phases 0",
-                                    "--birth 2000-01-01 --date 2000-01-01 --critical 20001",
-                                    "--date 2000-01-01 --phases 5 -o x.ics",
-                                    "--birth 2000-01-01 --date 2000-01-01 --critical 5 -o c.png"})
+        for (const char* refused :
+             {"--date 2000-01-01 --critical 5", "--date 2000-01-01 --phases 0",
+              "--birth 2000-01-01 --date 2000-01-01 --critical 20001",
+              "--date 2000-01-01 --phases 5 -o x.ics",
+              "--birth 2000-01-01 --date 2000-01-01 --critical 5 -o c.png"})
             QVERIFY2(list(refused) == "refused", refused);
         QTemporaryFile ics(QDir::tempPath() + "/XXXXXX.ics");
         QVERIFY(ics.open());
@@ -95,7 +95,8 @@ private slots:
         QVERIFY(python.waitForFinished(30000));
         if (python.exitCode() == 77) QSKIP("python3-icalendar is not installed");
         const QStringList read = QString::fromUtf8(python.readAllStandardOutput()).split('\n');
-        QCOMPARE(read.filter(QRegularExpression("^Hari kritis [a-z ]+ Ani, ")).size(), int(days.size()));
+        QCOMPARE(read.filter(QRegularExpression("^Hari kritis [a-z ]+ Ani, ")).size(),
+                 int(days.size()));
         QCOMPARE(read[0], "Hari kritis tunggal Ani, \"A\\B\";"); // the line break read back
         QVERIFY(read[1].startsWith("C " + QString(60, u'é') + ": "));
         QCOMPARE(events[0].uid, CriticalEvents(name, birth, days)[0].uid); // again: the same events
