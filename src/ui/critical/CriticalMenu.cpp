@@ -82,10 +82,12 @@ void CriticalMenu::ShowList() {
         m_note = new QLabel(m_dialog);
         m_note->setWordWrap(true);
         layout->addWidget(m_note);
+        m_said = new Notice(m_dialog); // heard in the list's own window
+        m_said->setStyleSheet({});
+        layout->addWidget(m_said);
         auto* buttons = new QHBoxLayout;
         const auto button = [&](const QString& caption, auto&& act) {
             auto* b = new QPushButton(caption, m_dialog);
-            b->setAutoDefault(false);
             connect(b, &QPushButton::clicked, this, [this, act] { w.guard(act); });
             buttons->addWidget(b);
         };
@@ -170,8 +172,7 @@ void CriticalMenu::FindNext(std::int32_t atLeast) {
         said = QStringLiteral("Tidak ada hari kritis %1 sampai %2.")
                    .arg(kind, chart::LongDateId(LastDay()));
     }
-    m_note->setText(said);
-    w.notice->Say(said, {}, {});
+    m_said->Say(said, {}, {}, 0);
 }
 
 void CriticalMenu::ExportCalendar() {

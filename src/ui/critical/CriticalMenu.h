@@ -61,4 +61,5 @@ private:
     QComboBox* m_filter = nullptr;
     QTreeWidget* m_rows = nullptr;
     QLabel* m_note = nullptr;
+    Notice* m_said = nullptr; // what a search found
 };
