@@ -93,12 +93,14 @@ def session(binary):
     step("Right", "^" + DAY + r" \d{4}\. Bulan: ")
     with open(home + "/k.vcf", "w") as f:
         f.write("BEGIN:VCARD\r\nFN:Ani\r\nBDAY:1990-01-01\r\nEND:VCARD\r\n")
-    step("alt+k i", "File name")
+    step("alt+k", "Ulang Tahun Berikutnya")
+    step("i", "File name")
     subprocess.run(["xdotool", "type", home + "/k.vcf"], env=env, check=True)
     step("Return", r"^Ani, dipilih\.", wait=2.5)  # the current row as it opens, with its tick
     step("space", "notification Ani, tidak dipilih")
     step("space Tab Return", "1 teman diimpor", wait=2.5)
-    step("alt+k u", r"^(Anda|Ani|Budi)\.$", wait=2.5)  # the birthdays list's first row as it opens
+    step("alt+k", "Ulang Tahun Berikutnya")  # the menu open before its letter
+    step("u", r"^(Anda|Ani|Budi)\.$", wait=2.5)  # the birthdays list's first row as it opens
     step("Escape", "Ondulix frame")
     program.terminate()  # closing saves
     program.wait(20)
