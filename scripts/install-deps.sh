@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ make pkg-config clang-format clang libclang-rt-dev
-    qt6-base-dev qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev
     libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth xdotool imagemagick python3 python3-icalendar

@@ -3,6 +3,8 @@
 #include "plot/modMathUtil.h"
 #include "util/Checked.h"
 
+#include <QCoreApplication>
+
 using modMathUtil::SinDeg;
 
 namespace chart {
@@ -28,10 +30,17 @@ Components CombinedComponents(std::int32_t kind) {
     return parts[kind];
 }
 
-QString CycleCaption(std::int32_t kind) {
+const char* CycleCaptionSource(std::int32_t kind) {
     static const BoundedArray<const char*, FirstKind, LastKind> captions{
-        "Fisik", "Emosi", "Intelektual", "Intuisi", "Passion", "Wisdom", "Mastery"};
-    return QString::fromLatin1(captions[kind]);
+        QT_TRANSLATE_NOOP("Ondulix", "Fisik"),       QT_TRANSLATE_NOOP("Ondulix", "Emosi"),
+        QT_TRANSLATE_NOOP("Ondulix", "Intelektual"), QT_TRANSLATE_NOOP("Ondulix", "Intuisi"),
+        QT_TRANSLATE_NOOP("Ondulix", "Passion"),     QT_TRANSLATE_NOOP("Ondulix", "Wisdom"),
+        QT_TRANSLATE_NOOP("Ondulix", "Mastery")};
+    return captions[kind];
+}
+
+QString CycleCaption(std::int32_t kind) {
+    return QCoreApplication::translate("Ondulix", CycleCaptionSource(kind));
 }
 
 double PrimaryLevel(const CycleTables& tables, std::int32_t kind, double hours) {

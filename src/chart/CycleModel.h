@@ -41,8 +41,10 @@ struct Components {
 };
 Components CombinedComponents(std::int32_t kind);
 
-// Check box caption of a kind ("Fisik", ..., "Mastery").
+// Check box caption of a kind ("Fisik", ..., "Mastery"), in the language in
+// use; its source, to translate again when the language changes.
 QString CycleCaption(std::int32_t kind);
+const char* CycleCaptionSource(std::int32_t kind);
 
 // Primary kind 1..4 at `hours` after birth: SinDeg(hours x rate), -1..1.
 double PrimaryLevel(const CycleTables& tables, std::int32_t kind, double hours);

@@ -73,6 +73,13 @@ Options SettingsReader::ReadOptions() const {
     return options;
 }
 
+Language SettingsReader::ReadLanguage() const {
+    const QString code = m_document.ReadString(OptionsSection, LanguageKey, {}, OptionBuffer);
+    return code == QLatin1String("id")   ? Language::Indonesian
+           : code == QLatin1String("en") ? Language::English
+                                         : Language::Original;
+}
+
 namespace {
 
 // "0".."999999": a count as this program writes it; -1 for anything else.
@@ -212,6 +219,12 @@ std::vector<ProfileWrite> OptionWrites(const Options& options) {
     return writes;
 }
 
+ProfileWrite LanguageWrite(Language language) {
+    return {OptionsSection, LanguageKey,
+            language == Language::English ? QStringLiteral("en") : QStringLiteral("id"),
+            language == Language::Original};
+}
+
 SettingsStore::SettingsStore(QString path, QDateTime started)
     : m_path(std::move(path)), m_started(std::move(started)) {}
 
@@ -269,6 +282,7 @@ StoredSettings SettingsStore::Load() {
     const SettingsReader reader(std::move(document));
     stored.personal = reader.ReadPersonalSection();
     stored.options = reader.ReadOptions();
+    stored.language = reader.ReadLanguage();
     stored.problems << stored.personal.problems;
     m_fileNumbers = stored.personal.numbers;
     m_longNames = stored.personal.longNames;
@@ -325,11 +339,16 @@ QString SettingsStore::SaveOptions(const Options& options) {
     return Write(OptionWrites(options));
 }
 
+QString SettingsStore::SaveLanguage(Language language) {
+    return Write({LanguageWrite(language)});
+}
+
 QString SettingsStore::SaveAllTo(const QString& path, const people::FriendList& friends,
-                                 const Options& options) {
+                                 const Options& options, Language language) {
     std::vector<ProfileWrite> writes = PersonalSectionWrites(friends, false);
     const std::vector<ProfileWrite> more = OptionWrites(options);
     writes.insert(writes.end(), more.begin(), more.end());
+    writes.push_back(LanguageWrite(language));
     // The blocked file itself, by whatever path (a file not there yet too).
     const QString target = WriteTarget(path);
     if (!m_blocked.isEmpty() && !target.isEmpty() && target == WriteTarget(m_path))

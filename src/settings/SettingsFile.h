@@ -56,6 +56,7 @@ public:
     StoredPersonal ReadPersonalSection() const;
     // Every option of OptionKeys, missing ones at their defaults.
     Options ReadOptions() const;
+    Language ReadLanguage() const;
 
 private:
     ProfileDocument m_document;
@@ -66,11 +67,14 @@ private:
 std::vector<ProfileWrite> PersonalWrites(const people::FriendList& friends);
 // The writes of the options, "True" or "False" each, in OptionKeys order.
 std::vector<ProfileWrite> OptionWrites(const Options& options);
+// The write of the language: its key removed for the original.
+ProfileWrite LanguageWrite(Language language);
 
 struct StoredSettings {
     bool firstStart = false; // there was no file
     StoredPersonal personal;
     Options options{};
+    Language language = Language::Original;
     QStringList problems; // the file's own and personal.problems, for the user
 };
 
@@ -98,9 +102,10 @@ public:
     // Each returns an empty string on success, else the reason.
     QString SavePersonal(const people::FriendList& friends);
     QString SaveOptions(const Options& options);
+    QString SaveLanguage(Language language);
     // Both sections into another file, for a file that cannot be written.
     QString SaveAllTo(const QString& path, const people::FriendList& friends,
-                      const Options& options);
+                      const Options& options, Language language = Language::Original);
     // `friends` with each name the file holds longer than a value can be
     // read put back whole: what exports carry and imports match against.
     people::FriendList WithWholeNames(people::FriendList friends) const;

@@ -69,4 +69,11 @@ inline constexpr std::array<OptionKey, OptionCount> OptionKeys{{
 inline constexpr int MenuOptionCount = Intuitive + 1;
 using Options = std::array<bool, OptionCount>;
 
+// The language of the program's words: the original captions, partly
+// Indonesian and partly English, or all of one. Kept as "Language=id" or
+// "Language=en" after the options, and not at all for the original; any
+// other value is the original.
+enum class Language { Original, Indonesian, English };
+inline const QString LanguageKey = QStringLiteral("Language");
+
 } // namespace settings

@@ -247,6 +247,18 @@ private slots:
         options[TrueMoon] = false;
         QCOMPARE(store.SaveOptions(options), QString());
         QCOMPARE(ReadAll(ini), plain);
+        for (const auto& [value, language] : {std::pair{"en", Language::English},
+                                              {"id", Language::Indonesian},
+                                              {"EN", Language::Original},
+                                              {"fr", Language::Original},
+                                              {"", Language::Original}}) {
+            const QByteArray file = "[ONDULIX OPTIONS]\nLanguage=" + QByteArray(value);
+            QVERIFY2(SettingsReader(ProfileDocument(file)).ReadLanguage() == language, value);
+        }
+        QCOMPARE(store.SaveLanguage(Language::Indonesian), QString());
+        QCOMPARE(ReadAll(ini), plain + "Language=id\r\n");
+        QCOMPARE(store.SaveLanguage(Language::Original), QString());
+        QCOMPARE(ReadAll(ini), plain);
     }
 
     void files_data() {

@@ -1,5 +1,6 @@
 #include "ui/compare/CompareMenu.h"
 
+#include "ui/widgets/Words.h"
 #include "util/Calendar.h"
 
 #include <QActionGroup>
@@ -10,17 +11,18 @@
 CompareMenu::CompareMenu(QMainWindow* window, const chart::ChartState& state,
                          std::function<const people::FriendList&()> people,
                          std::function<void()> changed, std::function<void()> showAgreement)
-    : QObject(window), m_state(state),
-      m_menu(window->menuBar()->addMenu(QStringLiteral("Ban&dingkan"))),
+    : QObject(window), m_state(state), m_menu(window->menuBar()->addMenu(QString())),
       m_people(std::move(people)), m_changed(std::move(changed)),
       m_showAgreement(std::move(showAgreement)) {
+    words::KeepText(m_menu->menuAction(), QT_TRANSLATE_NOOP("Ondulix", "Ban&dingkan"));
     connect(m_menu, &QMenu::aboutToShow, this, [this] { Fill(); });
     Fill(false); // so the keyboard reaches it before it is first opened; the people when opened
 }
 
 void CompareMenu::Fill(bool withPeople) {
     m_menu->clear();
-    QAction* agreement = m_menu->addAction(QStringLiteral("&Kecocokan..."));
+    QAction* agreement =
+        m_menu->addAction(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "&Kecocokan...")));
     agreement->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     connect(agreement, &QAction::triggered, this, [this] { m_showAgreement(); });
     m_menu->addSeparator();
@@ -29,7 +31,7 @@ void CompareMenu::Fill(bool withPeople) {
     for (std::int32_t i = 0; withPeople && i <= list.FriendCount; ++i) {
         // A name's "&" is a letter, not a keyboard mark.
         QAction* a = m_menu->addAction(
-            QStringLiteral("Bandingkan dengan ") +
+            words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Bandingkan dengan ")) +
             people::ShownName(list.FriendName[i]).replace(u'&', QStringLiteral("&&")));
         a->setCheckable(true);
         const people::PersonId person = list.Id(i);
@@ -38,7 +40,7 @@ void CompareMenu::Fill(bool withPeople) {
         connect(a, &QAction::triggered, this, [this, person] { Choose(person); });
     }
     m_menu->addSeparator();
-    QAction* none = m_menu->addAction(QStringLiteral("&Tanpa pembanding"));
+    QAction* none = m_menu->addAction(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "&Tanpa pembanding")));
     none->setEnabled(m_person != people::NoPerson);
     connect(none, &QAction::triggered, this, [this] { Choose(people::NoPerson); });
 }

@@ -6,6 +6,7 @@
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/Notice.h"
 #include "ui/widgets/Placement.h"
+#include "ui/widgets/Words.h"
 #include "util/Calendar.h"
 
 #include <QComboBox>
@@ -31,22 +32,26 @@ QDate LastDay() {
 
 CriticalMenu::CriticalMenu(Window window) : QObject(window.window), w(std::move(window)) {
     // Its letters are all taken by the window's own keys: Alt+O and the arrows reach it.
-    QMenu* menu = w.window->menuBar()->addMenu(QStringLiteral("Tampilan"));
-    const auto option = [&](const QString& caption) {
-        QAction* a = menu->addAction(caption);
+    QMenu* menu = w.window->menuBar()->addMenu(QString());
+    words::KeepText(menu->menuAction(), QT_TRANSLATE_NOOP("Ondulix", "Tampilan"));
+    const auto option = [&](const char* caption) {
+        QAction* a = menu->addAction(QString());
+        words::KeepText(a, caption);
         a->setCheckable(true);
         connect(a, &QAction::toggled, this, [this] { w.guard(w.optionsChanged); });
         return a;
     };
-    mnuMarks = option(QStringLiteral("Tandai Hari &Kritis"));
-    mnuTrueMoon = option(QStringLiteral("Fase &Bulan Sebenarnya"));
+    mnuMarks = option(QT_TRANSLATE_NOOP("Ondulix", "Tandai Hari &Kritis"));
+    mnuTrueMoon = option(QT_TRANSLATE_NOOP("Ondulix", "Fase &Bulan Sebenarnya"));
     menu->addSeparator();
-    mnuCriticalDays = menu->addAction(QStringLiteral("&Hari Kritis..."));
+    mnuCriticalDays = menu->addAction(QString());
+    words::KeepText(mnuCriticalDays, QT_TRANSLATE_NOOP("Ondulix", "&Hari Kritis..."));
     mnuCriticalDays->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(mnuCriticalDays, &QAction::triggered, this,
             [this] { w.guard([this] { ShowList(); }); });
-    QAction* calendar =
-        menu->addAction(QStringLiteral("Ekspor Hari Kritis ke &Kalender (.ics)..."));
+    QAction* calendar = menu->addAction(QString());
+    words::KeepText(calendar,
+                    QT_TRANSLATE_NOOP("Ondulix", "Ekspor Hari Kritis ke &Kalender (.ics)..."));
     connect(calendar, &QAction::triggered, this, [this] { w.guard([this] { ExportCalendar(); }); });
 }
 

@@ -2,6 +2,7 @@
 
 #include "chart/ChartPage.h"
 #include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/Words.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -58,22 +59,30 @@ ChartExportMenu::ChartExportMenu(QMainWindow* window, MessageBoxes* messages, Ch
                                  const chart::ChartState& state,
                                  std::function<void(const std::function<void()>&)> guard)
     : QObject(window), m_window(window), m_messages(messages), m_dialogs(dialogs), m_state(state) {
-    QMenu* menu = window->menuBar()->addMenu(QStringLiteral("&Berkas"));
+    QMenu* menu = window->menuBar()->addMenu(QString());
+    words::KeepText(menu->menuAction(), QT_TRANSLATE_NOOP("Ondulix", "&Berkas"));
     auto item = [&](const char* caption, QKeySequence keys, void (ChartExportMenu::*command)()) {
-        QAction* a = menu->addAction(QString::fromUtf8(caption));
+        QAction* a = menu->addAction(QString());
+        words::KeepText(a, caption);
         a->setShortcut(keys);
         connect(a, &QAction::triggered, this,
                 [this, guard, command] { guard([this, command] { (this->*command)(); }); });
         return a;
     };
-    mnuSaveChart = item("Simpan Grafik...", QKeySequence::Save, &ChartExportMenu::SaveChart);
-    mnuCopyChart = item("Salin Grafik", QKeySequence::Copy, &ChartExportMenu::CopyChart);
+    mnuSaveChart = item(QT_TRANSLATE_NOOP("Ondulix", "Simpan Grafik..."), QKeySequence::Save,
+                        &ChartExportMenu::SaveChart);
+    mnuCopyChart = item(QT_TRANSLATE_NOOP("Ondulix", "Salin Grafik"), QKeySequence::Copy,
+                        &ChartExportMenu::CopyChart);
     menu->addSeparator();
-    mnuPrint = item("Cetak...", QKeySequence::Print, &ChartExportMenu::Print);
-    mnuPrintPreview = item("Pratinjau Cetak...", {}, &ChartExportMenu::PrintPreview);
-    mnuPrintMonths = item("Cetak beberapa bulan...", {}, &ChartExportMenu::PrintMonths);
+    mnuPrint = item(QT_TRANSLATE_NOOP("Ondulix", "Cetak..."), QKeySequence::Print,
+                    &ChartExportMenu::Print);
+    mnuPrintPreview = item(QT_TRANSLATE_NOOP("Ondulix", "Pratinjau Cetak..."), {},
+                           &ChartExportMenu::PrintPreview);
+    mnuPrintMonths = item(QT_TRANSLATE_NOOP("Ondulix", "Cetak beberapa bulan..."), {},
+                          &ChartExportMenu::PrintMonths);
     menu->addSeparator();
-    mnuExportValues = item("Ekspor Nilai (CSV)...", {}, &ChartExportMenu::ExportValues);
+    mnuExportValues = item(QT_TRANSLATE_NOOP("Ondulix", "Ekspor Nilai (CSV)..."), {},
+                           &ChartExportMenu::ExportValues);
     m_folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (m_folder.isEmpty() || !QDir(m_folder).exists()) m_folder = QDir::homePath();
 }

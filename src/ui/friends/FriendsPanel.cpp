@@ -6,6 +6,7 @@
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/Notice.h"
 #include "ui/widgets/SettingsSaves.h"
+#include "ui/widgets/Words.h"
 #include "util/modListUtil.h"
 #include "util/modStrUtil.h"
 
@@ -24,9 +25,10 @@ FriendsPanel::FriendsPanel(QWidget* form, Window window)
     using namespace FormLayout;
     setGeometry(form->rect());
     const QColor black(0, 0, 0), white(255, 255, 255);
-    optBirthdate = new QRadioButton(QStringLiteral("Tanggal Lahir"), this);
+    optBirthdate = new QRadioButton(this);
+    words::KeepText(optBirthdate, QT_TRANSLATE_NOOP("Ondulix", "Tanggal Lahir"));
     optBirthdate->setFont(Face("MS Sans Serif", 8.25));
-    optBirthdate->setToolTip(QStringLiteral("Set tanggal lahirnya"));
+    words::KeepToolTip(optBirthdate, QT_TRANSLATE_NOOP("Ondulix", "Set tanggal lahirnya"));
     Colour(optBirthdate, black, white);
     PlaceTwips(optBirthdate, 1080, 4920, 1695, 255);
 
@@ -46,9 +48,10 @@ FriendsPanel::FriendsPanel(QWidget* form, Window window)
     txtFriend->setFont(Face("Courier New", 8.25));
     PlaceTwips(txtFriend, 2880, 3840, 2775, 375);
 
-    lblEnterFriend = AddLabel(this, "Ketik Nama", Qt::AlignHCenter, 2880, 6360, 2775, black, white);
+    lblEnterFriend = AddLabel(this, QT_TRANSLATE_NOOP("Ondulix", "Ketik Nama"), Qt::AlignHCenter,
+                              2880, 6360, 2775, black, white);
 
-    cmdsave = AddButton(this, "Save", 2880, 5880, 2775);
+    cmdsave = AddButton(this, "Save", 2880, 5880, 2775, false);
     for (QObject* control : children())
         control->installEventFilter(this);
     FollowControls();

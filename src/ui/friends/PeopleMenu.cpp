@@ -17,6 +17,7 @@
 #include "ui/widgets/Notice.h"
 #include "ui/widgets/Placement.h"
 #include "ui/widgets/SpokenItems.h"
+#include "ui/widgets/Words.h"
 #include "util/SaveWhole.h"
 
 #include <QAbstractItemView>
@@ -113,19 +114,24 @@ private:
 } // namespace
 
 PeopleMenu::PeopleMenu(Window window) : QObject(window.window), w(std::move(window)) {
-    QMenu* menu = w.window->menuBar()->addMenu(QStringLiteral("&Kontak"));
-    const auto add = [&](const QString& caption, void (PeopleMenu::*command)()) {
-        QAction* a = menu->addAction(caption);
+    QMenu* menu = w.window->menuBar()->addMenu(QString());
+    words::KeepText(menu->menuAction(), QT_TRANSLATE_NOOP("Ondulix", "&Kontak"));
+    const auto add = [&](const char* caption, void (PeopleMenu::*command)()) {
+        QAction* a = menu->addAction(QString());
+        words::KeepText(a, caption);
         connect(a, &QAction::triggered, this,
                 [this, command] { w.guard([=, this] { (this->*command)(); }); });
         return a;
     };
-    mnuUpcoming = add(QStringLiteral("&Ulang Tahun Berikutnya..."), &PeopleMenu::ShowUpcoming);
+    mnuUpcoming =
+        add(QT_TRANSLATE_NOOP("Ondulix", "&Ulang Tahun Berikutnya..."), &PeopleMenu::ShowUpcoming);
     menu->addSeparator();
-    mnuImport = add(QStringLiteral("&Impor Teman..."), &PeopleMenu::Import);
-    mnuExport = add(QStringLiteral("&Ekspor Teman..."), &PeopleMenu::Export);
-    mnuCalendar = add(QStringLiteral("Ekspor Ulang &Tahun (.ics)..."), &PeopleMenu::ExportCalendar);
-    mnuRename = w.edit->addAction(QStringLiteral("Ganti &Nama Teman..."));
+    mnuImport = add(QT_TRANSLATE_NOOP("Ondulix", "&Impor Teman..."), &PeopleMenu::Import);
+    mnuExport = add(QT_TRANSLATE_NOOP("Ondulix", "&Ekspor Teman..."), &PeopleMenu::Export);
+    mnuCalendar = add(QT_TRANSLATE_NOOP("Ondulix", "Ekspor Ulang &Tahun (.ics)..."),
+                      &PeopleMenu::ExportCalendar);
+    mnuRename = w.edit->addAction(QString());
+    words::KeepText(mnuRename, QT_TRANSLATE_NOOP("Ondulix", "Ganti &Nama Teman..."));
     mnuRename->setShortcut(QKeySequence(Qt::Key_F2));
     connect(mnuRename, &QAction::triggered, this, [this] { w.guard([this] { Rename(); }); });
     new NameSearch(w.friends, [this](const QString& said) { w.notice->Say(said, {}, {}); });

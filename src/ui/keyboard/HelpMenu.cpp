@@ -3,6 +3,7 @@
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/Placement.h"
 #include "ui/widgets/SpokenItems.h"
+#include "ui/widgets/Words.h"
 
 #include <QAction>
 #include <QDialog>
@@ -18,11 +19,14 @@ HelpMenu::HelpMenu(QMainWindow* window, MessageBoxes* messages,
                    std::function<ShortcutTable()> shortcuts, QString settingsPath)
     : QObject(window), m_window(window), m_messages(messages), m_shortcuts(std::move(shortcuts)),
       m_settingsPath(std::move(settingsPath)) {
-    QMenu* menu = window->menuBar()->addMenu(QStringLiteral("Ba&ntuan"));
-    mnuShortcuts = menu->addAction(QStringLiteral("&Pintasan Keyboard"));
+    QMenu* menu = window->menuBar()->addMenu(QString());
+    words::KeepText(menu->menuAction(), QT_TRANSLATE_NOOP("Ondulix", "Ba&ntuan"));
+    mnuShortcuts = menu->addAction(QString());
+    words::KeepText(mnuShortcuts, QT_TRANSLATE_NOOP("Ondulix", "&Pintasan Keyboard"));
     mnuShortcuts->setShortcut(QKeySequence::HelpContents); // F1
     mnuShortcuts->setShortcutContext(Qt::ApplicationShortcut);
-    mnuAbout = menu->addAction(QStringLiteral("&Tentang Ondulix"));
+    mnuAbout = menu->addAction(QString());
+    words::KeepText(mnuAbout, QT_TRANSLATE_NOOP("Ondulix", "&Tentang Ondulix"));
     connect(mnuShortcuts, &QAction::triggered, this, &HelpMenu::ShowShortcuts);
     connect(mnuAbout, &QAction::triggered, this, &HelpMenu::ShowAbout);
 }

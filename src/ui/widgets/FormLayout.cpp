@@ -3,6 +3,7 @@
 #include "plot/FontFaces.h"
 #include "plot/Twips.h"
 #include "ui/widgets/Controls.h"
+#include "ui/widgets/Words.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -45,7 +46,8 @@ void Colour(QWidget* w, const QColor& back, const QColor& text) {
 
 QLabel* AddLabel(QWidget* parent, const char* caption, Qt::Alignment align, int left, int top,
                  int width, const QColor& back, const QColor& text) {
-    auto* l = new QLabel(QString::fromLatin1(caption), parent);
+    auto* l = new QLabel(parent);
+    if (*caption) words::Keep(l, caption, [l](const QString& text) { l->setText(text); });
     l->setFont(Face("MS Sans Serif", 8.25));
     l->setAlignment(align | Qt::AlignTop);
     if (back.isValid())
@@ -63,8 +65,10 @@ ComboPicker* AddPicker(QWidget* parent, int left, int top, int width) {
     return c;
 }
 
-QPushButton* AddButton(QWidget* parent, const char* caption, int left, int top, int width) {
+QPushButton* AddButton(QWidget* parent, const char* caption, int left, int top, int width,
+                       bool kept) {
     auto* b = new QPushButton(QString::fromLatin1(caption), parent);
+    if (kept) words::Keep(b, caption, [b](const QString& text) { b->setText(text); });
     b->setFont(Face("Verdana", 8.25));
     b->setAutoDefault(false);
     PlaceTwips(b, left, top, width, 495);

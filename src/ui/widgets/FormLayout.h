@@ -28,7 +28,9 @@ void Colour(QWidget* w, const QColor& back, const QColor& text);
 QLabel* AddLabel(QWidget* parent, const char* caption, Qt::Alignment align, int left, int top,
                  int width, const QColor& back = QColor(), const QColor& text = QColor());
 ComboPicker* AddPicker(QWidget* parent, int left, int top, int width);
-QPushButton* AddButton(QWidget* parent, const char* caption, int left, int top, int width);
+// `kept`: the caption follows the language (one the program changes keeps its own).
+QPushButton* AddButton(QWidget* parent, const char* caption, int left, int top, int width,
+                       bool kept = true);
 
 // The Exit item's bitmap: a door with an arrow leaving it.
 QIcon ExitBitmap();

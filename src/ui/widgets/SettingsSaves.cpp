@@ -25,6 +25,12 @@ void SettingsSaves::SaveOptions(const settings::Options& options) {
     Tell(error);
 }
 
+void SettingsSaves::SaveLanguage(settings::Language language) {
+    if (const QString error = m_store.SaveLanguage(language);
+        !error.isEmpty() && m_store.Blocked().isEmpty())
+        Tell(error);
+}
+
 bool SettingsSaves::SaveOnClosing(const people::FriendList& friends,
                                   const settings::Options& options, bool quietly) {
     QString error = m_store.SavePersonal(friends);

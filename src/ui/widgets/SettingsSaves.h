@@ -18,6 +18,7 @@ public:
     void SavePersonal(const people::FriendList& friends);
     // Options change at every click: a failure is told once a session.
     void SaveOptions(const settings::Options& options);
+    void SaveLanguage(settings::Language language);
 
     // Both sections at closing. A failure asks: retry, close without saving
     // or cancel; for a file that was never read, save elsewhere instead of

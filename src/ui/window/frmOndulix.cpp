@@ -13,6 +13,7 @@
 #include "ui/friends/FriendsPanel.h"
 #include "ui/friends/PeopleMenu.h"
 #include "ui/keyboard/KeyboardAccess.h"
+#include "ui/language/LanguageMenu.h"
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/DatePickers.h"
 #include "ui/widgets/FormLayout.h"
@@ -152,6 +153,7 @@ void frmOndulix::Form_Load() {
     for (int k = settings::Passion; k <= settings::Mastery; ++k)
         SetCheckValue(chkOndulixChart[k + 1], stored.options[k] ? 1 : 0);
     SetCheckValue(chkCenter, stored.options[settings::Center] ? 1 : 0);
+    Languages->Apply(stored.language);
     for (auto [item, option] : {std::pair{View->mnuMarks, settings::CriticalMarks},
                                 std::pair{View->mnuTrueMoon, settings::TrueMoon}}) {
         const QSignalBlocker quiet(item); // as the file has it: nothing to save or draw

@@ -25,6 +25,7 @@ class AgreementPanel;
 class PeopleMenu;
 class CompareMenu;
 class CriticalMenu;
+class LanguageMenu;
 class ComparisonKey;
 class ChartDialogs;
 class ChartExportMenu;
@@ -119,9 +120,10 @@ public:
     ChartExportMenu* Export = nullptr; // the "Berkas" menu
     QAction* mnuUndo = nullptr;        // "Sunting": the people's changes
     QAction* mnuRedo = nullptr;
-    HelpMenu* Help = nullptr;       // the "Bantuan" menu
-    CompareMenu* Compare = nullptr; // the "Bandingkan" menu: a second person
-    CriticalMenu* View = nullptr;   // the "Tampilan" menu: critical days, the real moon
+    HelpMenu* Help = nullptr;          // the "Bantuan" menu
+    CompareMenu* Compare = nullptr;    // the "Bandingkan" menu: a second person
+    CriticalMenu* View = nullptr;      // the "Tampilan" menu: critical days, the real moon
+    LanguageMenu* Languages = nullptr; // "Bahasa/Language"
     AgreementPanel* Agreement =
         nullptr; // "Kecocokan": how well the two agree; made when first shown
     AgreementPanel* AgreementWindow();

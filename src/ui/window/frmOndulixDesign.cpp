@@ -13,11 +13,13 @@
 #include "ui/friends/PeopleMenu.h"
 #include "ui/keyboard/HelpMenu.h"
 #include "ui/keyboard/KeyboardAccess.h"
+#include "ui/language/LanguageMenu.h"
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/FormLayout.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/Notice.h"
 #include "ui/widgets/Placement.h"
+#include "ui/widgets/Words.h"
 #include "ui/window/frmOndulix.h"
 #include "util/Calendar.h"
 
@@ -62,7 +64,8 @@ void frmOndulix::CreateControls() {
         {120, 6240, QColor(), QColor(64, 64, 0)},
     };
     for (int k = chart::FirstKind; k <= chart::LastKind; ++k) {
-        auto* box = new QCheckBox(chart::CycleCaption(k), canvas);
+        auto* box = new QCheckBox(canvas);
+        words::KeepText(box, chart::CycleCaptionSource(k));
         box->setFont(cycleFont);
         QColor back = cycleBoxes[k].back;
         if (!back.isValid()) back = palette().color(QPalette::Button);
@@ -71,7 +74,8 @@ void frmOndulix::CreateControls() {
         chkOndulixChart[k] = box;
     }
 
-    chkCenter = new QCheckBox(QStringLiteral("Perjelas posisinya"), canvas);
+    chkCenter = new QCheckBox(canvas);
+    words::KeepText(chkCenter, QT_TRANSLATE_NOOP("Ondulix", "Perjelas posisinya"));
     chkCenter->setFont(sans);
     Colour(chkCenter, black, white);
     PlaceTwips(chkCenter, 8040, 120, 2535, 195);
@@ -104,7 +108,8 @@ void frmOndulix::CreateControls() {
     cursor->setObjectName(QStringLiteral("chart")); // what windows opening beside keep in view
     PlaceTwips(cursor, chart::PlotWindowSetup::DevLeft, chart::PlotWindowSetup::DevTop,
                chart::PlotWindowSetup::SpanX, chart::PlotWindowSetup::SpanY);
-    lblDispDate = AddLabel(canvas, "Set Tanggal", Qt::AlignRight, 6120, 4920, 1215, black, white);
+    lblDispDate = AddLabel(canvas, QT_TRANSLATE_NOOP("Ondulix", "Set Tanggal"), Qt::AlignRight,
+                           6120, 4920, 1215, black, white);
 
     cboDDmonth = AddPicker(canvas, 7440, 4920, 1335);
     cboDDday = AddPicker(canvas, 8760, 4920, 615);
@@ -137,29 +142,32 @@ void frmOndulix::CreateControls() {
     lblEnterFriend = m_friends->lblEnterFriend;
     cmdsave = m_friends->cmdsave;
 
-    cmdGoToToday = AddButton(canvas, "Hari Ini", 7440, 5400, 2775);
-    cmdDraw = AddButton(canvas, "Set", 7440, 6000, 1455);
-    cmdExit = AddButton(canvas, "Tutup", 8880, 6000, 1335);
+    cmdGoToToday = AddButton(canvas, QT_TRANSLATE_NOOP("Ondulix", "Hari Ini"), 7440, 5400, 2775);
+    cmdDraw = AddButton(canvas, QT_TRANSLATE_NOOP("Ondulix", "Set"), 7440, 6000, 1455);
+    cmdExit = AddButton(canvas, QT_TRANSLATE_NOOP("Ondulix", "Tutup"), 8880, 6000, 1335);
 }
 
 void frmOndulix::CreateMenu() {
     QMenu* mnuProgram = menuBar()->addMenu(AppTitle);
     auto item = [&](const char* caption) {
-        QAction* a = mnuProgram->addAction(QString::fromLatin1(caption));
+        QAction* a = mnuProgram->addAction(QString());
+        words::KeepText(a, caption);
         a->setCheckable(true);
         return a;
     };
-    mnuEmotional = item("Emosional");
-    mnuPhysical = item("Fisik");
-    mnuIntellectual = item("Intelektual");
-    mnuIntuitive = item("Intuisi");
+    mnuEmotional = item(QT_TRANSLATE_NOOP("Ondulix", "Emosional"));
+    mnuPhysical = item(QT_TRANSLATE_NOOP("Ondulix", "Fisik"));
+    mnuIntellectual = item(QT_TRANSLATE_NOOP("Ondulix", "Intelektual"));
+    mnuIntuitive = item(QT_TRANSLATE_NOOP("Ondulix", "Intuisi"));
     mnuProgram->addSeparator();
-    mnuExit = mnuProgram->addAction(ExitBitmap(), QStringLiteral("&Exit"));
+    mnuExit = mnuProgram->addAction(ExitBitmap(), QString());
+    words::KeepText(mnuExit, QT_TRANSLATE_NOOP("Ondulix", "&Exit"));
 
     Export = new ChartExportMenu(this, m_messages, m_dialogs, m_state,
                                  [this](const std::function<void()>& command) { Guard(command); });
 
-    QMenu* mnuEdit = menuBar()->addMenu(QStringLiteral("Suntin&g"));
+    QMenu* mnuEdit = menuBar()->addMenu(QString());
+    words::KeepText(mnuEdit->menuAction(), QT_TRANSLATE_NOOP("Ondulix", "Suntin&g"));
     mnuUndo = People().createUndoAction(this, QStringLiteral("Urungkan"));
     mnuUndo->setShortcut(QKeySequence::Undo);
     mnuUndo->setIconText(QStringLiteral("Urungkan")); // what the keyboard help calls it
@@ -227,6 +235,10 @@ void frmOndulix::CreateMenu() {
 
     Help = new HelpMenu(
         this, m_messages, [this] { return m_keys->ShortcutTable(); }, m_settings.Store().Path());
+    Languages = new LanguageMenu(this, [this](settings::Language language) {
+        m_settings.SaveLanguage(language);
+        if (AllowRedraw) cmdDraw_Click(); // the chart's own words, once
+    });
 }
 
 AgreementPanel* frmOndulix::AgreementWindow() {

@@ -1,0 +1,70 @@
+#include "ui/WindowFixture.h"
+#include "ui/language/LanguageMenu.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QMenuBar>
+
+// A language chosen in the window: at once, one draw, kept in the file; and
+// back to the captions as designed, the file as it was.
+class TestLanguage : public QObject {
+    Q_OBJECT
+
+    WindowFixture f;
+    std::unique_ptr<frmOndulix>& w = f.w;
+
+    QStringList Captions() const {
+        QStringList captions;
+        for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
+            captions << b->text() + '|' + b->toolTip();
+        for (const QAction* menu : w->menuBar()->actions()) {
+            captions << menu->text();
+            for (const QAction* item : menu->menu()->actions())
+                captions << item->text();
+        }
+        return captions;
+    }
+
+private slots:
+    void init() { f.Reset(); }
+    void cleanup() { w.reset(); }
+
+    void switches_data() {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<QStringList>("shown"); // Tutup, Fisik, the birth date's tip, a menu
+        QTest::addColumn<QByteArray>("kept");
+        QTest::newRow("English") << 2
+                                 << QStringList{"Close", "Physical", "Set the birth date", "&Chart"}
+                                 << QByteArray("Language=en\r\n");
+        QTest::newRow("Indonesian")
+            << 1 << QStringList{"Tutup", "Fisik", "Atur tanggal lahirnya", "&Berkas"}
+            << QByteArray("Language=id\r\n");
+    }
+    void switches() {
+        QFETCH(int, choice);
+        QFETCH(QStringList, shown);
+        QFETCH(QByteArray, kept);
+        f.Open();
+        const QStringList designed = Captions();
+        const auto seen = [this] {
+            return QStringList{w->cmdExit->text(), w->chkOndulixChart[1]->text(),
+                               w->optBirthdate->toolTip(), w->menuBar()->actions()[1]->text()};
+        };
+        QAction* const choices[] = {w->Languages->mnuOriginal, w->Languages->mnuIndonesian,
+                                    w->Languages->mnuEnglish};
+        const int runs = w->DrawRuns();
+        choices[choice]->trigger();
+        QCOMPARE(w->DrawRuns() - runs, 1);
+        QCOMPARE(seen(), shown);
+        QVERIFY(ReadAll(f.ini).endsWith(kept));
+        w.reset();
+        f.Open(); // remembered
+        QCOMPARE(seen(), shown);
+        w->Languages->mnuOriginal->trigger();
+        QCOMPARE(Captions(), designed);
+        QVERIFY(!ReadAll(f.ini).contains("Language"));
+    }
+};
+
+QTEST_MAIN(TestLanguage)
+#include "tst_language.moc"

@@ -1,0 +1,179 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="id_ID">
+<context>
+    <name>Ondulix</name>
+    <message>
+        <source>Fisik</source>
+        <translation>Fisik</translation>
+    </message>
+    <message>
+        <source>Emosi</source>
+        <translation>Emosi</translation>
+    </message>
+    <message>
+        <source>Intelektual</source>
+        <translation>Intelektual</translation>
+    </message>
+    <message>
+        <source>Intuisi</source>
+        <translation>Intuisi</translation>
+    </message>
+    <message>
+        <source>Passion</source>
+        <translation>Gairah</translation>
+    </message>
+    <message>
+        <source>Wisdom</source>
+        <translation>Hikmah</translation>
+    </message>
+    <message>
+        <source>Mastery</source>
+        <translation>Keahlian</translation>
+    </message>
+    <message>
+        <source>Ban&amp;dingkan</source>
+        <translation>Ban&amp;dingkan</translation>
+    </message>
+    <message>
+        <source>&amp;Kecocokan...</source>
+        <translation>&amp;Kecocokan...</translation>
+    </message>
+    <message>
+        <source>Bandingkan dengan </source>
+        <translation>Bandingkan dengan </translation>
+    </message>
+    <message>
+        <source>&amp;Tanpa pembanding</source>
+        <translation>&amp;Tanpa pembanding</translation>
+    </message>
+    <message>
+        <source>Tampilan</source>
+        <translation>Tampilan</translation>
+    </message>
+    <message>
+        <source>Tandai Hari &amp;Kritis</source>
+        <translation>Tandai Hari &amp;Kritis</translation>
+    </message>
+    <message>
+        <source>Fase &amp;Bulan Sebenarnya</source>
+        <translation>Fase &amp;Bulan Sebenarnya</translation>
+    </message>
+    <message>
+        <source>&amp;Hari Kritis...</source>
+        <translation>&amp;Hari Kritis...</translation>
+    </message>
+    <message>
+        <source>Ekspor Hari Kritis ke &amp;Kalender (.ics)...</source>
+        <translation>Ekspor Hari Kritis ke &amp;Kalender (.ics)...</translation>
+    </message>
+    <message>
+        <source>&amp;Berkas</source>
+        <translation>&amp;Berkas</translation>
+    </message>
+    <message>
+        <source>Simpan Grafik...</source>
+        <translation>Simpan Grafik...</translation>
+    </message>
+    <message>
+        <source>Salin Grafik</source>
+        <translation>Salin Grafik</translation>
+    </message>
+    <message>
+        <source>Cetak...</source>
+        <translation>Cetak...</translation>
+    </message>
+    <message>
+        <source>Pratinjau Cetak...</source>
+        <translation>Pratinjau Cetak...</translation>
+    </message>
+    <message>
+        <source>Cetak beberapa bulan...</source>
+        <translation>Cetak beberapa bulan...</translation>
+    </message>
+    <message>
+        <source>Ekspor Nilai (CSV)...</source>
+        <translation>Ekspor Nilai (CSV)...</translation>
+    </message>
+    <message>
+        <source>Tanggal Lahir</source>
+        <translation>Tanggal Lahir</translation>
+    </message>
+    <message>
+        <source>Set tanggal lahirnya</source>
+        <translation>Atur tanggal lahirnya</translation>
+    </message>
+    <message>
+        <source>Ketik Nama</source>
+        <translation>Ketik Nama</translation>
+    </message>
+    <message>
+        <source>&amp;Kontak</source>
+        <translation>&amp;Kontak</translation>
+    </message>
+    <message>
+        <source>&amp;Ulang Tahun Berikutnya...</source>
+        <translation>&amp;Ulang Tahun Berikutnya...</translation>
+    </message>
+    <message>
+        <source>&amp;Impor Teman...</source>
+        <translation>&amp;Impor Teman...</translation>
+    </message>
+    <message>
+        <source>&amp;Ekspor Teman...</source>
+        <translation>&amp;Ekspor Teman...</translation>
+    </message>
+    <message>
+        <source>Ekspor Ulang &amp;Tahun (.ics)...</source>
+        <translation>Ekspor Ulang &amp;Tahun (.ics)...</translation>
+    </message>
+    <message>
+        <source>Ganti &amp;Nama Teman...</source>
+        <translation>Ganti &amp;Nama Teman...</translation>
+    </message>
+    <message>
+        <source>Ba&amp;ntuan</source>
+        <translation>Ba&amp;ntuan</translation>
+    </message>
+    <message>
+        <source>&amp;Pintasan Keyboard</source>
+        <translation>&amp;Pintasan Papan Ketik</translation>
+    </message>
+    <message>
+        <source>&amp;Tentang Ondulix</source>
+        <translation>&amp;Tentang Ondulix</translation>
+    </message>
+    <message>
+        <source>Perjelas posisinya</source>
+        <translation>Perjelas posisinya</translation>
+    </message>
+    <message>
+        <source>Set Tanggal</source>
+        <translation>Atur Tanggal</translation>
+    </message>
+    <message>
+        <source>Hari Ini</source>
+        <translation>Hari Ini</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Gambar</translation>
+    </message>
+    <message>
+        <source>Tutup</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>Emosional</source>
+        <translation>Emosional</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Keluar</translation>
+    </message>
+    <message>
+        <source>Suntin&amp;g</source>
+        <translation>Suntin&amp;g</translation>
+    </message>
+</context>
+</TS>
