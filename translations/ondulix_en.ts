@@ -175,5 +175,53 @@
         <source>Suntin&amp;g</source>
         <translation>E&amp;dit</translation>
     </message>
+    <message>
+        <source>January</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>December</translation>
+    </message>
 </context>
 </TS>

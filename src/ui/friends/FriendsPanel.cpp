@@ -2,6 +2,7 @@
 
 #include "chart/ChartReadout.h"
 #include "ui/widgets/Controls.h"
+#include "ui/widgets/DatePickers.h"
 #include "ui/widgets/FormLayout.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/Notice.h"
@@ -35,8 +36,7 @@ FriendsPanel::FriendsPanel(QWidget* form, Window window)
     cboBDmonth = AddPicker(this, 2880, 4920, 1335);
     cboBDday = AddPicker(this, 4200, 4920, 615);
     cboBDyear = AddPicker(this, 4800, 4920, 855);
-    for (int m = 1; m <= 12; ++m)
-        cboBDmonth->AddItem(cal::MonthName(m));
+    DatePickers::FillMonthCombo(*cboBDmonth);
 
     optBirthday = new QRadioButton(this);
     Colour(optBirthday, black, white);

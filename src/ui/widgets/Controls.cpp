@@ -1,6 +1,7 @@
 #include "ui/widgets/Controls.h"
 
 #include "ui/widgets/SpokenItems.h"
+#include "ui/widgets/Words.h"
 #include "util/modStrUtil.h"
 
 #include <QAbstractItemView>
@@ -49,6 +50,13 @@ void ComboPicker::wheelEvent(QWheelEvent* event) {
 void ComboPicker::Clear() {
     const QSignalBlocker quiet(this);
     clear();
+}
+
+void ComboPicker::AddWord(const char* source) {
+    AddItem(QString::fromLatin1(source));
+    const int index = count() - 1;
+    setItemData(index, QString::fromLatin1(source), Qt::UserRole);
+    words::Keep(this, source, [this, index](const QString& text) { setItemText(index, text); });
 }
 
 void ComboPicker::AddItem(const QString& text) {

@@ -22,11 +22,17 @@ public:
 
     bool Enabled() const override { return isEnabled(); }
     int ListCount() const override { return count(); }
-    QString List(int index) const override { return itemText(index); }
+    // An entry's own text, whatever the language shows.
+    QString List(int index) const override {
+        const QVariant own = itemData(index, Qt::UserRole);
+        return own.isValid() ? own.toString() : itemText(index);
+    }
     int ListIndex() const override { return currentIndex(); }
     void SetListIndex(int index) override;
     void Clear() override;
     void AddItem(const QString& text) override;
+    // An entry whose text is `source` (a month) and is shown in the language in use.
+    void AddWord(const char* source);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

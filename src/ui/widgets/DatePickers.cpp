@@ -1,5 +1,6 @@
 #include "ui/widgets/DatePickers.h"
 
+#include "ui/widgets/Controls.h"
 #include "util/RuntimeError.h"
 
 #include <cmath>
@@ -53,6 +54,18 @@ void RefillDayCombo(ListControl& picker, const QString& month, const QString& ye
         --day;
         modListUtil::SelectListItem(picker, QString::number(day), true);
     }
+}
+
+void FillMonthCombo(ComboPicker& picker) {
+    static const char* const Months[] = {
+        QT_TRANSLATE_NOOP("Ondulix", "January"),   QT_TRANSLATE_NOOP("Ondulix", "February"),
+        QT_TRANSLATE_NOOP("Ondulix", "March"),     QT_TRANSLATE_NOOP("Ondulix", "April"),
+        QT_TRANSLATE_NOOP("Ondulix", "May"),       QT_TRANSLATE_NOOP("Ondulix", "June"),
+        QT_TRANSLATE_NOOP("Ondulix", "July"),      QT_TRANSLATE_NOOP("Ondulix", "August"),
+        QT_TRANSLATE_NOOP("Ondulix", "September"), QT_TRANSLATE_NOOP("Ondulix", "October"),
+        QT_TRANSLATE_NOOP("Ondulix", "November"),  QT_TRANSLATE_NOOP("Ondulix", "December")};
+    for (const char* month : Months)
+        picker.AddWord(month);
 }
 
 } // namespace DatePickers

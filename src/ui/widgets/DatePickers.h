@@ -4,6 +4,8 @@
 #include "util/modListUtil.h"
 
 #include <QString>
+
+class ComboPicker;
 #include <cstdint>
 
 // Contents of the day, month and year pickers. A date trio is held as texts:
@@ -15,6 +17,9 @@ namespace DatePickers {
 // by 4, which is the true calendar over 1901..2040. A February year that is
 // not a number throws TypeMismatchError.
 std::int32_t DaysInMonth(const QString& month, const QString& year);
+
+// The months, each shown in the language in use and read as its English name.
+void FillMonthCombo(ComboPicker& picker);
 
 // "1901" .. "2040", nothing selected.
 void FillYearCombo(ListControl& picker);

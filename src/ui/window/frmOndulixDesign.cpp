@@ -15,6 +15,7 @@
 #include "ui/keyboard/KeyboardAccess.h"
 #include "ui/language/LanguageMenu.h"
 #include "ui/widgets/Controls.h"
+#include "ui/widgets/DatePickers.h"
 #include "ui/widgets/FormLayout.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/Notice.h"
@@ -115,8 +116,7 @@ void frmOndulix::CreateControls() {
     cboDDday = AddPicker(canvas, 8760, 4920, 615);
     cboDDyear = AddPicker(canvas, 9360, 4920, 855);
 
-    for (int m = 1; m <= 12; ++m)
-        cboDDmonth->AddItem(cal::MonthName(m));
+    DatePickers::FillMonthCombo(*cboDDmonth);
 
     // Below the friends controls: what just changed.
     notice = new Notice(canvas);

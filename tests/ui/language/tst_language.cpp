@@ -31,13 +31,15 @@ private slots:
 
     void switches_data() {
         QTest::addColumn<int>("choice");
-        QTest::addColumn<QStringList>("shown"); // Tutup, Fisik, the birth date's tip, a menu
+        // Tutup, Fisik, the birth date's tip, a menu, a month shown and as the program reads it
+        QTest::addColumn<QStringList>("shown");
         QTest::addColumn<QByteArray>("kept");
-        QTest::newRow("English") << 2
-                                 << QStringList{"Close", "Physical", "Set the birth date", "&Chart"}
+        QTest::newRow("English") << 2 << QStringList{"Close",  "Physical", "Set the birth date",
+                                                     "&Chart", "March",    "March"}
                                  << QByteArray("Language=en\r\n");
         QTest::newRow("Indonesian")
-            << 1 << QStringList{"Tutup", "Fisik", "Atur tanggal lahirnya", "&Berkas"}
+            << 1
+            << QStringList{"Tutup", "Fisik", "Atur tanggal lahirnya", "&Berkas", "Maret", "March"}
             << QByteArray("Language=id\r\n");
     }
     void switches() {
@@ -47,8 +49,9 @@ private slots:
         f.Open();
         const QStringList designed = Captions();
         const auto seen = [this] {
-            return QStringList{w->cmdExit->text(), w->chkOndulixChart[1]->text(),
-                               w->optBirthdate->toolTip(), w->menuBar()->actions()[1]->text()};
+            return QStringList{w->cmdExit->text(),           w->chkOndulixChart[1]->text(),
+                               w->optBirthdate->toolTip(),   w->menuBar()->actions()[1]->text(),
+                               w->cboDDmonth->currentText(), w->cboDDmonth->Text()};
         };
         QAction* const choices[] = {w->Languages->mnuOriginal, w->Languages->mnuIndonesian,
                                     w->Languages->mnuEnglish};
