@@ -223,5 +223,9 @@
         <source>December</source>
         <translation>December</translation>
     </message>
+    <message>
+        <source>MMM d, yyyy</source>
+        <translation>MMM d, yyyy</translation>
+    </message>
 </context>
 </TS>

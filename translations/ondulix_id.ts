@@ -223,5 +223,9 @@
         <source>December</source>
         <translation>Desember</translation>
     </message>
+    <message>
+        <source>MMM d, yyyy</source>
+        <translation>d MMM yyyy</translation>
+    </message>
 </context>
 </TS>

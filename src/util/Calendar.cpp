@@ -2,6 +2,7 @@
 
 #include "util/Checked.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 
@@ -11,6 +12,11 @@ namespace {
 
 const QLocale& English() {
     static const QLocale locale(QLocale::English, QLocale::UnitedStates);
+    return locale;
+}
+
+QLocale& Shown() {
+    static QLocale locale = English();
     return locale;
 }
 
@@ -71,12 +77,21 @@ QString MonthName(int month) {
     return English().monthName(month, QLocale::LongFormat);
 }
 
+void ShowDatesIn(const QLocale& locale) {
+    Shown() = locale;
+}
+
+void ShowDatesAsDesigned() {
+    Shown() = English();
+}
+
 QString FormatMonthYear(QDate date) {
-    return English().toString(date, QStringLiteral("MMMM yyyy"));
+    return Shown().toString(date, QStringLiteral("MMMM yyyy"));
 }
 
 QString FormatShortDate(QDate date) {
-    return English().toString(date, QStringLiteral("MMM d, yyyy"));
+    // The order of a language's short dates is its translation's.
+    return Shown().toString(date, QCoreApplication::translate("Ondulix", "MMM d, yyyy"));
 }
 
 QString FormatDay(QDate date) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
 #include <cstdint>
 
@@ -28,9 +29,14 @@ int Weekday(QDate date);
 // Full English month name of month 1..12 ("January").
 QString MonthName(int month);
 
+// The dates shown (not stored) in `locale`'s month names, or as designed, in
+// English; the language chosen sets it.
+void ShowDatesIn(const QLocale& locale);
+void ShowDatesAsDesigned();
+
 // "mmmm yyyy": "January 2000".
 QString FormatMonthYear(QDate date);
-// "mmm d, yyyy": "Jan 7, 1960".
+// "mmm d, yyyy": "Jan 7, 1960" (its order as the language has it).
 QString FormatShortDate(QDate date);
 // "d": day of month without leading zero.
 QString FormatDay(QDate date);

@@ -1,8 +1,11 @@
 #include "ui/language/LanguageMenu.h"
 
+#include "util/Calendar.h"
+
 #include <QActionGroup>
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QMainWindow>
 #include <QMenuBar>
 
@@ -37,6 +40,10 @@ void LanguageMenu::Apply(settings::Language language) {
         ->setChecked(true);
     if (language == m_current) return;
     m_current = language;
+    if (language == Language::Indonesian)
+        cal::ShowDatesIn(QLocale(QLocale::Indonesian, QLocale::Indonesia));
+    else
+        cal::ShowDatesAsDesigned();
     QCoreApplication::removeTranslator(&m_program);
     QCoreApplication::removeTranslator(&m_qt);
     if (language == Language::Original) return; // removing sent the change already
