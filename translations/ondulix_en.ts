@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>Set</source>
-        <translation>Draw</translation>
+        <translation>Show</translation>
     </message>
     <message>
         <source>Tutup</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Passion</source>
-        <translation>Gairah</translation>
+        <translation>Hasrat</translation>
     </message>
     <message>
         <source>Wisdom</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Mastery</source>
-        <translation>Keahlian</translation>
+        <translation>Kepakaran</translation>
     </message>
     <message>
         <source>Ban&amp;dingkan</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>Set</source>
-        <translation>Gambar</translation>
+        <translation>Terapkan</translation>
     </message>
     <message>
         <source>Tutup</source>

@@ -113,6 +113,32 @@ void KeyboardAccess::OrderTabs() {
 }
 
 std::vector<std::pair<QAbstractButton*, Qt::Key>> KeyboardAccess::Mnemonics() const {
+    // As designed; in another language a caption without its letter takes
+    // its first letter no menu and no earlier control has.
+    std::vector<std::pair<QAbstractButton*, Qt::Key>> keys = Designed();
+    const auto keeps = [this](const QAbstractButton* button, Qt::Key key) {
+        // The save button's caption changes with what it does; its Alt+A stays.
+        const QString caption = button->text().toUpper();
+        return button == w.cmdsave || caption.isEmpty() || caption.contains(QChar(key));
+    };
+    QString used = QStringLiteral("O");
+    for (const QAction* menu : w.window->menuBar()->actions())
+        used += QKeySequence::mnemonic(menu->text()).toString().right(1);
+    for (const auto& [button, key] : keys)
+        if (keeps(button, key)) used += QChar(key);
+    for (auto& [button, key] : keys) {
+        if (keeps(button, key)) continue;
+        const QString caption = button->text().toUpper();
+        const auto free = std::find_if(caption.begin(), caption.end(), [&](QChar c) {
+            return c >= u'A' && c <= u'Z' && !used.contains(c);
+        });
+        key = free == caption.end() ? Qt::Key(0) : Qt::Key(free->unicode()); // 0: none left
+        used += QChar(key);
+    }
+    return keys;
+}
+
+std::vector<std::pair<QAbstractButton*, Qt::Key>> KeyboardAccess::Designed() const {
     // The letter is the caption's first free one.
     return {
         {w.chkOndulixChart[1], Qt::Key_F},
@@ -132,13 +158,20 @@ std::vector<std::pair<QAbstractButton*, Qt::Key>> KeyboardAccess::Mnemonics() co
     };
 }
 
-void KeyboardAccess::GiveMnemonics() {
+void KeyboardAccess::MarkLetters() {
     // Alt+letter without touching the captions; the style underlines the
     // letter. The menus keep theirs: Alt+B opens "Berkas".
     for (const auto& [button, key] : Mnemonics()) {
-        button->setShortcut(QKeySequence(Qt::ALT | key));
+        button->setShortcut(key ? QKeySequence(Qt::ALT | key) : QKeySequence());
         OndulixStyle::SetMnemonic(button, QChar(key).toLower());
     }
+}
+
+void KeyboardAccess::GiveMnemonics() {
+    MarkLetters();
+    // A new caption takes a button's own shortcut with it: the letters again
+    // once every caption is in the new language.
+    w.window->installEventFilter(this);
     // The save button's caption changes, and a new caption resets a button's
     // own shortcut; its Alt+A lives beside it.
     auto* save = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_A), w.window);
@@ -202,6 +235,7 @@ bool KeyboardAccess::eventFilter(QObject* watched, QEvent* event) {
         if (!w.txtFriend->isVisible()) option->setFocus(Qt::ShortcutFocusReason);
         return true;
     }
+    if (watched == w.window && event->type() == QEvent::LanguageChange) MarkLetters();
     if (watched == w.txtFriend &&
         (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
         Covered();

@@ -56,8 +56,10 @@ private:
     void NameControls();
     void OrderTabs();
     void GiveMnemonics();
-    // The Alt+letter of each button and box.
+    void MarkLetters();
+    // The Alt+letter of each button and box, in the language in use; as designed.
     std::vector<std::pair<QAbstractButton*, Qt::Key>> Mnemonics() const;
+    std::vector<std::pair<QAbstractButton*, Qt::Key>> Designed() const;
     void Covered();
 
     Controls w;

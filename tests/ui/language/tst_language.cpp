@@ -59,12 +59,25 @@ private slots:
         choices[choice]->trigger();
         QCOMPARE(w->DrawRuns() - runs, 1);
         QCOMPARE(seen(), shown);
+        QCoreApplication::sendPostedEvents(); // the windows hear of the change
+        QString letters; // one Alt+letter a control, each in its caption, none twice
+        for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
+            if (!b->shortcut().isEmpty() && !b->text().isEmpty() && b != w->cmdsave) {
+                const QChar letter = b->shortcut().toString().back();
+                QVERIFY2(b->text().contains(letter, Qt::CaseInsensitive) &&
+                             !letters.contains(letter),
+                         qPrintable(b->text()));
+                letters += letter;
+            }
+        QCOMPARE(letters.size(), 12); // the seven cycles, Jelas, Lahir, Hari Ini, Set, Tutup
         QVERIFY(ReadAll(f.ini).endsWith(kept));
         w.reset();
         f.Open(); // remembered
         QCOMPARE(seen(), shown);
         w->Languages->mnuOriginal->trigger();
+        QCoreApplication::sendPostedEvents();
         QCOMPARE(Captions(), designed);
+        QCOMPARE(w->cmdExit->shortcut(), QKeySequence(Qt::ALT | Qt::Key_T)); // the keys as designed
         QVERIFY(!ReadAll(f.ini).contains("Language"));
     }
 };
