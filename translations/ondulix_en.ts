@@ -227,5 +227,121 @@
         <source>MMM d, yyyy</source>
         <translation>MMM d, yyyy</translation>
     </message>
+    <message>
+        <source>Minggu</source>
+        <translation>Sunday</translation>
+    </message>
+    <message>
+        <source>Senin</source>
+        <translation>Monday</translation>
+    </message>
+    <message>
+        <source>Selasa</source>
+        <translation>Tuesday</translation>
+    </message>
+    <message>
+        <source>Rabu</source>
+        <translation>Wednesday</translation>
+    </message>
+    <message>
+        <source>Kamis</source>
+        <translation>Thursday</translation>
+    </message>
+    <message>
+        <source>Jumat</source>
+        <translation>Friday</translation>
+    </message>
+    <message>
+        <source>Sabtu</source>
+        <translation>Saturday</translation>
+    </message>
+    <message>
+        <source>hari ke-</source>
+        <translation>day </translation>
+    </message>
+    <message>
+        <source>Bulan: </source>
+        <translation>Moon: </translation>
+    </message>
+    <message>
+        <source>kritis</source>
+        <translation>critical</translation>
+    </message>
+    <message>
+        <source>tidak ada siklus</source>
+        <translation>no cycles</translation>
+    </message>
+    <message>
+        <source>belum lahir</source>
+        <translation>not born yet</translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <translation>minus %1</translation>
+    </message>
+    <message>
+        <source> naik</source>
+        <translation> rising</translation>
+    </message>
+    <message>
+        <source> turun</source>
+        <translation> falling</translation>
+    </message>
+    <message>
+        <source> Kritis: </source>
+        <translation> Critical: </translation>
+    </message>
+    <message>
+        <source>lahir </source>
+        <translation>born </translation>
+    </message>
+    <message>
+        <source>Grafik %1, lahir %2: %3 hari, %4 sampai %5. Siklus: %6.</source>
+        <translation>Chart of %1, born %2: %3 days, %4 to %5. Cycles: %6.</translation>
+    </message>
+    <message>
+        <source>tidak ada</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source> Dibandingkan dengan %1lahir %2, garis putus-putus.</source>
+        <translation> Compared with %1born %2, dashed lines.</translation>
+    </message>
+    <message>
+        <source>bulan baru</source>
+        <translation>new moon</translation>
+    </message>
+    <message>
+        <source>sabit awal</source>
+        <translation>waxing crescent</translation>
+    </message>
+    <message>
+        <source>kuartal awal</source>
+        <translation>first quarter</translation>
+    </message>
+    <message>
+        <source>cembung awal</source>
+        <translation>waxing gibbous</translation>
+    </message>
+    <message>
+        <source>purnama</source>
+        <translation>full moon</translation>
+    </message>
+    <message>
+        <source>cembung akhir</source>
+        <translation>waning gibbous</translation>
+    </message>
+    <message>
+        <source>kuartal akhir</source>
+        <translation>last quarter</translation>
+    </message>
+    <message>
+        <source>sabit akhir</source>
+        <translation>waning crescent</translation>
+    </message>
+    <message>
+        <source>Anda</source>
+        <translation>You</translation>
+    </message>
 </context>
 </TS>

@@ -227,5 +227,121 @@
         <source>MMM d, yyyy</source>
         <translation>d MMM yyyy</translation>
     </message>
+    <message>
+        <source>Minggu</source>
+        <translation>Minggu</translation>
+    </message>
+    <message>
+        <source>Senin</source>
+        <translation>Senin</translation>
+    </message>
+    <message>
+        <source>Selasa</source>
+        <translation>Selasa</translation>
+    </message>
+    <message>
+        <source>Rabu</source>
+        <translation>Rabu</translation>
+    </message>
+    <message>
+        <source>Kamis</source>
+        <translation>Kamis</translation>
+    </message>
+    <message>
+        <source>Jumat</source>
+        <translation>Jumat</translation>
+    </message>
+    <message>
+        <source>Sabtu</source>
+        <translation>Sabtu</translation>
+    </message>
+    <message>
+        <source>hari ke-</source>
+        <translation>hari ke-</translation>
+    </message>
+    <message>
+        <source>Bulan: </source>
+        <translation>Bulan: </translation>
+    </message>
+    <message>
+        <source>kritis</source>
+        <translation>kritis</translation>
+    </message>
+    <message>
+        <source>tidak ada siklus</source>
+        <translation>tidak ada siklus</translation>
+    </message>
+    <message>
+        <source>belum lahir</source>
+        <translation>belum lahir</translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <translation>minus %1</translation>
+    </message>
+    <message>
+        <source> naik</source>
+        <translation> naik</translation>
+    </message>
+    <message>
+        <source> turun</source>
+        <translation> turun</translation>
+    </message>
+    <message>
+        <source> Kritis: </source>
+        <translation> Kritis: </translation>
+    </message>
+    <message>
+        <source>lahir </source>
+        <translation>lahir </translation>
+    </message>
+    <message>
+        <source>Grafik %1, lahir %2: %3 hari, %4 sampai %5. Siklus: %6.</source>
+        <translation>Grafik %1, lahir %2: %3 hari, %4 sampai %5. Siklus: %6.</translation>
+    </message>
+    <message>
+        <source>tidak ada</source>
+        <translation>tidak ada</translation>
+    </message>
+    <message>
+        <source> Dibandingkan dengan %1lahir %2, garis putus-putus.</source>
+        <translation> Dibandingkan dengan %1lahir %2, garis putus-putus.</translation>
+    </message>
+    <message>
+        <source>bulan baru</source>
+        <translation>bulan baru</translation>
+    </message>
+    <message>
+        <source>sabit awal</source>
+        <translation>sabit awal</translation>
+    </message>
+    <message>
+        <source>kuartal awal</source>
+        <translation>kuartal awal</translation>
+    </message>
+    <message>
+        <source>cembung awal</source>
+        <translation>cembung awal</translation>
+    </message>
+    <message>
+        <source>purnama</source>
+        <translation>purnama</translation>
+    </message>
+    <message>
+        <source>cembung akhir</source>
+        <translation>cembung akhir</translation>
+    </message>
+    <message>
+        <source>kuartal akhir</source>
+        <translation>kuartal akhir</translation>
+    </message>
+    <message>
+        <source>sabit akhir</source>
+        <translation>sabit akhir</translation>
+    </message>
+    <message>
+        <source>Anda</source>
+        <translation>Anda</translation>
+    </message>
 </context>
 </TS>

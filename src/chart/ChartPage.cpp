@@ -10,6 +10,7 @@
 #include "plot/Twips.h"
 #include "plot/modPlotUtil.h"
 #include "util/Calendar.h"
+#include "util/Words.h"
 
 #include <QFontMetricsF>
 #include <QLocale>
@@ -102,7 +103,7 @@ void PaintChartPage(QPainter& painter, const QRectF& page, const ChartOptions& o
                       ? ShowableText(FirstPersonName(options)) + QStringLiteral(" berumur ")
                       : QStringLiteral("umur ")) +
                      QStringLiteral("%1 hari pada %2")
-                         .arg(Indonesian().toString(span->days), LongDateId(options.display));
+                         .arg(words::Locale().toString(span->days), LongDateId(options.display));
     const QRectF factsLine(page.left(), title.bottom(), page.width(), unit * 1.5);
     painter.drawText(factsLine, Qt::AlignLeft | Qt::AlignVCenter,
                      facts.join(QStringLiteral(" \u00B7 ")));

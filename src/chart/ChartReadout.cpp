@@ -5,8 +5,10 @@
 #include "moon/MoonPhase.h"
 #include "people/Names.h"
 #include "util/Calendar.h"
+#include "util/Words.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <cmath>
 
 namespace chart {
@@ -55,14 +57,19 @@ namespace {
 
 const QString Separator = QStringLiteral(" \u00B7 ");
 
+using words::Tr;
+
 QString WeekdayOf(QDate date) {
-    static const char* const Weekdays[] = {"Minggu", "Senin", "Selasa", "Rabu",
-                                           "Kamis",  "Jumat", "Sabtu"};
-    return QString::fromLatin1(Weekdays[cal::Weekday(date) - 1]);
+    static const char* const Weekdays[] = {
+        QT_TRANSLATE_NOOP("Ondulix", "Minggu"), QT_TRANSLATE_NOOP("Ondulix", "Senin"),
+        QT_TRANSLATE_NOOP("Ondulix", "Selasa"), QT_TRANSLATE_NOOP("Ondulix", "Rabu"),
+        QT_TRANSLATE_NOOP("Ondulix", "Kamis"),  QT_TRANSLATE_NOOP("Ondulix", "Jumat"),
+        QT_TRANSLATE_NOOP("Ondulix", "Sabtu")};
+    return Tr(Weekdays[cal::Weekday(date) - 1]);
 }
 
 QString DayNumber(std::int32_t number) {
-    return QStringLiteral("hari ke-") + Indonesian().toString(number);
+    return Tr(QT_TRANSLATE_NOOP("Ondulix", "hari ke-")) + words::Locale().toString(number);
 }
 
 // With a comparison the day numbers go with each person's cycles.
@@ -73,18 +80,19 @@ QString DayText(const DayReadout& day) {
 }
 
 QString MoonText(const DayReadout& day) {
-    return QStringLiteral("Bulan: ") + day.moonPhase;
+    return Tr(QT_TRANSLATE_NOOP("Ondulix", "Bulan: ")) + day.moonPhase;
 }
 
-// "+87,3", "-12,0", "0,0"
+// "+87,3", "-12,0", "0,0" (a point in English)
 QString Value(double percent) {
-    QString value = PercentText(percent).replace(u'.', u',');
-    if (value != QLatin1String("0,0") && !value.startsWith(u'-')) value.prepend(u'+');
+    QString value = PercentText(percent).replace(u'.', words::Locale().decimalPoint());
+    if (value.contains(QRegularExpression(QStringLiteral("[1-9]"))) && !value.startsWith(u'-'))
+        value.prepend(u'+');
     return value;
 }
 
 QString Mark(const DayReadout::Item& item) {
-    return item.critical ? QStringLiteral("kritis")
+    return item.critical ? Tr(QT_TRANSLATE_NOOP("Ondulix", "kritis"))
            : item.rising ? QStringLiteral("\u2191")
                          : QStringLiteral("\u2193");
 }
@@ -113,11 +121,12 @@ QStringList Cycles(const DayReadout& day, bool brief, bool numbered = false) {
                QStringLiteral(": ");
     };
     QStringList first = CyclesOf(day.items, brief), second = CyclesOf(day.other->items, brief);
-    if (first.isEmpty()) first << QStringLiteral("tidak ada siklus");
+    const QString none = Tr(QT_TRANSLATE_NOOP("Ondulix", "tidak ada siklus"));
+    if (first.isEmpty()) first << none;
     if (!day.other->dayNumber)
-        second = {QStringLiteral("belum lahir")};
+        second = {Tr(QT_TRANSLATE_NOOP("Ondulix", "belum lahir"))};
     else if (second.isEmpty())
-        second << QStringLiteral("tidak ada siklus");
+        second << none;
     first[0].prepend(whose(day.other->first, day.dayNumber));
     second[0].prepend(whose(day.other->person, day.other->dayNumber));
     return first + second;
@@ -125,13 +134,8 @@ QStringList Cycles(const DayReadout& day, bool brief, bool numbered = false) {
 
 } // namespace
 
-const QLocale& Indonesian() {
-    static const QLocale indonesian(QLocale::Indonesian, QLocale::Indonesia);
-    return indonesian;
-}
-
 QString LongDateId(QDate date) {
-    return Indonesian().toString(date, QStringLiteral("d MMMM yyyy"));
+    return words::Locale().toString(date, QStringLiteral("d MMMM yyyy"));
 }
 
 QString ReadoutText(const DayReadout& day) {
@@ -165,7 +169,7 @@ QString ReadoutTip(const DayReadout& day) {
 
 QString SpokenDate(QDate date, bool withYear) {
     return WeekdayOf(date) +
-           QStringLiteral(" %1 %2").arg(date.day()).arg(Indonesian().monthName(date.month())) +
+           QStringLiteral(" %1 %2").arg(date.day()).arg(words::Locale().monthName(date.month())) +
            (withYear ? u' ' + QString::number(date.year()) : QString());
 }
 
@@ -177,14 +181,17 @@ QString SpokenCycles(const std::vector<DayReadout::Item>& items) {
     for (const DayReadout::Item& item : items) {
         const long whole = std::lround(item.percent);
         cycles << CycleCaption(item.kind) + u' ' +
-                      (whole < 0 ? QStringLiteral("minus %1").arg(-whole)
+                      (whole < 0 ? Tr(QT_TRANSLATE_NOOP("Ondulix", "minus %1")).arg(-whole)
                                  : QString::number(whole)) +
-                      (item.rising ? QStringLiteral(" naik") : QStringLiteral(" turun"));
+                      (item.rising ? Tr(QT_TRANSLATE_NOOP("Ondulix", " naik"))
+                                   : Tr(QT_TRANSLATE_NOOP("Ondulix", " turun")));
         if (item.critical) critical << CycleCaption(item.kind);
     }
-    QString text =
-        (cycles.isEmpty() ? QStringLiteral("tidak ada siklus") : cycles.join(u", ")) + u'.';
-    if (!critical.isEmpty()) text += QStringLiteral(" Kritis: ") + critical.join(u", ") + u'.';
+    QString text = (cycles.isEmpty() ? Tr(QT_TRANSLATE_NOOP("Ondulix", "tidak ada siklus"))
+                                     : cycles.join(u", ")) +
+                   u'.';
+    if (!critical.isEmpty())
+        text += Tr(QT_TRANSLATE_NOOP("Ondulix", " Kritis: ")) + critical.join(u", ") + u'.';
     return text;
 }
 
@@ -198,19 +205,21 @@ QString SpokenReadout(const DayReadout& day) {
         text += QStringLiteral(". ") + day.other->first + QStringLiteral(": ") +
                 SpokenCycles(day.items) + u' ' + day.other->person + QStringLiteral(": ") +
                 (day.other->dayNumber ? SpokenCycles(day.other->items)
-                                      : QStringLiteral("belum lahir."));
+                                      : Tr(QT_TRANSLATE_NOOP("Ondulix", "belum lahir")) + u'.');
     }
-    if (day.moonBefore != day.moonPhase) text += QStringLiteral(" Bulan: ") + day.moonPhase + u'.';
+    if (day.moonBefore != day.moonPhase)
+        text += u' ' + Tr(QT_TRANSLATE_NOOP("Ondulix", "Bulan: ")) + day.moonPhase + u'.';
     return text;
 }
 
 QString FirstPersonName(const ChartOptions& options) {
-    return options.person.isEmpty() ? people::OwnShownName : options.person;
+    return options.person.isEmpty() ? Tr(QT_TRANSLATE_NOOP("Ondulix", "Anda")) : options.person;
 }
 
 QString SecondPersonName(const ChartOptions& options) {
-    return options.comparePerson.isEmpty() ? QStringLiteral("lahir ") + LongDateId(options.compare)
-                                           : options.comparePerson;
+    return options.comparePerson.isEmpty()
+               ? Tr(QT_TRANSLATE_NOOP("Ondulix", "lahir ")) + LongDateId(options.compare)
+               : options.comparePerson;
 }
 
 QString ChartSummary(const ChartOptions& options) {
@@ -219,14 +228,16 @@ QString ChartSummary(const ChartOptions& options) {
     QStringList cycles;
     for (int k = FirstKind; k <= LastKind; ++k)
         if (options.kinds[k]) cycles << CycleCaption(k);
-    QString summary = QStringLiteral("Grafik %1, lahir %2: %3 hari, %4 sampai %5. Siklus: %6.")
-                          .arg(FirstPersonName(options), LongDateId(options.birth),
-                               QString::number(ChartDayCount), LongDateId(span->start),
-                               LongDateId(cal::AddDays(span->start, ChartDayCount - 1)),
-                               cycles.isEmpty() ? QStringLiteral("tidak ada") : cycles.join(u", "));
+    QString summary =
+        Tr(QT_TRANSLATE_NOOP("Ondulix", "Grafik %1, lahir %2: %3 hari, %4 sampai %5. Siklus: %6."))
+            .arg(FirstPersonName(options), LongDateId(options.birth),
+                 QString::number(ChartDayCount), LongDateId(span->start),
+                 LongDateId(cal::AddDays(span->start, ChartDayCount - 1)),
+                 cycles.isEmpty() ? Tr(QT_TRANSLATE_NOOP("Ondulix", "tidak ada"))
+                                  : cycles.join(u", "));
     if (options.compare.isValid())
         summary +=
-            QStringLiteral(" Dibandingkan dengan %1lahir %2, garis putus-putus.")
+            Tr(QT_TRANSLATE_NOOP("Ondulix", " Dibandingkan dengan %1lahir %2, garis putus-putus."))
                 .arg(options.comparePerson.isEmpty() ? QString()
                                                      : options.comparePerson + QStringLiteral(", "),
                      LongDateId(options.compare));

@@ -70,8 +70,6 @@ std::vector<ReadoutLines> ReadoutLayouts(const DayReadout& day);
 // Several short lines, for a tooltip: the day, one line per cycle, the moon.
 QString ReadoutTip(const DayReadout& day);
 
-// The Indonesian locale, for numbers and month names in Indonesian.
-const QLocale& Indonesian();
 // "8 Desember 2026".
 QString LongDateId(QDate date);
 

@@ -3,6 +3,7 @@
 #include "moon/TrueMoon.h"
 #include "util/Calendar.h"
 #include "util/Checked.h"
+#include "util/Words.h"
 
 #include <cmath>
 
@@ -40,10 +41,15 @@ std::int32_t PhaseOfPicture(std::int32_t picture) {
 }
 
 QString PhaseName(std::int32_t phase) {
-    static const char* const Names[] = {"bulan baru",    "sabit awal", "kuartal awal",
-                                        "cembung awal",  "purnama",    "cembung akhir",
-                                        "kuartal akhir", "sabit akhir"};
-    return QString::fromLatin1(Names[((phase % 8) + 8) % 8]);
+    static const char* const Names[] = {QT_TRANSLATE_NOOP("Ondulix", "bulan baru"),
+                                        QT_TRANSLATE_NOOP("Ondulix", "sabit awal"),
+                                        QT_TRANSLATE_NOOP("Ondulix", "kuartal awal"),
+                                        QT_TRANSLATE_NOOP("Ondulix", "cembung awal"),
+                                        QT_TRANSLATE_NOOP("Ondulix", "purnama"),
+                                        QT_TRANSLATE_NOOP("Ondulix", "cembung akhir"),
+                                        QT_TRANSLATE_NOOP("Ondulix", "kuartal akhir"),
+                                        QT_TRANSLATE_NOOP("Ondulix", "sabit akhir")};
+    return words::Tr(Names[((phase % 8) + 8) % 8]);
 }
 
 QString PhaseNameOfDay(QDate day, bool trueMoon) {

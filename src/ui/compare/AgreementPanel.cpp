@@ -4,6 +4,7 @@
 #include "chart/ChartReadout.h"
 #include "ui/widgets/Controls.h"
 #include "util/Calendar.h"
+#include "util/Words.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -13,7 +14,7 @@
 namespace {
 
 QString Percent(double value) {
-    return chart::Indonesian().toString(value, 'f', 1) + u'%';
+    return words::Locale().toString(value, 'f', 1) + u'%';
 }
 
 } // namespace
@@ -81,7 +82,7 @@ void AgreementPanel::ShowAgreement(const chart::ChartOptions& chart) {
     m_pair->setText(QStringLiteral("%1 (lahir %2) dan %3 (lahir %4): selisih %5 hari.")
                         .arg(first, chart::LongDateId(chart.birth), second,
                              chart::LongDateId(chart.compare),
-                             chart::Indonesian().toString(qAbs(apart))));
+                             words::Locale().toString(qAbs(apart))));
     for (std::int32_t kind = chart::FirstKind; kind <= chart::LastKind; ++kind) {
         if (!chart.kinds[kind]) continue;
         new QTreeWidgetItem(

@@ -1,6 +1,7 @@
 #include "ui/language/LanguageMenu.h"
 
 #include "util/Calendar.h"
+#include "util/Words.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>
@@ -40,10 +41,13 @@ void LanguageMenu::Apply(settings::Language language) {
         ->setChecked(true);
     if (language == m_current) return;
     m_current = language;
+    const QLocale indonesian(QLocale::Indonesian, QLocale::Indonesia);
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
     if (language == Language::Indonesian)
-        cal::ShowDatesIn(QLocale(QLocale::Indonesian, QLocale::Indonesia));
+        cal::ShowDatesIn(indonesian);
     else
         cal::ShowDatesAsDesigned();
+    words::UseLocale(language == Language::English ? english : indonesian);
     QCoreApplication::removeTranslator(&m_program);
     QCoreApplication::removeTranslator(&m_qt);
     if (language == Language::Original) return; // removing sent the change already

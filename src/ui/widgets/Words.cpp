@@ -36,10 +36,6 @@ private:
 
 } // namespace
 
-QString Tr(const char* source) {
-    return QCoreApplication::translate("Ondulix", source);
-}
-
 void Keep(QObject* owner, const char* source, std::function<void(const QString&)> set) {
     static Keeper* keeper = new Keeper; // lives with the application, as its filter
     keeper->Add({owner, source, std::move(set)});

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Words.h"
+
 #include <QString>
 #include <functional>
 
@@ -9,9 +11,6 @@ class QObject;
 // written, with QT_TRANSLATE_NOOP("Ondulix", "...") for a caption kept by
 // Keep, or read at once with Tr; the translations live in translations/.
 namespace words {
-
-// The word `source` in the language in use ("Ondulix" context).
-QString Tr(const char* source);
 
 // Sets `set(Tr(source))` now and again at each change of language, while
 // `owner` lives.

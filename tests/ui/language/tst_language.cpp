@@ -1,3 +1,4 @@
+#include "chart/ChartReadout.h"
 #include "ui/WindowFixture.h"
 #include "ui/language/LanguageMenu.h"
 
@@ -12,6 +13,16 @@ class TestLanguage : public QObject {
 
     WindowFixture f;
     std::unique_ptr<frmOndulix>& w = f.w;
+
+    // A day read out as a screen reader hears it: Fisik near its peak, day 5.
+    static QString Spoken() {
+        chart::ChartOptions day;
+        day.birth = QDate(2004, 3, 3);
+        day.display = QDate(2004, 3, 8);
+        day.kinds[1] = true;
+        QString said = chart::SpokenReadout(*chart::ReadDay(day, 0));
+        return said.left(said.indexOf(u'.') + 1);
+    }
 
     QStringList Captions() const {
         QStringList captions;
@@ -31,15 +42,22 @@ private slots:
 
     void switches_data() {
         QTest::addColumn<int>("choice");
-        // Tutup, Fisik, the birth date's tip, a menu, a month shown and as the program reads it
+        // Tutup, Fisik, the birth date's tip, a menu, a month shown and as the program reads
+        // it, a day as a screen reader hears it
         QTest::addColumn<QStringList>("shown");
         QTest::addColumn<QByteArray>("kept");
-        QTest::newRow("English") << 2 << QStringList{"Close",  "Physical", "Set the birth date",
-                                                     "&Chart", "March",    "March"}
+        QTest::newRow("English") << 2
+                                 << QStringList{"Close",
+                                                "Physical",
+                                                "Set the birth date",
+                                                "&Chart",
+                                                "March",
+                                                "March",
+                                                "Monday 8 March: Physical 98 rising."}
                                  << QByteArray("Language=en\r\n");
         QTest::newRow("Indonesian")
-            << 1
-            << QStringList{"Tutup", "Fisik", "Atur tanggal lahirnya", "&Berkas", "Maret", "March"}
+            << 1 << QStringList{"Tutup", "Fisik", "Atur tanggal lahirnya",        "&Berkas",
+                                "Maret", "March", "Senin 8 Maret: Fisik 98 naik."}
             << QByteArray("Language=id\r\n");
     }
     void switches() {
@@ -49,9 +67,13 @@ private slots:
         f.Open();
         const QStringList designed = Captions();
         const auto seen = [this] {
-            return QStringList{w->cmdExit->text(),           w->chkOndulixChart[1]->text(),
-                               w->optBirthdate->toolTip(),   w->menuBar()->actions()[1]->text(),
-                               w->cboDDmonth->currentText(), w->cboDDmonth->Text()};
+            return QStringList{w->cmdExit->text(),
+                               w->chkOndulixChart[1]->text(),
+                               w->optBirthdate->toolTip(),
+                               w->menuBar()->actions()[1]->text(),
+                               w->cboDDmonth->currentText(),
+                               w->cboDDmonth->Text(),
+                               Spoken()};
         };
         QAction* const choices[] = {w->Languages->mnuOriginal, w->Languages->mnuIndonesian,
                                     w->Languages->mnuEnglish};
