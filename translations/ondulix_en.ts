@@ -343,5 +343,521 @@
         <source>Anda</source>
         <translation>You</translation>
     </message>
+    <message>
+        <source>Grafik siklus</source>
+        <translation>Cycles chart</translation>
+    </message>
+    <message>
+        <source>Grafik siklus: tidak ada grafik</source>
+        <translation>Cycles chart: no chart</translation>
+    </message>
+    <message>
+        <source>Grafik: hari itu menjadi tanggal tampilan</source>
+        <translation>Chart: that day becomes the display date</translation>
+    </message>
+    <message>
+        <source>Kecocokan</source>
+        <translation>Agreement</translation>
+    </message>
+    <message>
+        <source>Siklus</source>
+        <translation>Cycle</translation>
+    </message>
+    <message>
+        <source>Selisih</source>
+        <translation>Lead</translation>
+    </message>
+    <message>
+        <source>Kecocokan per siklus</source>
+        <translation>Agreement by cycle</translation>
+    </message>
+    <message>
+        <source>Nama</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Siapa paling cocok</source>
+        <translation>Who agrees best</translation>
+    </message>
+    <message>
+        <source>%1 (lahir %2) dan %3 (lahir %4): selisih %5 hari.</source>
+        <translation>%1 (born %2) and %3 (born %4): %5 days apart.</translation>
+    </message>
+    <message>
+        <source>gabungan</source>
+        <translation>combined</translation>
+    </message>
+    <message>
+        <source>Rata-rata siklus yang dicentang: </source>
+        <translation>Mean of the ticked cycles: </translation>
+    </message>
+    <message>
+        <source>Siapa paling &amp;cocok dengan %1:</source>
+        <translation>Who agrees &amp;best with %1:</translation>
+    </message>
+    <message>
+        <source>Hari Kritis</source>
+        <translation>Critical Days</translation>
+    </message>
+    <message>
+        <source>60 hari</source>
+        <translation>60 days</translation>
+    </message>
+    <message>
+        <source>200 hari</source>
+        <translation>200 days</translation>
+    </message>
+    <message>
+        <source>1 tahun</source>
+        <translation>1 year</translation>
+    </message>
+    <message>
+        <source>5 tahun</source>
+        <translation>5 years</translation>
+    </message>
+    <message>
+        <source>Rentang</source>
+        <translation>Span</translation>
+    </message>
+    <message>
+        <source>Semua hari kritis</source>
+        <translation>All critical days</translation>
+    </message>
+    <message>
+        <source>Ganda ke atas</source>
+        <translation>Double and higher</translation>
+    </message>
+    <message>
+        <source>Saring</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Tanggal</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Siapa</source>
+        <translation>Who</translation>
+    </message>
+    <message>
+        <source>Jenis</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Hari kritis</source>
+        <translation>Critical days</translation>
+    </message>
+    <message>
+        <source>Rangkap &amp;tiga berikutnya</source>
+        <translation>Next &amp;triple</translation>
+    </message>
+    <message>
+        <source>Rangkap &amp;empat berikutnya</source>
+        <translation>Next &amp;quadruple</translation>
+    </message>
+    <message>
+        <source>Ekspor ke &amp;Kalender (.ics)...</source>
+        <translation>Export to &amp;Calendar (.ics)...</translation>
+    </message>
+    <message>
+        <source>%1 hari kritis dari %2.</source>
+        <translation>%1 critical days from %2.</translation>
+    </message>
+    <message>
+        <source> Daftar berhenti di %1, hari terakhir tahun-tahun Ondulix.</source>
+        <translation> The list stops at %1, the last day of the years Ondulix knows.</translation>
+    </message>
+    <message>
+        <source>Hari kritis %1 perlu %2 siklus utama dicentang; kini %3.</source>
+        <translation>A %1 critical day needs %2 primary cycles ticked; %3 are.</translation>
+    </message>
+    <message>
+        <source>Hari kritis %1 berikutnya: %2 (%3).</source>
+        <translation>Next %1 critical day: %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Tidak ada hari kritis %1 sampai %2.</source>
+        <translation>No %1 critical day up to %2.</translation>
+    </message>
+    <message>
+        <source>Ekspor Hari Kritis</source>
+        <translation>Export Critical Days</translation>
+    </message>
+    <message>
+        <source>Ondulix-hari-kritis.ics</source>
+        <translation>Ondulix-critical-days.ics</translation>
+    </message>
+    <message>
+        <source>iCalendar (*.ics)</source>
+        <translation>iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Disimpan: %1 (%2 hari kritis)</source>
+        <translation>Saved: %1 (%2 critical days)</translation>
+    </message>
+    <message>
+        <source>Ondulix could not save the chart: %1.</source>
+        <translation>Ondulix could not save the chart: %1.</translation>
+    </message>
+    <message>
+        <source>Simpan Grafik</source>
+        <translation>Save Chart</translation>
+    </message>
+    <message>
+        <source>Grafik disimpan: %1</source>
+        <translation>Chart saved: %1</translation>
+    </message>
+    <message>
+        <source>Grafik disalin</source>
+        <translation>Chart copied</translation>
+    </message>
+    <message>
+        <source>Ondulix could not print the chart to %1.</source>
+        <translation>Ondulix could not print the chart to %1.</translation>
+    </message>
+    <message>
+        <source>Grafik dikirim ke pencetak</source>
+        <translation>Chart sent to the printer</translation>
+    </message>
+    <message>
+        <source>Ekspor Nilai</source>
+        <translation>Export Values</translation>
+    </message>
+    <message>
+        <source>CSV, comma-separated values (*.csv)</source>
+        <translation>CSV, comma-separated values (*.csv)</translation>
+    </message>
+    <message>
+        <source>Nilai disimpan: %1</source>
+        <translation>Values saved: %1</translation>
+    </message>
+    <message>
+        <source>. Kini ditampilkan: </source>
+        <translation>. Now shown: </translation>
+    </message>
+    <message>
+        <source>Diurungkan: </source>
+        <translation>Undone: </translation>
+    </message>
+    <message>
+        <source>Ulangi</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Urungkan</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>, lahir </source>
+        <translation>, born </translation>
+    </message>
+    <message>
+        <source>Ondulix holds at most %1 friends. Remove one before adding %2.</source>
+        <translation>Ondulix holds at most %1 friends. Remove one before adding %2.</translation>
+    </message>
+    <message>
+        <source>Ganti tanggal lahir %1 dari %2 menjadi %3?</source>
+        <translation>Change the birth date of %1 from %2 to %3?</translation>
+    </message>
+    <message>
+        <source>tambah </source>
+        <translation>add </translation>
+    </message>
+    <message>
+        <source>Tanggal lahir %1 tetap %2</source>
+        <translation>Birth date of %1 stays %2</translation>
+    </message>
+    <message>
+        <source>tanggal lahir </source>
+        <translation>birth date of </translation>
+    </message>
+    <message>
+        <source>Remove ? &quot;%1&quot;</source>
+        <translation>Remove "%1"?</translation>
+    </message>
+    <message>
+        <source>hapus </source>
+        <translation>remove </translation>
+    </message>
+    <message>
+        <source>Simpan tanggal lahir </source>
+        <translation>Save the birth date of </translation>
+    </message>
+    <message>
+        <source>Simpan tanggal lahir Anda</source>
+        <translation>Save your birth date</translation>
+    </message>
+    <message>
+        <source>Hapus </source>
+        <translation>Remove </translation>
+    </message>
+    <message>
+        <source>Remove </source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Save </source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source> (nama dipotong dari “%1”)</source>
+        <translation> (name cut from “%1”)</translation>
+    </message>
+    <message>
+        <source>baru</source>
+        <translation>new</translation>
+    </message>
+    <message>
+        <source>diperbarui: %1 → %2</source>
+        <translation>updated: %1 → %2</translation>
+    </message>
+    <message>
+        <source>sama</source>
+        <translation>the same</translation>
+    </message>
+    <message>
+        <source>dilewati: </source>
+        <translation>skipped: </translation>
+    </message>
+    <message>
+        <source>Impor Teman: </source>
+        <translation>Import Friends: </translation>
+    </message>
+    <message>
+        <source>&amp;Urutan tanggal seperti 07/01/1960:</source>
+        <translation>&amp;Order of dates like 07/01/1960:</translation>
+    </message>
+    <message>
+        <source>hari/bulan/tahun</source>
+        <translation>day/month/year</translation>
+    </message>
+    <message>
+        <source>bulan/hari/tahun</source>
+        <translation>month/day/year</translation>
+    </message>
+    <message>
+        <source>tahun/bulan/hari</source>
+        <translation>year/month/day</translation>
+    </message>
+    <message>
+        <source>Tanggal lahir</source>
+        <translation>Birth date</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Kontak dalam berkas</source>
+        <translation>Contacts in the file</translation>
+    </message>
+    <message>
+        <source>&amp;Impor</source>
+        <translation>&amp;Import</translation>
+    </message>
+    <message>
+        <source>Batal</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1 kontak: %2 baru, %3 diperbarui, %4 sama, %5 dilewati. %6 dipilih.</source>
+        <translation>%1 contacts: %2 new, %3 updated, %4 the same, %5 skipped. %6 chosen.</translation>
+    </message>
+    <message>
+        <source>Tidak ada nama berisi “%1”</source>
+        <translation>No name contains “%1”</translation>
+    </message>
+    <message>
+        <source>Impor Teman</source>
+        <translation>Import Friends</translation>
+    </message>
+    <message>
+        <source>Tidak ada teman yang dapat diimpor dari %1. %2</source>
+        <translation>No friend can be imported from %1. %2</translation>
+    </message>
+    <message>
+        <source>impor %1 teman</source>
+        <translation>import %1 friends</translation>
+    </message>
+    <message>
+        <source>%1 teman diimpor dari %2</source>
+        <translation>%1 friends imported from %2</translation>
+    </message>
+    <message>
+        <source>Disimpan: </source>
+        <translation>Saved: </translation>
+    </message>
+    <message>
+        <source>Ekspor Teman</source>
+        <translation>Export Friends</translation>
+    </message>
+    <message>
+        <source>Ondulix-teman.vcf</source>
+        <translation>Ondulix-friends.vcf</translation>
+    </message>
+    <message>
+        <source>vCard 4.0 (*.vcf)</source>
+        <translation>vCard 4.0 (*.vcf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Ekspor Ulang Tahun</source>
+        <translation>Export Birthdays</translation>
+    </message>
+    <message>
+        <source>Ondulix-ulang-tahun.ics</source>
+        <translation>Ondulix-birthdays.ics</translation>
+    </message>
+    <message>
+        <source>Ulang Tahun Berikutnya</source>
+        <translation>Upcoming Birthdays</translation>
+    </message>
+    <message>
+        <source>Lagi</source>
+        <translation>In</translation>
+    </message>
+    <message>
+        <source>Umur</source>
+        <translation>Age</translation>
+    </message>
+    <message>
+        <source>Ulang tahun dalam 30 hari</source>
+        <translation>Birthdays in 30 days</translation>
+    </message>
+    <message>
+        <source>hari ini</source>
+        <translation>today</translation>
+    </message>
+    <message>
+        <source>besok</source>
+        <translation>tomorrow</translation>
+    </message>
+    <message>
+        <source>%1 hari lagi</source>
+        <translation>in %1 days</translation>
+    </message>
+    <message>
+        <source>%1 tahun</source>
+        <translation>%1 years</translation>
+    </message>
+    <message>
+        <source>Tidak ada ulang tahun dalam 30 hari ke depan.</source>
+        <translation>No birthday in the next 30 days.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 tahun)</source>
+        <translation>%1 (%2 years)</translation>
+    </message>
+    <message>
+        <source>Hari ini ulang tahun </source>
+        <translation>Birthday today: </translation>
+    </message>
+    <message>
+        <source>Ganti Nama Teman</source>
+        <translation>Rename Friend</translation>
+    </message>
+    <message>
+        <source>Nama baru untuk %1:</source>
+        <translation>New name for %1:</translation>
+    </message>
+    <message>
+        <source>%1 sudah ada di daftar teman.</source>
+        <translation>%1 is already in the friends list.</translation>
+    </message>
+    <message>
+        <source>Nama tidak boleh kosong.</source>
+        <translation>The name cannot be empty.</translation>
+    </message>
+    <message>
+        <source>ganti nama </source>
+        <translation>rename </translation>
+    </message>
+    <message>
+        <source>%1 kini bernama %2</source>
+        <translation>%1 is now called %2</translation>
+    </message>
+    <message>
+        <source>Pintasan Keyboard – Ondulix</source>
+        <translation>Keyboard Shortcuts – Ondulix</translation>
+    </message>
+    <message>
+        <source>Tombol</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Fungsi</source>
+        <translation>Does</translation>
+    </message>
+    <message>
+        <source>Pintasan keyboard</source>
+        <translation>Keyboard shortcuts</translation>
+    </message>
+    <message>
+        <source>Tentang Ondulix</source>
+        <translation>About Ondulix</translation>
+    </message>
+    <message>
+        <source>Menu </source>
+        <translation>Menu </translation>
+    </message>
+    <message>
+        <source>Simpan atau hapus teman</source>
+        <translation>Save or remove a friend</translation>
+    </message>
+    <message>
+        <source>Kotak nama: simpan nama itu</source>
+        <translation>Name box: save that name</translation>
+    </message>
+    <message>
+        <source>Cetak beberapa bulan</source>
+        <translation>Print Several Months</translation>
+    </message>
+    <message>
+        <source>Berapa halaman (60 hari tiap halaman)?</source>
+        <translation>How many pages (60 days a page)?</translation>
+    </message>
+    <message>
+        <source>Berkas %1 tidak dapat ditulis: %2.</source>
+        <translation>The file %1 cannot be written: %2.</translation>
+    </message>
+    <message>
+        <source>Close without saving</source>
+        <translation>Close without saving</translation>
+    </message>
+    <message>
+        <source>Save Elsewhere...</source>
+        <translation>Save Elsewhere...</translation>
+    </message>
+    <message>
+        <source>Settings (*.ini);;All files (*)</source>
+        <translation>Settings (*.ini);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Ondulix could not finish this action: %1.</source>
+        <translation>Ondulix could not finish this action: %1.</translation>
+    </message>
+    <message>
+        <source>Mengerti (Esc)</source>
+        <translation>Got it (Esc)</translation>
+    </message>
+    <message>
+        <source>Grafik digambar: </source>
+        <translation>Chart drawn: </translation>
+    </message>
+    <message>
+        <source>Tanggal %1 tidak ada di %2 %3: kini tanggal %4</source>
+        <translation>There is no %1 in %2 %3: now the %4th</translation>
+    </message>
+    <message>
+        <source>. Bulan: </source>
+        <translation>. Moon: </translation>
+    </message>
 </context>
 </TS>

@@ -343,5 +343,521 @@
         <source>Anda</source>
         <translation>Anda</translation>
     </message>
+    <message>
+        <source>Grafik siklus</source>
+        <translation>Grafik siklus</translation>
+    </message>
+    <message>
+        <source>Grafik siklus: tidak ada grafik</source>
+        <translation>Grafik siklus: tidak ada grafik</translation>
+    </message>
+    <message>
+        <source>Grafik: hari itu menjadi tanggal tampilan</source>
+        <translation>Grafik: hari itu menjadi tanggal tampilan</translation>
+    </message>
+    <message>
+        <source>Kecocokan</source>
+        <translation>Kecocokan</translation>
+    </message>
+    <message>
+        <source>Siklus</source>
+        <translation>Siklus</translation>
+    </message>
+    <message>
+        <source>Selisih</source>
+        <translation>Selisih</translation>
+    </message>
+    <message>
+        <source>Kecocokan per siklus</source>
+        <translation>Kecocokan per siklus</translation>
+    </message>
+    <message>
+        <source>Nama</source>
+        <translation>Nama</translation>
+    </message>
+    <message>
+        <source>Siapa paling cocok</source>
+        <translation>Siapa paling cocok</translation>
+    </message>
+    <message>
+        <source>%1 (lahir %2) dan %3 (lahir %4): selisih %5 hari.</source>
+        <translation>%1 (lahir %2) dan %3 (lahir %4): selisih %5 hari.</translation>
+    </message>
+    <message>
+        <source>gabungan</source>
+        <translation>gabungan</translation>
+    </message>
+    <message>
+        <source>Rata-rata siklus yang dicentang: </source>
+        <translation>Rata-rata siklus yang dicentang: </translation>
+    </message>
+    <message>
+        <source>Siapa paling &amp;cocok dengan %1:</source>
+        <translation>Siapa paling &amp;cocok dengan %1:</translation>
+    </message>
+    <message>
+        <source>Hari Kritis</source>
+        <translation>Hari Kritis</translation>
+    </message>
+    <message>
+        <source>60 hari</source>
+        <translation>60 hari</translation>
+    </message>
+    <message>
+        <source>200 hari</source>
+        <translation>200 hari</translation>
+    </message>
+    <message>
+        <source>1 tahun</source>
+        <translation>1 tahun</translation>
+    </message>
+    <message>
+        <source>5 tahun</source>
+        <translation>5 tahun</translation>
+    </message>
+    <message>
+        <source>Rentang</source>
+        <translation>Rentang</translation>
+    </message>
+    <message>
+        <source>Semua hari kritis</source>
+        <translation>Semua hari kritis</translation>
+    </message>
+    <message>
+        <source>Ganda ke atas</source>
+        <translation>Ganda ke atas</translation>
+    </message>
+    <message>
+        <source>Saring</source>
+        <translation>Saring</translation>
+    </message>
+    <message>
+        <source>Tanggal</source>
+        <translation>Tanggal</translation>
+    </message>
+    <message>
+        <source>Siapa</source>
+        <translation>Siapa</translation>
+    </message>
+    <message>
+        <source>Jenis</source>
+        <translation>Jenis</translation>
+    </message>
+    <message>
+        <source>Hari kritis</source>
+        <translation>Hari kritis</translation>
+    </message>
+    <message>
+        <source>Rangkap &amp;tiga berikutnya</source>
+        <translation>Rangkap &amp;tiga berikutnya</translation>
+    </message>
+    <message>
+        <source>Rangkap &amp;empat berikutnya</source>
+        <translation>Rangkap &amp;empat berikutnya</translation>
+    </message>
+    <message>
+        <source>Ekspor ke &amp;Kalender (.ics)...</source>
+        <translation>Ekspor ke &amp;Kalender (.ics)...</translation>
+    </message>
+    <message>
+        <source>%1 hari kritis dari %2.</source>
+        <translation>%1 hari kritis dari %2.</translation>
+    </message>
+    <message>
+        <source> Daftar berhenti di %1, hari terakhir tahun-tahun Ondulix.</source>
+        <translation> Daftar berhenti di %1, hari terakhir tahun-tahun Ondulix.</translation>
+    </message>
+    <message>
+        <source>Hari kritis %1 perlu %2 siklus utama dicentang; kini %3.</source>
+        <translation>Hari kritis %1 perlu %2 siklus utama dicentang; kini %3.</translation>
+    </message>
+    <message>
+        <source>Hari kritis %1 berikutnya: %2 (%3).</source>
+        <translation>Hari kritis %1 berikutnya: %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Tidak ada hari kritis %1 sampai %2.</source>
+        <translation>Tidak ada hari kritis %1 sampai %2.</translation>
+    </message>
+    <message>
+        <source>Ekspor Hari Kritis</source>
+        <translation>Ekspor Hari Kritis</translation>
+    </message>
+    <message>
+        <source>Ondulix-hari-kritis.ics</source>
+        <translation>Ondulix-hari-kritis.ics</translation>
+    </message>
+    <message>
+        <source>iCalendar (*.ics)</source>
+        <translation>iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Disimpan: %1 (%2 hari kritis)</source>
+        <translation>Disimpan: %1 (%2 hari kritis)</translation>
+    </message>
+    <message>
+        <source>Ondulix could not save the chart: %1.</source>
+        <translation>Ondulix tidak dapat menyimpan grafik: %1.</translation>
+    </message>
+    <message>
+        <source>Simpan Grafik</source>
+        <translation>Simpan Grafik</translation>
+    </message>
+    <message>
+        <source>Grafik disimpan: %1</source>
+        <translation>Grafik disimpan: %1</translation>
+    </message>
+    <message>
+        <source>Grafik disalin</source>
+        <translation>Grafik disalin</translation>
+    </message>
+    <message>
+        <source>Ondulix could not print the chart to %1.</source>
+        <translation>Ondulix tidak dapat mencetak grafik ke %1.</translation>
+    </message>
+    <message>
+        <source>Grafik dikirim ke pencetak</source>
+        <translation>Grafik dikirim ke pencetak</translation>
+    </message>
+    <message>
+        <source>Ekspor Nilai</source>
+        <translation>Ekspor Nilai</translation>
+    </message>
+    <message>
+        <source>CSV, comma-separated values (*.csv)</source>
+        <translation>CSV, nilai dipisah koma (*.csv)</translation>
+    </message>
+    <message>
+        <source>Nilai disimpan: %1</source>
+        <translation>Nilai disimpan: %1</translation>
+    </message>
+    <message>
+        <source>. Kini ditampilkan: </source>
+        <translation>. Kini ditampilkan: </translation>
+    </message>
+    <message>
+        <source>Diurungkan: </source>
+        <translation>Diurungkan: </translation>
+    </message>
+    <message>
+        <source>Ulangi</source>
+        <translation>Ulangi</translation>
+    </message>
+    <message>
+        <source>Urungkan</source>
+        <translation>Urungkan</translation>
+    </message>
+    <message>
+        <source>, lahir </source>
+        <translation>, lahir </translation>
+    </message>
+    <message>
+        <source>Ondulix holds at most %1 friends. Remove one before adding %2.</source>
+        <translation>Ondulix memuat paling banyak %1 teman. Hapus satu sebelum menambah %2.</translation>
+    </message>
+    <message>
+        <source>Ganti tanggal lahir %1 dari %2 menjadi %3?</source>
+        <translation>Ganti tanggal lahir %1 dari %2 menjadi %3?</translation>
+    </message>
+    <message>
+        <source>tambah </source>
+        <translation>tambah </translation>
+    </message>
+    <message>
+        <source>Tanggal lahir %1 tetap %2</source>
+        <translation>Tanggal lahir %1 tetap %2</translation>
+    </message>
+    <message>
+        <source>tanggal lahir </source>
+        <translation>tanggal lahir </translation>
+    </message>
+    <message>
+        <source>Remove ? &quot;%1&quot;</source>
+        <translation>Hapus “%1”?</translation>
+    </message>
+    <message>
+        <source>hapus </source>
+        <translation>hapus </translation>
+    </message>
+    <message>
+        <source>Simpan tanggal lahir </source>
+        <translation>Simpan tanggal lahir </translation>
+    </message>
+    <message>
+        <source>Simpan tanggal lahir Anda</source>
+        <translation>Simpan tanggal lahir Anda</translation>
+    </message>
+    <message>
+        <source>Hapus </source>
+        <translation>Hapus </translation>
+    </message>
+    <message>
+        <source>Remove </source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Save </source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source> (nama dipotong dari “%1”)</source>
+        <translation> (nama dipotong dari “%1”)</translation>
+    </message>
+    <message>
+        <source>baru</source>
+        <translation>baru</translation>
+    </message>
+    <message>
+        <source>diperbarui: %1 → %2</source>
+        <translation>diperbarui: %1 → %2</translation>
+    </message>
+    <message>
+        <source>sama</source>
+        <translation>sama</translation>
+    </message>
+    <message>
+        <source>dilewati: </source>
+        <translation>dilewati: </translation>
+    </message>
+    <message>
+        <source>Impor Teman: </source>
+        <translation>Impor Teman: </translation>
+    </message>
+    <message>
+        <source>&amp;Urutan tanggal seperti 07/01/1960:</source>
+        <translation>&amp;Urutan tanggal seperti 07/01/1960:</translation>
+    </message>
+    <message>
+        <source>hari/bulan/tahun</source>
+        <translation>hari/bulan/tahun</translation>
+    </message>
+    <message>
+        <source>bulan/hari/tahun</source>
+        <translation>bulan/hari/tahun</translation>
+    </message>
+    <message>
+        <source>tahun/bulan/hari</source>
+        <translation>tahun/bulan/hari</translation>
+    </message>
+    <message>
+        <source>Tanggal lahir</source>
+        <translation>Tanggal lahir</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Keadaan</translation>
+    </message>
+    <message>
+        <source>Kontak dalam berkas</source>
+        <translation>Kontak dalam berkas</translation>
+    </message>
+    <message>
+        <source>&amp;Impor</source>
+        <translation>&amp;Impor</translation>
+    </message>
+    <message>
+        <source>Batal</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>%1 kontak: %2 baru, %3 diperbarui, %4 sama, %5 dilewati. %6 dipilih.</source>
+        <translation>%1 kontak: %2 baru, %3 diperbarui, %4 sama, %5 dilewati. %6 dipilih.</translation>
+    </message>
+    <message>
+        <source>Tidak ada nama berisi “%1”</source>
+        <translation>Tidak ada nama berisi “%1”</translation>
+    </message>
+    <message>
+        <source>Impor Teman</source>
+        <translation>Impor Teman</translation>
+    </message>
+    <message>
+        <source>Tidak ada teman yang dapat diimpor dari %1. %2</source>
+        <translation>Tidak ada teman yang dapat diimpor dari %1. %2</translation>
+    </message>
+    <message>
+        <source>impor %1 teman</source>
+        <translation>impor %1 teman</translation>
+    </message>
+    <message>
+        <source>%1 teman diimpor dari %2</source>
+        <translation>%1 teman diimpor dari %2</translation>
+    </message>
+    <message>
+        <source>Disimpan: </source>
+        <translation>Disimpan: </translation>
+    </message>
+    <message>
+        <source>Ekspor Teman</source>
+        <translation>Ekspor Teman</translation>
+    </message>
+    <message>
+        <source>Ondulix-teman.vcf</source>
+        <translation>Ondulix-teman.vcf</translation>
+    </message>
+    <message>
+        <source>vCard 4.0 (*.vcf)</source>
+        <translation>vCard 4.0 (*.vcf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Ekspor Ulang Tahun</source>
+        <translation>Ekspor Ulang Tahun</translation>
+    </message>
+    <message>
+        <source>Ondulix-ulang-tahun.ics</source>
+        <translation>Ondulix-ulang-tahun.ics</translation>
+    </message>
+    <message>
+        <source>Ulang Tahun Berikutnya</source>
+        <translation>Ulang Tahun Berikutnya</translation>
+    </message>
+    <message>
+        <source>Lagi</source>
+        <translation>Lagi</translation>
+    </message>
+    <message>
+        <source>Umur</source>
+        <translation>Umur</translation>
+    </message>
+    <message>
+        <source>Ulang tahun dalam 30 hari</source>
+        <translation>Ulang tahun dalam 30 hari</translation>
+    </message>
+    <message>
+        <source>hari ini</source>
+        <translation>hari ini</translation>
+    </message>
+    <message>
+        <source>besok</source>
+        <translation>besok</translation>
+    </message>
+    <message>
+        <source>%1 hari lagi</source>
+        <translation>%1 hari lagi</translation>
+    </message>
+    <message>
+        <source>%1 tahun</source>
+        <translation>%1 tahun</translation>
+    </message>
+    <message>
+        <source>Tidak ada ulang tahun dalam 30 hari ke depan.</source>
+        <translation>Tidak ada ulang tahun dalam 30 hari ke depan.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 tahun)</source>
+        <translation>%1 (%2 tahun)</translation>
+    </message>
+    <message>
+        <source>Hari ini ulang tahun </source>
+        <translation>Hari ini ulang tahun </translation>
+    </message>
+    <message>
+        <source>Ganti Nama Teman</source>
+        <translation>Ganti Nama Teman</translation>
+    </message>
+    <message>
+        <source>Nama baru untuk %1:</source>
+        <translation>Nama baru untuk %1:</translation>
+    </message>
+    <message>
+        <source>%1 sudah ada di daftar teman.</source>
+        <translation>%1 sudah ada di daftar teman.</translation>
+    </message>
+    <message>
+        <source>Nama tidak boleh kosong.</source>
+        <translation>Nama tidak boleh kosong.</translation>
+    </message>
+    <message>
+        <source>ganti nama </source>
+        <translation>ganti nama </translation>
+    </message>
+    <message>
+        <source>%1 kini bernama %2</source>
+        <translation>%1 kini bernama %2</translation>
+    </message>
+    <message>
+        <source>Pintasan Keyboard – Ondulix</source>
+        <translation>Pintasan Papan Ketik – Ondulix</translation>
+    </message>
+    <message>
+        <source>Tombol</source>
+        <translation>Tombol</translation>
+    </message>
+    <message>
+        <source>Fungsi</source>
+        <translation>Fungsi</translation>
+    </message>
+    <message>
+        <source>Pintasan keyboard</source>
+        <translation>Pintasan papan ketik</translation>
+    </message>
+    <message>
+        <source>Tentang Ondulix</source>
+        <translation>Tentang Ondulix</translation>
+    </message>
+    <message>
+        <source>Menu </source>
+        <translation>Menu </translation>
+    </message>
+    <message>
+        <source>Simpan atau hapus teman</source>
+        <translation>Simpan atau hapus teman</translation>
+    </message>
+    <message>
+        <source>Kotak nama: simpan nama itu</source>
+        <translation>Kotak nama: simpan nama itu</translation>
+    </message>
+    <message>
+        <source>Cetak beberapa bulan</source>
+        <translation>Cetak beberapa bulan</translation>
+    </message>
+    <message>
+        <source>Berapa halaman (60 hari tiap halaman)?</source>
+        <translation>Berapa halaman (60 hari tiap halaman)?</translation>
+    </message>
+    <message>
+        <source>Berkas %1 tidak dapat ditulis: %2.</source>
+        <translation>Berkas %1 tidak dapat ditulis: %2.</translation>
+    </message>
+    <message>
+        <source>Close without saving</source>
+        <translation>Tutup tanpa menyimpan</translation>
+    </message>
+    <message>
+        <source>Save Elsewhere...</source>
+        <translation>Simpan di Tempat Lain...</translation>
+    </message>
+    <message>
+        <source>Settings (*.ini);;All files (*)</source>
+        <translation>Pengaturan (*.ini);;Semua berkas (*)</translation>
+    </message>
+    <message>
+        <source>Ondulix could not finish this action: %1.</source>
+        <translation>Ondulix tidak dapat menyelesaikan tindakan ini: %1.</translation>
+    </message>
+    <message>
+        <source>Mengerti (Esc)</source>
+        <translation>Mengerti (Esc)</translation>
+    </message>
+    <message>
+        <source>Grafik digambar: </source>
+        <translation>Grafik digambar: </translation>
+    </message>
+    <message>
+        <source>Tanggal %1 tidak ada di %2 %3: kini tanggal %4</source>
+        <translation>Tanggal %1 tidak ada di %2 %3: kini tanggal %4</translation>
+    </message>
+    <message>
+        <source>. Bulan: </source>
+        <translation>. Bulan: </translation>
+    </message>
 </context>
 </TS>

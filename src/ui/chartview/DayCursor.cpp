@@ -4,6 +4,7 @@
 #include "plot/Twips.h"
 #include "ui/widgets/SpokenItems.h"
 #include "util/Calendar.h"
+#include "util/Words.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -30,7 +31,7 @@ DayCursor::DayCursor(QWidget* parent, const chart::ChartState& state)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_NoSystemBackground);
-    setAccessibleName(QStringLiteral("Grafik siklus"));
+    setAccessibleName(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Grafik siklus")));
     // For a screen reader, a list of the chart's days, named by what each says
     // in short; the full readout is the line under the chart.
     spoken::GiveItems(this, {.role = QAccessible::List,
@@ -92,7 +93,9 @@ void DayCursor::ChartRedrawn() {
 QString DayCursor::Summary() const {
     const auto options = Chart();
     const QString summary = options ? chart::ChartSummary(*options) : QString();
-    return summary.isEmpty() ? QStringLiteral("Grafik siklus: tidak ada grafik") : summary;
+    return summary.isEmpty()
+               ? words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Grafik siklus: tidak ada grafik"))
+               : summary;
 }
 
 void DayCursor::paintEvent(QPaintEvent*) {
@@ -184,8 +187,9 @@ QList<std::pair<QString, QString>> DayCursor::KeyHelp() {
     for (const CursorKey& k : CursorKeys)
         help.append(
             {QKeySequence(k.key).toString(QKeySequence::NativeText), QString::fromUtf8(k.what)});
-    help.append({QKeySequence(Qt::Key_Return).toString(QKeySequence::NativeText),
-                 QStringLiteral("Grafik: hari itu menjadi tanggal tampilan")});
+    help.append(
+        {QKeySequence(Qt::Key_Return).toString(QKeySequence::NativeText),
+         words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Grafik: hari itu menjadi tanggal tampilan"))});
     return help;
 }
 

@@ -22,15 +22,17 @@ QString Percent(double value) {
 AgreementPanel::AgreementPanel(QWidget* parent, Source source)
     : QDialog(parent), m_source(std::move(source)) {
     connect(m_source.chart, &chart::ChartState::Changed, this, &AgreementPanel::Refresh);
-    setWindowTitle(QStringLiteral("Kecocokan"));
+    setWindowTitle(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Kecocokan")));
     auto* layout = new QVBoxLayout(this);
     m_pair = new QLabel(this);
     m_pair->setWordWrap(true);
     m_pair->setTextFormat(Qt::PlainText); // names are shown as typed
     layout->addWidget(m_pair);
-    m_cycles = NewTable(
-        this, {QStringLiteral("Siklus"), QStringLiteral("Kecocokan"), QStringLiteral("Selisih")},
-        QStringLiteral("Kecocokan per siklus"));
+    m_cycles = NewTable(this,
+                        {words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Siklus")),
+                         words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Kecocokan")),
+                         words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Selisih"))},
+                        words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Kecocokan per siklus")));
     layout->addWidget(m_cycles, 2);
     m_overall = new QLabel(this);
     m_overall->setTextFormat(Qt::PlainText);
@@ -41,8 +43,10 @@ AgreementPanel::AgreementPanel(QWidget* parent, Source source)
     m_rankTitle = new QLabel(this);
     m_rankTitle->setTextFormat(Qt::PlainText);
     layout->addWidget(m_rankTitle);
-    m_ranking = NewTable(this, {QStringLiteral("Nama"), QStringLiteral("Kecocokan")},
-                         QStringLiteral("Siapa paling cocok"));
+    m_ranking = NewTable(this,
+                         {words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Nama")),
+                          words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Kecocokan"))},
+                         words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Siapa paling cocok")));
     m_rankTitle->setBuddy(m_ranking);
     layout->addWidget(m_ranking, 3);
     // Enter, a double click or a click on a row chooses; the arrows only move.
@@ -79,19 +83,21 @@ void AgreementPanel::ShowAgreement(const chart::ChartOptions& chart) {
     }
     const QString first = chart::FirstPersonName(chart), second = chart::SecondPersonName(chart);
     const std::int64_t apart = cal::DiffDays(chart.birth, chart.compare);
-    m_pair->setText(QStringLiteral("%1 (lahir %2) dan %3 (lahir %4): selisih %5 hari.")
-                        .arg(first, chart::LongDateId(chart.birth), second,
-                             chart::LongDateId(chart.compare),
-                             words::Locale().toString(qAbs(apart))));
+    m_pair->setText(
+        words::Tr(QT_TRANSLATE_NOOP("Ondulix", "%1 (lahir %2) dan %3 (lahir %4): selisih %5 hari."))
+            .arg(first, chart::LongDateId(chart.birth), second, chart::LongDateId(chart.compare),
+                 words::Locale().toString(qAbs(apart))));
     for (std::int32_t kind = chart::FirstKind; kind <= chart::LastKind; ++kind) {
         if (!chart.kinds[kind]) continue;
-        new QTreeWidgetItem(
-            m_cycles, {chart::CycleCaption(kind), Percent(chart::Agreement(kind, apart)),
-                       kind <= chart::LastPrimaryKind ? chart::LeadText(kind, apart, first, second)
-                                                      : QStringLiteral("gabungan")});
+        new QTreeWidgetItem(m_cycles,
+                            {chart::CycleCaption(kind), Percent(chart::Agreement(kind, apart)),
+                             kind <= chart::LastPrimaryKind
+                                 ? chart::LeadText(kind, apart, first, second)
+                                 : words::Tr(QT_TRANSLATE_NOOP("Ondulix", "gabungan"))});
     }
-    m_overall->setText(QStringLiteral("Rata-rata siklus yang dicentang: ") +
-                       Percent(chart::OverallAgreement(chart.kinds, apart)));
+    m_overall->setText(
+        words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Rata-rata siklus yang dicentang: ")) +
+        Percent(chart::OverallAgreement(chart.kinds, apart)));
     // Heard again whenever the table is reached, not once inside a long sentence.
     m_cycles->setAccessibleDescription(m_overall->text());
 }
@@ -113,7 +119,7 @@ void AgreementPanel::ShowRanking(const chart::ChartOptions& chart) {
         made += u'\n' + people.FriendName[i] + u'\t' + QString::number(birth.toJulianDay());
     }
     m_rankTitle->setText(
-        QStringLiteral("Siapa paling &cocok dengan %1:")
+        words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Siapa paling &cocok dengan %1:"))
             .arg(QString(chart::FirstPersonName(chart)).replace(u'&', QStringLiteral("&&"))));
     if (made != m_ranked) {
         m_ranked = made;

@@ -65,24 +65,29 @@ std::vector<CriticalMenu::Listee> CriticalMenu::People() const {
 void CriticalMenu::ShowList() {
     if (!m_dialog) {
         m_dialog = new QDialog(w.window);
-        m_dialog->setWindowTitle(QStringLiteral("Hari Kritis"));
+        m_dialog->setWindowTitle(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Hari Kritis")));
         auto* layout = new QVBoxLayout(m_dialog);
         auto* choices = new QHBoxLayout;
         m_span = new QComboBox(m_dialog);
-        m_span->addItems({QStringLiteral("60 hari"), QStringLiteral("200 hari"),
-                          QStringLiteral("1 tahun"), QStringLiteral("5 tahun")});
-        m_span->setAccessibleName(QStringLiteral("Rentang"));
+        m_span->addItems({words::Tr(QT_TRANSLATE_NOOP("Ondulix", "60 hari")),
+                          words::Tr(QT_TRANSLATE_NOOP("Ondulix", "200 hari")),
+                          words::Tr(QT_TRANSLATE_NOOP("Ondulix", "1 tahun")),
+                          words::Tr(QT_TRANSLATE_NOOP("Ondulix", "5 tahun"))});
+        m_span->setAccessibleName(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Rentang")));
         m_span->setCurrentIndex(1);
         m_filter = new QComboBox(m_dialog);
-        m_filter->addItems({QStringLiteral("Semua hari kritis"), QStringLiteral("Ganda ke atas")});
-        m_filter->setAccessibleName(QStringLiteral("Saring"));
+        m_filter->addItems({words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Semua hari kritis")),
+                            words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Ganda ke atas"))});
+        m_filter->setAccessibleName(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Saring")));
         choices->addWidget(m_span);
         choices->addWidget(m_filter, 1);
         layout->addLayout(choices);
         m_rows = NewTable(m_dialog,
-                          {QStringLiteral("Tanggal"), QStringLiteral("Siapa"),
-                           QStringLiteral("Siklus"), QStringLiteral("Jenis")},
-                          QStringLiteral("Hari kritis"));
+                          {words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Tanggal")),
+                           words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Siapa")),
+                           words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Siklus")),
+                           words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Jenis"))},
+                          words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Hari kritis")));
         layout->addWidget(m_rows, 1);
         m_note = new QLabel(m_dialog);
         m_note->setWordWrap(true);
@@ -96,11 +101,14 @@ void CriticalMenu::ShowList() {
             connect(b, &QPushButton::clicked, this, [this, act] { w.guard(act); });
             buttons->addWidget(b);
         };
-        button(QStringLiteral("Rangkap &tiga berikutnya"), [this] { FindNext(3); });
-        button(QStringLiteral("Rangkap &empat berikutnya"), [this] { FindNext(4); });
-        button(QStringLiteral("Ekspor ke &Kalender (.ics)..."), [this] { ExportCalendar(); });
+        button(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Rangkap &tiga berikutnya")),
+               [this] { FindNext(3); });
+        button(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Rangkap &empat berikutnya")),
+               [this] { FindNext(4); });
+        button(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Ekspor ke &Kalender (.ics)...")),
+               [this] { ExportCalendar(); });
         buttons->addStretch();
-        button(QStringLiteral("Tutup"), [this] { m_dialog->close(); });
+        button(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Tutup")), [this] { m_dialog->close(); });
         layout->addLayout(buttons);
         connect(m_span, &QComboBox::currentIndexChanged, this, [this] { Fill(); });
         connect(m_filter, &QComboBox::currentIndexChanged, this, [this] { Fill(); });
@@ -146,12 +154,14 @@ void CriticalMenu::Fill() {
     m_rows->addTopLevelItems(items);
     for (int column = 0; column < m_rows->columnCount(); ++column)
         m_rows->resizeColumnToContents(column);
-    QString note = QStringLiteral("%1 hari kritis dari %2.")
+    QString note = words::Tr(QT_TRANSLATE_NOOP("Ondulix", "%1 hari kritis dari %2."))
                        .arg(rows.size())
                        .arg(chart::LongDateId(chart.display));
     if (cal::DiffDays(chart.display, LastDay()) + 1 < span)
-        note += QStringLiteral(" Daftar berhenti di %1, hari terakhir tahun-tahun Ondulix.")
-                    .arg(chart::LongDateId(LastDay()));
+        note +=
+            words::Tr(QT_TRANSLATE_NOOP(
+                          "Ondulix", " Daftar berhenti di %1, hari terakhir tahun-tahun Ondulix."))
+                .arg(chart::LongDateId(LastDay()));
     m_note->setText(note);
     m_rows->setAccessibleDescription(note);
 }
@@ -164,17 +174,18 @@ void CriticalMenu::FindNext(std::int32_t atLeast) {
         shown += chart.kinds[k] ? 1 : 0;
     QString said;
     if (shown < atLeast) {
-        said = QStringLiteral("Hari kritis %1 perlu %2 siklus utama dicentang; kini %3.")
+        said = words::Tr(QT_TRANSLATE_NOOP(
+                             "Ondulix", "Hari kritis %1 perlu %2 siklus utama dicentang; kini %3."))
                    .arg(kind)
                    .arg(atLeast)
                    .arg(shown);
     } else if (const auto found = chart::NextCriticalDay(chart.birth, chart.display.addDays(1),
                                                          chart.kinds, atLeast)) {
-        said = QStringLiteral("Hari kritis %1 berikutnya: %2 (%3).")
+        said = words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Hari kritis %1 berikutnya: %2 (%3)."))
                    .arg(kind, chart::SpokenDate(found->date, true), chart::KindNames(found->kinds));
         w.showDay(found->date);
     } else {
-        said = QStringLiteral("Tidak ada hari kritis %1 sampai %2.")
+        said = words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Tidak ada hari kritis %1 sampai %2."))
                    .arg(kind, chart::LongDateId(LastDay()));
     }
     m_said->Say(said, {}, {}, 0);
@@ -192,12 +203,15 @@ void CriticalMenu::ExportCalendar() {
         const auto more = chart::CriticalEvents(person.name, person.birth, days);
         events.insert(events.end(), more.begin(), more.end());
     }
-    const QString path = SaveChosenFile(
-        *w.dialogs, *w.messages, w.window, QStringLiteral("Ekspor Hari Kritis"),
-        QStringLiteral("Ondulix-hari-kritis.ics"), {QStringLiteral("iCalendar (*.ics)")},
-        [&](int) { return chart::CriticalCalendar(events, QDateTime::currentDateTimeUtc()); });
+    const QString path =
+        SaveChosenFile(*w.dialogs, *w.messages, w.window,
+                       words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Ekspor Hari Kritis")),
+                       words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Ondulix-hari-kritis.ics")),
+                       {words::Tr(QT_TRANSLATE_NOOP("Ondulix", "iCalendar (*.ics)"))}, [&](int) {
+                           return chart::CriticalCalendar(events, QDateTime::currentDateTimeUtc());
+                       });
     if (!path.isEmpty())
-        w.notice->Say(QStringLiteral("Disimpan: %1 (%2 hari kritis)")
+        w.notice->Say(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Disimpan: %1 (%2 hari kritis)"))
                           .arg(QFileInfo(path).fileName())
                           .arg(events.size()),
                       {}, {});

@@ -126,7 +126,8 @@ void ChartExportMenu::Write(const chart::ChartOptions& options, const QString& p
     m_folder = QFileInfo(path).absolutePath();
     const QString error = chart::WriteChartFile(options, path, format);
     if (!error.isEmpty())
-        Tell(QStringLiteral("Ondulix could not save the chart: %1.").arg(error));
+        Tell(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Ondulix could not save the chart: %1."))
+                 .arg(error));
     else if (Done)
         Done(done.arg(QFileInfo(path).fileName()));
 }
@@ -138,9 +139,9 @@ void ChartExportMenu::SaveChart() {
     for (const Filter& f : ChartFilters)
         filters << QString::fromLatin1(f.text);
     int filter = 0;
-    QString path = m_dialogs->AskSaveFile(m_window, QStringLiteral("Simpan Grafik"),
-                                          QDir(m_folder).filePath(ProposedName(*options, "png")),
-                                          filters, &filter);
+    QString path = m_dialogs->AskSaveFile(
+        m_window, words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Simpan Grafik")),
+        QDir(m_folder).filePath(ProposedName(*options, "png")), filters, &filter);
     if (path.isEmpty()) return;
     const Filter& chosen = ChartFilters[std::clamp(filter, 0, int(std::size(ChartFilters)) - 1)];
     // A name that says its type wins over the filter; one that does not gets it.
@@ -153,7 +154,7 @@ void ChartExportMenu::SaveChart() {
         options->devicePixelRatio = chosen.format == ExportFormat::Png && chosen.ratio > 0
                                         ? chosen.ratio
                                         : options->devicePixelRatio;
-    Write(*options, path, *format, QStringLiteral("Grafik disimpan: %1"));
+    Write(*options, path, *format, words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Grafik disimpan: %1")));
 }
 
 void ChartExportMenu::CopyChart() {
@@ -163,7 +164,7 @@ void ChartExportMenu::CopyChart() {
     data->setImageData(chart::RenderChartImage(*options));
     data->setData(QStringLiteral("image/svg+xml"), chart::ChartBytes(*options, ExportFormat::Svg));
     QGuiApplication::clipboard()->setMimeData(data);
-    if (Done) Done(QStringLiteral("Grafik disalin"));
+    if (Done) Done(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Grafik disalin")));
 }
 
 void ChartExportMenu::Print() {
@@ -181,11 +182,11 @@ void ChartExportMenu::PrintPages(const chart::ChartOptions& options, int count) 
     PreparePrinter(printer, options);
     if (!m_dialogs->AskPrint(m_window, printer)) return;
     if (!PaintPages(printer, options, count))
-        Tell(QStringLiteral("Ondulix could not print the chart to %1.")
+        Tell(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Ondulix could not print the chart to %1."))
                  .arg(printer.outputFileName().isEmpty() ? printer.printerName()
                                                          : printer.outputFileName()));
     else if (Done)
-        Done(QStringLiteral("Grafik dikirim ke pencetak"));
+        Done(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Grafik dikirim ke pencetak")));
 }
 
 void ChartExportMenu::PrintPreview() {
@@ -201,11 +202,12 @@ void ChartExportMenu::ExportValues() {
     const auto options = Chart();
     if (!options) return;
     int filter = 0;
-    QString path =
-        m_dialogs->AskSaveFile(m_window, QStringLiteral("Ekspor Nilai"),
-                               QDir(m_folder).filePath(ProposedName(*options, "csv")),
-                               {QStringLiteral("CSV, comma-separated values (*.csv)")}, &filter);
+    QString path = m_dialogs->AskSaveFile(
+        m_window, words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Ekspor Nilai")),
+        QDir(m_folder).filePath(ProposedName(*options, "csv")),
+        {words::Tr(QT_TRANSLATE_NOOP("Ondulix", "CSV, comma-separated values (*.csv)"))}, &filter);
     if (path.isEmpty()) return;
     if (chart::FormatOfName(path) != ExportFormat::Csv) path += QStringLiteral(".csv");
-    Write(*options, path, ExportFormat::Csv, QStringLiteral("Nilai disimpan: %1"));
+    Write(*options, path, ExportFormat::Csv,
+          words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Nilai disimpan: %1")));
 }

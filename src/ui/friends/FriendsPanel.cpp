@@ -56,12 +56,16 @@ FriendsPanel::FriendsPanel(QWidget* form, Window window)
         control->installEventFilter(this);
     FollowControls();
     m_people.Told = [this](const QString& said, bool undone) {
-        const QString instead = m_shownInstead.isEmpty()
-                                    ? QString()
-                                    : QStringLiteral(". Kini ditampilkan: ") + m_shownInstead;
-        w.notice->Say((undone ? QStringLiteral("Diurungkan: ") + said : said) + instead,
-                      undone ? QStringLiteral("Ulangi") : QStringLiteral("Urungkan"),
-                      [this, undone] { undone ? People().redo() : People().undo(); });
+        const QString instead =
+            m_shownInstead.isEmpty()
+                ? QString()
+                : words::Tr(QT_TRANSLATE_NOOP("Ondulix", ". Kini ditampilkan: ")) + m_shownInstead;
+        w.notice->Say(
+            (undone ? words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Diurungkan: ")) + said : said) +
+                instead,
+            undone ? words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Ulangi"))
+                   : words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Urungkan")),
+            [this, undone] { undone ? People().redo() : People().undo(); });
     };
 }
 
@@ -95,7 +99,8 @@ void FriendsPanel::FillFriendCombo(std::int32_t index) {
     // Heard with the birth date: whom the chart is for, without looking.
     for (std::int32_t i = 0; i <= w.Friends.FriendCount; ++i)
         cboFriend->setItemData(i,
-                               cboFriend->itemText(i) + QStringLiteral(", lahir ") +
+                               cboFriend->itemText(i) +
+                                   words::Tr(QT_TRANSLATE_NOOP("Ondulix", ", lahir ")) +
                                    chart::LongDateId(w.Friends.BirthDate(i)),
                                Qt::AccessibleTextRole);
     SelectListItem(*cboFriend, w.Friends.FriendName[index], true);
@@ -109,7 +114,9 @@ void FriendsPanel::SaveFriend() {
     if (place.outcome == Outcome::Full) {
         w.messages->MsgBox(
             window(),
-            QStringLiteral("Ondulix holds at most %1 friends. Remove one before adding %2.")
+            words::Tr(
+                QT_TRANSLATE_NOOP("Ondulix",
+                                  "Ondulix holds at most %1 friends. Remove one before adding %2."))
                 .arg(people::FriendList::MaxFriends)
                 .arg(name),
             MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
@@ -133,8 +140,9 @@ bool FriendsPanel::ReplaceDateAsked(std::int32_t index, const cal::DateTrio& dat
         (index == 0 && !ownBirthGiven))
         return true;
     const QString whose = people::ShownName(w.Friends.FriendName[index]);
-    const QString prompt = QStringLiteral("Ganti tanggal lahir %1 dari %2 menjadi %3?")
-                               .arg(whose, people::ShownDate(stored), people::ShownDate(date));
+    const QString prompt =
+        words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Ganti tanggal lahir %1 dari %2 menjadi %3?"))
+            .arg(whose, people::ShownDate(stored), people::ShownDate(date));
     return w.messages->MsgBox(window(), prompt,
                               MessageBoxes::OkCancel | MessageBoxes::DefaultButton2 |
                                   MessageBoxes::Question,
@@ -146,7 +154,7 @@ void FriendsPanel::InsertFriend(std::int32_t index) {
     people::FriendList after = w.Friends;
     after.Save(added.name, added.birth);
     m_people.Change(w.Friends, Viewed(), after, after.Id(index),
-                    QStringLiteral("tambah ") + added.name,
+                    words::Tr(QT_TRANSLATE_NOOP("Ondulix", "tambah ")) + added.name,
                     people::AddedNotice(added.name, added.birth));
 }
 
@@ -157,11 +165,11 @@ void FriendsPanel::UpdateFriendDate(std::int32_t index) {
     after.Save(txtFriend->text(), date);  // the name is the listed one, or empty for the own entry
     if (index == 0) ownBirthGiven = true; // from now on, a date the user gave
     if (people::SameList(w.Friends, after)) // nothing to undo, but said all the same
-        w.notice->Say(
-            QStringLiteral("Tanggal lahir %1 tetap %2").arg(whose, people::ShownDate(date)), {},
-            {});
+        w.notice->Say(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Tanggal lahir %1 tetap %2"))
+                          .arg(whose, people::ShownDate(date)),
+                      {}, {});
     m_people.Change(w.Friends, Viewed(), after, after.Id(index),
-                    QStringLiteral("tanggal lahir ") + whose,
+                    words::Tr(QT_TRANSLATE_NOOP("Ondulix", "tanggal lahir ")) + whose,
                     people::DateNotice(whose, w.Friends.Entry(index).birth, date));
 }
 
@@ -172,7 +180,8 @@ void FriendsPanel::ChangePeople(const people::FriendList& after, people::PersonI
 
 void FriendsPanel::RemoveFriend() {
     const std::int32_t index = cboFriend->ListIndex();
-    const QString prompt = QStringLiteral("Remove ? \"%1\"").arg(w.Friends.FriendName[index]);
+    const QString prompt =
+        words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Remove ? \"%1\"")).arg(w.Friends.FriendName[index]);
     // Enter alone removes no one.
     if (w.messages->MsgBox(window(), prompt, MessageBoxes::OkCancel | MessageBoxes::DefaultButton2,
                            QString()) != MessageBoxes::Ok)
@@ -181,7 +190,7 @@ void FriendsPanel::RemoveFriend() {
     people::FriendList after = w.Friends;
     after.Remove(index);
     m_people.Change(w.Friends, w.Friends.Id(index), after, people::OwnId,
-                    QStringLiteral("hapus ") + removed.name,
+                    words::Tr(QT_TRANSLATE_NOOP("Ondulix", "hapus ")) + removed.name,
                     people::RemovedNotice(removed.name, removed.birth));
 }
 
@@ -206,20 +215,30 @@ void FriendsPanel::PutPeople(const people::FriendList& list, people::PersonId sh
     cboFriend->setFocus(); // never onto the button that now reads "Remove "
 }
 
-void FriendsPanel::SetSaveCaption(const QString& caption) {
-    cmdsave->setText(caption);
+void FriendsPanel::SetSaveCaption(const char* caption) {
+    using words::Tr;
+    m_saveCaption = caption;
+    cmdsave->setText(Tr(caption));
     // A reader names the button by its caption; what it does now goes beside.
     const QString name = txtFriend->text().trimmed();
+    const QString what = QString::fromLatin1(caption);
     cmdsave->setAccessibleDescription(
-        caption == QLatin1String("Data") ? QStringLiteral("Simpan tanggal lahir ") + name
-        : caption == QLatin1String("Save ")
-            ? QStringLiteral("Simpan tanggal lahir Anda")
-            : QStringLiteral("Hapus ") + w.Friends.FriendName[std::max(cboFriend->ListIndex(), 0)]);
+        what == QLatin1String("Data")
+            ? Tr(QT_TRANSLATE_NOOP("Ondulix", "Simpan tanggal lahir ")) + name
+        : what == QLatin1String("Save ")
+            ? Tr(QT_TRANSLATE_NOOP("Ondulix", "Simpan tanggal lahir Anda"))
+            : Tr(QT_TRANSLATE_NOOP("Ondulix", "Hapus ")) +
+                  w.Friends.FriendName[std::max(cboFriend->ListIndex(), 0)]);
+}
+
+void FriendsPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) SetSaveCaption(m_saveCaption);
+    QWidget::changeEvent(event);
 }
 
 void FriendsPanel::cboFriend_Click() {
     w.FriendIndex = cboFriend->ListIndex();
-    if (optBirthday->isChecked()) SetSaveCaption(cmdsave->text()); // whom Remove removes
+    if (optBirthday->isChecked()) SetSaveCaption(m_saveCaption); // whom Remove removes
     cmdsave->setVisible(w.FriendIndex > 0);
     w.AllowRedraw = false;
     SelectListItem(*cboBDyear, w.Friends.FriendYear[w.FriendIndex], true);
@@ -234,7 +253,7 @@ void FriendsPanel::optBirthday_Click() {
     cboBDmonth->setEnabled(false);
     cboBDday->setEnabled(false);
     cboBDyear->setEnabled(false);
-    SetSaveCaption(QStringLiteral("Remove "));
+    SetSaveCaption(QT_TRANSLATE_NOOP("Ondulix", "Remove "));
     if (cboFriend->Text() == people::FriendList::OwnEntryName) cmdsave->hide();
     lblEnterFriend->hide();
     txtFriend->hide();
@@ -245,7 +264,7 @@ void FriendsPanel::optBirthdate_Click() {
     cboBDmonth->setEnabled(true);
     cboBDday->setEnabled(true);
     cboBDyear->setEnabled(true);
-    SetSaveCaption(QStringLiteral("Save "));
+    SetSaveCaption(QT_TRANSLATE_NOOP("Ondulix", "Save "));
     cmdsave->show();
     lblEnterFriend->show();
     txtFriend->show();
@@ -254,7 +273,8 @@ void FriendsPanel::optBirthdate_Click() {
 }
 
 void FriendsPanel::txtFriend_Change() {
-    SetSaveCaption(txtFriend->text().isEmpty() ? QStringLiteral("Save ") : QStringLiteral("Data"));
+    SetSaveCaption(txtFriend->text().isEmpty() ? QT_TRANSLATE_NOOP("Ondulix", "Save ")
+                                               : QT_TRANSLATE_NOOP("Ondulix", "Data"));
 }
 
 void FriendsPanel::txtFriend_GotFocus() {

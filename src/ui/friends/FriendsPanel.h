@@ -70,8 +70,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override; // the save button's caption in the new language
 
 private:
+    const char* m_saveCaption = "Save";
     // The mouse goes to the controls shown, and through everywhere else.
     void FollowControls();
     // A list of people in place: the picker on person `shown` (or, with
@@ -81,7 +83,8 @@ private:
     bool ReplaceDateAsked(std::int32_t index, const cal::DateTrio& date);
     cal::DateTrio PickedBirth() const;
     // The save button's caption, and what it does now for a screen reader.
-    void SetSaveCaption(const QString& caption);
+    // `caption`: "Save ", "Data" or "Remove " as designed, shown in the language in use.
+    void SetSaveCaption(const char* caption);
 
     Window w;
     people::PeopleHistory m_people;

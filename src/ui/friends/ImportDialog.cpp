@@ -4,6 +4,7 @@
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/Notice.h"
 #include "ui/widgets/SpokenItems.h"
+#include "util/Words.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -32,28 +33,30 @@ bool Choosable(const ImportEntry& entry) {
 
 QString VerdictText(const ImportEntry& entry) {
     const QString cut =
-        entry.cut ? QStringLiteral(" (nama dipotong dari \u201C%1\u201D)").arg(entry.sourceName)
+        entry.cut ? words::Tr(QT_TRANSLATE_NOOP("Ondulix", " (nama dipotong dari \u201C%1\u201D)"))
+                        .arg(entry.sourceName)
                   : QString();
     switch (entry.verdict) {
     case Verdict::New:
-        return QStringLiteral("baru") + cut;
+        return words::Tr(QT_TRANSLATE_NOOP("Ondulix", "baru")) + cut;
     case Verdict::Update:
-        return QStringLiteral("diperbarui: %1 \u2192 %2")
+        return words::Tr(QT_TRANSLATE_NOOP("Ondulix", "diperbarui: %1 \u2192 %2"))
                    .arg(Shown(entry.listedBirth), Shown(entry.birth)) +
                cut;
     case Verdict::Same:
-        return QStringLiteral("sama") + cut;
+        return words::Tr(QT_TRANSLATE_NOOP("Ondulix", "sama")) + cut;
     case Verdict::Skipped:
         break;
     }
-    return QStringLiteral("dilewati: ") + entry.reason;
+    return words::Tr(QT_TRANSLATE_NOOP("Ondulix", "dilewati: ")) + entry.reason;
 }
 
 ImportDialog::ImportDialog(QWidget* parent, const QString& fileName, bool csv,
                            std::function<people::ContactsRead(people::DateOrder)> read,
                            std::function<people::FriendList()> list)
     : QDialog(parent), m_read(std::move(read)), m_list(std::move(list)) {
-    setWindowTitle(QStringLiteral("Impor Teman: ") + QFileInfo(fileName).fileName());
+    setWindowTitle(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Impor Teman: ")) +
+                   QFileInfo(fileName).fileName());
     auto* layout = new QVBoxLayout(this);
     // The order is asked only where it changes a date.
     const auto dates = [this](people::DateOrder order) {
@@ -63,10 +66,12 @@ ImportDialog::ImportDialog(QWidget* parent, const QString& fileName, bool csv,
         return dates;
     };
     if (csv && dates(people::DateOrder::DayMonthYear) != dates(people::DateOrder::MonthDayYear)) {
-        auto* label = new QLabel(QStringLiteral("&Urutan tanggal seperti 07/01/1960:"), this);
+        auto* label = new QLabel(
+            words::Tr(QT_TRANSLATE_NOOP("Ondulix", "&Urutan tanggal seperti 07/01/1960:")), this);
         m_order = new QComboBox(this);
-        m_order->addItems({QStringLiteral("hari/bulan/tahun"), QStringLiteral("bulan/hari/tahun"),
-                           QStringLiteral("tahun/bulan/hari")});
+        m_order->addItems({words::Tr(QT_TRANSLATE_NOOP("Ondulix", "hari/bulan/tahun")),
+                           words::Tr(QT_TRANSLATE_NOOP("Ondulix", "bulan/hari/tahun")),
+                           words::Tr(QT_TRANSLATE_NOOP("Ondulix", "tahun/bulan/hari"))});
         label->setBuddy(m_order);
         layout->addWidget(label);
         layout->addWidget(m_order);
@@ -80,13 +85,17 @@ ImportDialog::ImportDialog(QWidget* parent, const QString& fileName, bool csv,
     m_summary->setWordWrap(true);
     m_summary->setTextFormat(Qt::PlainText);
     layout->addWidget(m_summary);
-    m_rows = NewTable(
-        this, {QStringLiteral("Nama"), QStringLiteral("Tanggal lahir"), QStringLiteral("Status")},
-        QStringLiteral("Kontak dalam berkas"));
+    m_rows = NewTable(this,
+                      {words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Nama")),
+                       words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Tanggal lahir")),
+                       words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Status"))},
+                      words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Kontak dalam berkas")));
     layout->addWidget(m_rows, 1);
     auto* buttons = new QDialogButtonBox(this);
-    m_import = buttons->addButton(QStringLiteral("&Impor"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Batal"), QDialogButtonBox::RejectRole);
+    m_import = buttons->addButton(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "&Impor")),
+                                  QDialogButtonBox::AcceptRole);
+    buttons->addButton(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Batal")),
+                       QDialogButtonBox::RejectRole);
     m_import->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -152,7 +161,9 @@ void ImportDialog::Counted() {
         ++counts[int(entry.verdict)];
     const auto chosen = Chosen().size();
     QString text =
-        QStringLiteral("%1 kontak: %2 baru, %3 diperbarui, %4 sama, %5 dilewati. %6 dipilih.")
+        words::Tr(
+            QT_TRANSLATE_NOOP(
+                "Ondulix", "%1 kontak: %2 baru, %3 diperbarui, %4 sama, %5 dilewati. %6 dipilih."))
             .arg(m_entries.size())
             .arg(counts[int(Verdict::New)])
             .arg(counts[int(Verdict::Update)])

@@ -78,7 +78,8 @@ public:
         if (names != m_names) m_names = names, m_finder = people::NameFinder(names);
         const auto found = m_finder.Find(m_typed);
         if (found < 0) { // a miss is heard, not only a find
-            m_say(QStringLiteral("Tidak ada nama berisi \u201C%1\u201D").arg(m_typed));
+            m_say(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Tidak ada nama berisi \u201C%1\u201D"))
+                      .arg(m_typed));
             return true;
         }
         if (open) {
@@ -140,7 +141,7 @@ PeopleMenu::PeopleMenu(Window window) : QObject(window.window), w(std::move(wind
 
 void PeopleMenu::Import() {
     const QString path = w.dialogs->AskOpenFile(
-        w.window, QStringLiteral("Impor Teman"),
+        w.window, words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Impor Teman")),
         QStringLiteral("Kontak (*.vcf *.vcard *.csv);;vCard (*.vcf *.vcard);;CSV (*.csv);;Semua "
                        "berkas (*)"),
         m_importFolder);
@@ -157,10 +158,12 @@ void PeopleMenu::ImportFile(const QString& path) {
                                            ? people::ReadContacts(bytes, path, {})
                                            : people::ContactsRead{{}, file.problem};
     if (first.contacts.empty()) {
-        w.messages->MsgBox(w.window,
-                           QStringLiteral("Tidak ada teman yang dapat diimpor dari %1. %2")
-                               .arg(QFileInfo(path).fileName(), first.problem),
-                           MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
+        w.messages->MsgBox(
+            w.window,
+            words::Tr(
+                QT_TRANSLATE_NOOP("Ondulix", "Tidak ada teman yang dapat diimpor dari %1. %2"))
+                .arg(QFileInfo(path).fileName(), first.problem),
+            MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
         return;
     }
     const bool csv =
@@ -184,11 +187,12 @@ void PeopleMenu::ImportFile(const QString& path) {
                     return w.notice->Say(QStringLiteral("Tidak ada yang berubah: semua yang "
                                                         "dipilih sudah ada di daftar."),
                                          {}, {});
-                w.change(after, before.Id(std::max(0, w.friends->currentIndex())),
-                         QStringLiteral("impor %1 teman").arg(chosen.size()),
-                         QStringLiteral("%1 teman diimpor dari %2")
-                             .arg(chosen.size())
-                             .arg(QFileInfo(path).fileName()));
+                w.change(
+                    after, before.Id(std::max(0, w.friends->currentIndex())),
+                    words::Tr(QT_TRANSLATE_NOOP("Ondulix", "impor %1 teman")).arg(chosen.size()),
+                    words::Tr(QT_TRANSLATE_NOOP("Ondulix", "%1 teman diimpor dari %2"))
+                        .arg(chosen.size())
+                        .arg(QFileInfo(path).fileName()));
             });
         },
         Qt::QueuedConnection);
@@ -200,12 +204,16 @@ void PeopleMenu::SaveFile(const QString& title, const QString& proposal, const Q
     const QString path =
         SaveChosenFile(*w.dialogs, *w.messages, w.window, title, proposal, filters, bytes);
     if (!path.isEmpty())
-        w.notice->Say(QStringLiteral("Disimpan: ") + QFileInfo(path).fileName(), {}, {});
+        w.notice->Say(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Disimpan: ")) +
+                          QFileInfo(path).fileName(),
+                      {}, {});
 }
 
 void PeopleMenu::Export() {
-    SaveFile(QStringLiteral("Ekspor Teman"), QStringLiteral("Ondulix-teman.vcf"),
-             {QStringLiteral("vCard 4.0 (*.vcf)"), QStringLiteral("CSV (*.csv)")},
+    SaveFile(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Ekspor Teman")),
+             words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Ondulix-teman.vcf")),
+             {words::Tr(QT_TRANSLATE_NOOP("Ondulix", "vCard 4.0 (*.vcf)")),
+              words::Tr(QT_TRANSLATE_NOOP("Ondulix", "CSV (*.csv)"))},
              [this](int filter) {
                  const people::FriendList whole = w.whole();
                  return filter == 1 ? people::FriendsCsv(whole) : people::FriendsVCard(whole);
@@ -213,25 +221,28 @@ void PeopleMenu::Export() {
 }
 
 void PeopleMenu::ExportCalendar() {
-    SaveFile(QStringLiteral("Ekspor Ulang Tahun"), QStringLiteral("Ondulix-ulang-tahun.ics"),
-             {QStringLiteral("iCalendar (*.ics)")}, [this](int) {
+    SaveFile(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Ekspor Ulang Tahun")),
+             words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Ondulix-ulang-tahun.ics")),
+             {words::Tr(QT_TRANSLATE_NOOP("Ondulix", "iCalendar (*.ics)"))}, [this](int) {
                  return people::BirthdayCalendar(w.whole(), QDateTime::currentDateTimeUtc());
              });
 }
 
 void PeopleMenu::ShowUpcoming() {
     QDialog dialog(w.window);
-    dialog.setWindowTitle(QStringLiteral("Ulang Tahun Berikutnya"));
+    dialog.setWindowTitle(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Ulang Tahun Berikutnya")));
     auto* layout = new QVBoxLayout(&dialog);
     m_upcoming = NewTable(&dialog,
-                          {QStringLiteral("Nama"), QStringLiteral("Tanggal"),
-                           QStringLiteral("Lagi"), QStringLiteral("Umur")},
-                          QStringLiteral("Ulang tahun dalam 30 hari"));
+                          {words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Nama")),
+                           words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Tanggal")),
+                           words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Lagi")),
+                           words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Umur"))},
+                          words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Ulang tahun dalam 30 hari")));
     m_upcomingNote = new QLabel(&dialog);
     m_upcomingNote->setWordWrap(true);
     layout->addWidget(m_upcoming);
     layout->addWidget(m_upcomingNote);
-    auto* close = new QPushButton(QStringLiteral("Tutup"), &dialog);
+    auto* close = new QPushButton(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Tutup")), &dialog);
     connect(close, &QPushButton::clicked, &dialog, &QDialog::accept);
     layout->addWidget(close, 0, Qt::AlignRight);
     FillUpcoming();
@@ -249,17 +260,20 @@ void PeopleMenu::FillUpcoming() {
     bool moved = false;
     for (const people::UpcomingBirthday& b : coming) {
         moved = moved || b.movedFromLeapDay;
-        new QTreeWidgetItem(m_upcoming,
-                            {people::ShownName(b.name),
-                             chart::SpokenDate(b.date, false) +
-                                 (b.movedFromLeapDay ? QStringLiteral(" *") : QString()),
-                             b.daysLeft == 0   ? QStringLiteral("hari ini")
-                             : b.daysLeft == 1 ? QStringLiteral("besok")
-                                               : QStringLiteral("%1 hari lagi").arg(b.daysLeft),
-                             QStringLiteral("%1 tahun").arg(b.age)});
+        new QTreeWidgetItem(
+            m_upcoming,
+            {people::ShownName(b.name),
+             chart::SpokenDate(b.date, false) +
+                 (b.movedFromLeapDay ? QStringLiteral(" *") : QString()),
+             b.daysLeft == 0 ? words::Tr(QT_TRANSLATE_NOOP("Ondulix", "hari ini"))
+             : b.daysLeft == 1
+                 ? words::Tr(QT_TRANSLATE_NOOP("Ondulix", "besok"))
+                 : words::Tr(QT_TRANSLATE_NOOP("Ondulix", "%1 hari lagi")).arg(b.daysLeft),
+             words::Tr(QT_TRANSLATE_NOOP("Ondulix", "%1 tahun")).arg(b.age)});
     }
     m_upcomingNote->setText(
-        coming.empty() ? QStringLiteral("Tidak ada ulang tahun dalam 30 hari ke depan.")
+        coming.empty() ? words::Tr(QT_TRANSLATE_NOOP(
+                             "Ondulix", "Tidak ada ulang tahun dalam 30 hari ke depan."))
         : moved        ? QStringLiteral("* Lahir 29 Februari: pada tahun biasa dirayakan 28 "
                                                "Februari.")
                        : QString());
@@ -285,9 +299,12 @@ void PeopleMenu::SayAtMidnight() {
 void PeopleMenu::SayTodaysBirthdays() {
     QStringList today;
     for (const people::UpcomingBirthday& b : people::UpcomingBirthdays(w.people(), w.today(), 0))
-        today << QStringLiteral("%1 (%2 tahun)").arg(people::ShownName(b.name)).arg(b.age);
+        today << words::Tr(QT_TRANSLATE_NOOP("Ondulix", "%1 (%2 tahun)"))
+                     .arg(people::ShownName(b.name))
+                     .arg(b.age);
     if (!today.isEmpty())
-        w.notice->Say(QStringLiteral("Hari ini ulang tahun ") + today.join(QStringLiteral(", ")),
+        w.notice->Say(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Hari ini ulang tahun ")) +
+                          today.join(QStringLiteral(", ")),
                       {}, {}, 0);
 }
 
@@ -307,20 +324,24 @@ void PeopleMenu::Rename() {
     QString name = old;
     using Outcome = people::FriendList::RenameOutcome;
     do { // a refused name is asked again, as typed
-        const auto typed = w.dialogs->AskText(w.window, QStringLiteral("Ganti Nama Teman"),
-                                              QStringLiteral("Nama baru untuk %1:").arg(old), name);
+        const auto typed = w.dialogs->AskText(
+            w.window, words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Ganti Nama Teman")),
+            words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Nama baru untuk %1:")).arg(old), name);
         if (!typed) return;
         name = people::TypedName(*typed);
         after = before;
         result = after.Rename(index, name);
         if (result.outcome != Outcome::Renamed)
-            w.messages->MsgBox(w.window,
-                               result.outcome == Outcome::NameTaken
-                                   ? QStringLiteral("%1 sudah ada di daftar teman.").arg(name)
-                                   : QStringLiteral("Nama tidak boleh kosong."),
-                               MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
+            w.messages->MsgBox(
+                w.window,
+                result.outcome == Outcome::NameTaken
+                    ? words::Tr(QT_TRANSLATE_NOOP("Ondulix", "%1 sudah ada di daftar teman."))
+                          .arg(name)
+                    : words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Nama tidak boleh kosong.")),
+                MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
     } while (result.outcome != Outcome::Renamed);
     if (name == old) return;
-    w.change(after, after.Id(result.index), QStringLiteral("ganti nama ") + old,
-             QStringLiteral("%1 kini bernama %2").arg(old, name));
+    w.change(after, after.Id(result.index),
+             words::Tr(QT_TRANSLATE_NOOP("Ondulix", "ganti nama ")) + old,
+             words::Tr(QT_TRANSLATE_NOOP("Ondulix", "%1 kini bernama %2")).arg(old, name));
 }

@@ -40,14 +40,16 @@ void HelpMenu::ShowShortcuts() {
     const ShortcutTable rows = m_shortcuts();
     auto* dialog = new QDialog(m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(QStringLiteral("Pintasan Keyboard \u2013 Ondulix"));
+    dialog->setWindowTitle(
+        words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Pintasan Keyboard \u2013 Ondulix")));
     auto* table = new QTableWidget(static_cast<int>(rows.size()), 2, dialog);
-    table->setHorizontalHeaderLabels({QStringLiteral("Tombol"), QStringLiteral("Fungsi")});
+    table->setHorizontalHeaderLabels({words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Tombol")),
+                                      words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Fungsi"))});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    table->setAccessibleName(QStringLiteral("Pintasan keyboard"));
+    table->setAccessibleName(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Pintasan keyboard")));
     spoken::SpeakRows(table);
     for (int row = 0; row < rows.size(); ++row) {
         table->setItem(row, 0, new QTableWidgetItem(rows[row].first));
@@ -73,5 +75,5 @@ void HelpMenu::ShowAbout() {
                        "lahirnya, dengan fase bulan.\n\nHak cipta dilindungi undang-undang.\n\n"
                        "Berkas pengaturan:\n%2")
             .arg(QStringLiteral(ONDULIX_VERSION), QDir::toNativeSeparators(m_settingsPath)),
-        MessageBoxes::OkOnly, QStringLiteral("Tentang Ondulix"));
+        MessageBoxes::OkOnly, words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Tentang Ondulix")));
 }

@@ -3,6 +3,7 @@
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/OndulixStyle.h"
 #include "ui/widgets/SpokenItems.h"
+#include "util/Words.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -196,7 +197,8 @@ QList<std::pair<QString, QString>> KeyboardAccess::ShortcutTable() const {
     for (QAction* menu : w.window->menuBar()->actions()) {
         const QKeySequence mnemonic = menu == program ? QKeySequence(Qt::ALT | Qt::Key_O)
                                                       : QKeySequence::mnemonic(menu->text());
-        table.append({text(mnemonic), QStringLiteral("Menu ") + plain(menu->text())});
+        table.append({text(mnemonic),
+                      words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Menu ")) + plain(menu->text())});
         if (menu->menu())
             for (QAction* item : menu->menu()->actions())
                 if (!item->shortcut().isEmpty())
@@ -206,11 +208,12 @@ QList<std::pair<QString, QString>> KeyboardAccess::ShortcutTable() const {
     }
     for (const auto& [button, key] : Mnemonics())
         table.append({text(QKeySequence(Qt::ALT | key)),
-                      button == w.cmdsave        ? QStringLiteral("Simpan atau hapus teman")
+                      button == w.cmdsave
+                          ? words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Simpan atau hapus teman"))
                       : button->text().isEmpty() ? button->accessibleName()
                                                  : plain(button->text())});
-    table.append(
-        {text(QKeySequence(Qt::Key_Return)), QStringLiteral("Kotak nama: simpan nama itu")});
+    table.append({text(QKeySequence(Qt::Key_Return)),
+                  words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Kotak nama: simpan nama itu"))});
     table.append(w.cursorKeys);
     return table;
 }

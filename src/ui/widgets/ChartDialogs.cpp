@@ -3,6 +3,7 @@
 #include "chart/ChartExport.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "util/SaveWhole.h"
+#include "util/Words.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -36,7 +37,7 @@ std::optional<QString> ChartDialogs::AskText(QWidget* parent, const QString& tit
     dialog.setWindowTitle(title);
     dialog.setLabelText(label);
     dialog.setTextValue(text);
-    dialog.setCancelButtonText(QStringLiteral("Batal"));
+    dialog.setCancelButtonText(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Batal")));
     // The title whole: a window manager cuts it to the frame, beside its
     // own buttons. The dialog's layout sizes it by its contents, so the
     // box is what is made wide.
@@ -53,9 +54,10 @@ bool QtChartDialogs::AskPrint(QWidget* parent, QPrinter& printer) {
 
 int QtChartDialogs::AskPageCount(QWidget* parent) {
     bool ok = false;
-    const int count = QInputDialog::getInt(parent, QStringLiteral("Cetak beberapa bulan"),
-                                           QStringLiteral("Berapa halaman (60 hari tiap halaman)?"),
-                                           3, 1, chart::MaxPages, 1, &ok);
+    const int count = QInputDialog::getInt(
+        parent, words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Cetak beberapa bulan")),
+        words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Berapa halaman (60 hari tiap halaman)?")), 3, 1,
+        chart::MaxPages, 1, &ok);
     return ok ? count : 0;
 }
 
@@ -87,9 +89,11 @@ QString SaveChosenFile(ChartDialogs& dialogs, MessageBoxes& messages, QWidget* p
     // Birth dates: for the user's eyes alone, as the settings file.
     if (const QString reason = SaveWhole(path, bytes(filter), NewFileAccess::OwnerOnly);
         !reason.isEmpty()) {
-        messages.MsgBox(parent,
-                        QStringLiteral("Berkas %1 tidak dapat ditulis: %2.").arg(path, reason),
-                        MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
+        messages.MsgBox(
+            parent,
+            words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Berkas %1 tidak dapat ditulis: %2."))
+                .arg(path, reason),
+            MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
         return {};
     }
     return path;

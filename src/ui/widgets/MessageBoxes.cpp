@@ -1,5 +1,7 @@
 #include "ui/widgets/MessageBoxes.h"
 
+#include "util/Words.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -24,14 +26,17 @@ int QtMessageBoxes::MsgBox(QWidget* parent, const QString& prompt, int flags,
         break;
     case RetryCloseCancel:
         box.setStandardButtons(QMessageBox::Retry | QMessageBox::Discard | QMessageBox::Cancel);
-        box.button(QMessageBox::Discard)->setText(QStringLiteral("Close without saving"));
+        box.button(QMessageBox::Discard)
+            ->setText(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Close without saving")));
         box.setDefaultButton(QMessageBox::Retry);
         box.setEscapeButton(QMessageBox::Cancel);
         break;
     case SaveElsewhereCloseCancel:
         box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-        box.button(QMessageBox::Save)->setText(QStringLiteral("Save Elsewhere..."));
-        box.button(QMessageBox::Discard)->setText(QStringLiteral("Close without saving"));
+        box.button(QMessageBox::Save)
+            ->setText(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Save Elsewhere...")));
+        box.button(QMessageBox::Discard)
+            ->setText(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Close without saving")));
         box.setDefaultButton(QMessageBox::Save);
         box.setEscapeButton(QMessageBox::Cancel);
         break;
@@ -55,6 +60,7 @@ int QtMessageBoxes::MsgBox(QWidget* parent, const QString& prompt, int flags,
 
 QString QtMessageBoxes::AskSavePath(QWidget* parent, const QString& title,
                                     const QString& proposal) {
-    return QFileDialog::getSaveFileName(parent, title, proposal,
-                                        QStringLiteral("Settings (*.ini);;All files (*)"));
+    return QFileDialog::getSaveFileName(
+        parent, title, proposal,
+        words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Settings (*.ini);;All files (*)")));
 }

@@ -22,6 +22,7 @@
 #include "ui/widgets/SettingsSaves.h"
 #include "ui/widgets/SteadyButton.h"
 #include "util/Calendar.h"
+#include "util/Words.h"
 #include "util/modListUtil.h"
 #include "util/modStrUtil.h"
 
@@ -99,10 +100,11 @@ void frmOndulix::Guard(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const std::exception& e) {
-        m_messages->MsgBox(this,
-                           QStringLiteral("Ondulix could not finish this action: %1.")
-                               .arg(QString::fromStdString(e.what())),
-                           MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
+        m_messages->MsgBox(
+            this,
+            words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Ondulix could not finish this action: %1."))
+                .arg(QString::fromStdString(e.what())),
+            MessageBoxes::OkOnly | MessageBoxes::Exclamation, AppTitle);
     }
 }
 
@@ -222,7 +224,8 @@ void frmOndulix::Form_Activate() {
         notice->Say(
             QStringLiteral("Selamat datang! Tanggal lahir Anda: pilih \"Tanggal Lahir\", "
                            "pilih tanggalnya, lalu \"Save\"."),
-            QStringLiteral("Mengerti (Esc)"), [this] { notice->Dismiss(); }, 0);
+            words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Mengerti (Esc)")),
+            [this] { notice->Dismiss(); }, 0);
     m_welcome = false;
 }
 
@@ -329,7 +332,7 @@ void frmOndulix::ChartChanged() {
 
 void frmOndulix::ChartDrawnNotice() {
     if (m_state.Span() && !m_unloaded) // an unborn chart has said so in a message
-        notice->Say(QStringLiteral("Grafik digambar: ") +
+        notice->Say(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Grafik digambar: ")) +
                         chart::SpokenDate(m_state.Options().display, true),
                     {}, {});
 }
@@ -415,7 +418,8 @@ void frmOndulix::RefillDays(ComboPicker& day, const ComboPicker& month, const Co
     DatePickers::RefillDayCombo(day, month.Text(), year.Text());
     // A day the new month lacks steps down: said, so nobody misses it.
     if (!before.isEmpty() && day.Text() != before)
-        notice->Say(QStringLiteral("Tanggal %1 tidak ada di %2 %3: kini tanggal %4")
+        notice->Say(words::Tr(QT_TRANSLATE_NOOP("Ondulix",
+                                                "Tanggal %1 tidak ada di %2 %3: kini tanggal %4"))
                         .arg(before, month.Text(), year.Text(), day.Text()),
                     {}, {});
 }

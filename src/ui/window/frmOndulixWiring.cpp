@@ -10,6 +10,7 @@
 #include "ui/widgets/SteadyButton.h"
 #include "ui/window/frmOndulix.h"
 #include "util/Calendar.h"
+#include "util/Words.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -20,38 +21,39 @@
 #include <QSlider>
 
 void frmOndulix::CreateKeyboard() {
-    m_keys = new KeyboardAccess({.window = this,
-                                 .chkOndulixChart = chkOndulixChart,
-                                 .chkCenter = chkCenter,
-                                 .cboBDmonth = cboBDmonth,
-                                 .cboBDday = cboBDday,
-                                 .cboBDyear = cboBDyear,
-                                 .cboFriend = cboFriend,
-                                 .cboDDmonth = cboDDmonth,
-                                 .cboDDday = cboDDday,
-                                 .cboDDyear = cboDDyear,
-                                 .optBirthdate = optBirthdate,
-                                 .optBirthday = optBirthday,
-                                 .txtFriend = txtFriend,
-                                 .cmdsave = cmdsave,
-                                 .cmdGoToToday = cmdGoToToday,
-                                 .cmdDraw = cmdDraw,
-                                 .cmdExit = cmdExit,
-                                 .sldMoonPhase = sldMoonPhase,
-                                 .picMoon = picMoon,
-                                 .lblReadout = lblReadout,
-                                 .lblEnterFriend = lblEnterFriend,
-                                 .cursor = cursor,
-                                 .cursorKeys = DayCursor::KeyHelp(),
-                                 .txtFriend_LostFocus = [this] { txtFriend_LostFocus(); },
-                                 .moonDay =
-                                     [this](int position) {
-                                         const moon::MoonView view = MoonViewAt(position);
-                                         return chart::SpokenDate(view.shown, true) +
-                                                QStringLiteral(". Bulan: ") +
-                                                moon::PhaseName(moon::PhaseOfPicture(view.picture));
-                                     }},
-                                [this](const std::function<void()>& f) { Guard(f); });
+    m_keys =
+        new KeyboardAccess({.window = this,
+                            .chkOndulixChart = chkOndulixChart,
+                            .chkCenter = chkCenter,
+                            .cboBDmonth = cboBDmonth,
+                            .cboBDday = cboBDday,
+                            .cboBDyear = cboBDyear,
+                            .cboFriend = cboFriend,
+                            .cboDDmonth = cboDDmonth,
+                            .cboDDday = cboDDday,
+                            .cboDDyear = cboDDyear,
+                            .optBirthdate = optBirthdate,
+                            .optBirthday = optBirthday,
+                            .txtFriend = txtFriend,
+                            .cmdsave = cmdsave,
+                            .cmdGoToToday = cmdGoToToday,
+                            .cmdDraw = cmdDraw,
+                            .cmdExit = cmdExit,
+                            .sldMoonPhase = sldMoonPhase,
+                            .picMoon = picMoon,
+                            .lblReadout = lblReadout,
+                            .lblEnterFriend = lblEnterFriend,
+                            .cursor = cursor,
+                            .cursorKeys = DayCursor::KeyHelp(),
+                            .txtFriend_LostFocus = [this] { txtFriend_LostFocus(); },
+                            .moonDay =
+                                [this](int position) {
+                                    const moon::MoonView view = MoonViewAt(position);
+                                    return chart::SpokenDate(view.shown, true) +
+                                           words::Tr(QT_TRANSLATE_NOOP("Ondulix", ". Bulan: ")) +
+                                           moon::PhaseName(moon::PhaseOfPicture(view.picture));
+                                }},
+                           [this](const std::function<void()>& f) { Guard(f); });
 }
 
 void frmOndulix::WireEvents() {
