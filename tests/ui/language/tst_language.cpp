@@ -4,7 +4,12 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
+#include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 // A language chosen in the window: at once, one draw, kept in the file; and
 // back to the captions as designed, the file as it was.
@@ -101,6 +106,38 @@ private slots:
         QCOMPARE(Captions(), designed);
         QCOMPARE(w->cmdExit->shortcut(), QKeySequence(Qt::ALT | Qt::Key_T)); // the keys as designed
         QVERIFY(!ReadAll(f.ini).contains("Language"));
+    }
+
+    // Each caption fits its control at its designed size, in each language.
+    void captionsFit() {
+        f.Open();
+        for (QAction* language :
+             {w->Languages->mnuOriginal, w->Languages->mnuIndonesian, w->Languages->mnuEnglish}) {
+            language->trigger();
+            for (const QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
+                QStyleOptionButton option;
+                option.initFrom(b);
+                option.text = b->text();
+                const QStyle::ContentsType type =
+                    qobject_cast<const QPushButton*>(b) ? QStyle::CT_PushButton
+                    : qobject_cast<const QCheckBox*>(b) ? QStyle::CT_CheckBox
+                                                        : QStyle::CT_RadioButton;
+                const int needed =
+                    b->style()
+                        ->sizeFromContents(type, &option,
+                                           b->fontMetrics().size(Qt::TextShowMnemonic, b->text()),
+                                           b)
+                        .width();
+                QVERIFY2(
+                    b->text().isEmpty() || needed <= b->width(),
+                    qPrintable(QString("%1: %2 > %3").arg(b->text()).arg(needed).arg(b->width())));
+            }
+            for (const QLabel* l : w->findChildren<QLabel*>())
+                if (l->isVisible() && !l->wordWrap() && l->textFormat() != Qt::RichText &&
+                    l->pixmap().isNull())
+                    QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(),
+                             qPrintable(l->text()));
+        }
     }
 };
 
