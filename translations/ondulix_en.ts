@@ -859,5 +859,93 @@
         <source>. Bulan: </source>
         <translation>. Moon: </translation>
     </message>
+    <message>
+        <source>sejalan</source>
+        <translation>in step</translation>
+    </message>
+    <message>
+        <source>%1 %2 hari lebih dulu</source>
+        <translation>%1 %2 days ahead</translation>
+    </message>
+    <message>
+        <source>born </source>
+        <translation>born </translation>
+    </message>
+    <message>
+        <source>Day since birth (%1)</source>
+        <translation>Day since birth (%1)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Day since birth</source>
+        <translation>Day since birth</translation>
+    </message>
+    <message>
+        <source>Ondulix: %1born %2, 60 days from %3</source>
+        <translation>Ondulix: %1born %2, 60 days from %3</translation>
+    </message>
+    <message>
+        <source>Hari Ulang Tahun saya</source>
+        <translation>My birthday</translation>
+    </message>
+    <message>
+        <source>%1 (lahir %2) dan %3 (lahir %4)</source>
+        <translation>%1 (born %2) and %3 (born %4)</translation>
+    </message>
+    <message>
+        <source>pembanding</source>
+        <translation>the other</translation>
+    </message>
+    <message>
+        <source>Lahir </source>
+        <translation>Born </translation>
+    </message>
+    <message>
+        <source> berumur </source>
+        <translation> is </translation>
+    </message>
+    <message>
+        <source>umur </source>
+        <translation>age </translation>
+    </message>
+    <message>
+        <source>%1 hari pada %2</source>
+        <translation>%1 days old on %2</translation>
+    </message>
+    <message>
+        <source>Pada </source>
+        <translation>On </translation>
+    </message>
+    <message>
+        <source>:</source>
+        <translation>:</translation>
+    </message>
+    <message>
+        <source>: belum lahir</source>
+        <translation>: not born yet</translation>
+    </message>
+    <message>
+        <source>tunggal</source>
+        <translation>single</translation>
+    </message>
+    <message>
+        <source>ganda</source>
+        <translation>double</translation>
+    </message>
+    <message>
+        <source>rangkap tiga</source>
+        <translation>triple</translation>
+    </message>
+    <message>
+        <source>rangkap empat</source>
+        <translation>quadruple</translation>
+    </message>
+    <message>
+        <source>Hari kritis </source>
+        <translation>Critical day: </translation>
+    </message>
 </context>
 </TS>

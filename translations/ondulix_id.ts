@@ -859,5 +859,93 @@
         <source>. Bulan: </source>
         <translation>. Bulan: </translation>
     </message>
+    <message>
+        <source>sejalan</source>
+        <translation>sejalan</translation>
+    </message>
+    <message>
+        <source>%1 %2 hari lebih dulu</source>
+        <translation>%1 %2 hari lebih dulu</translation>
+    </message>
+    <message>
+        <source>born </source>
+        <translation>lahir </translation>
+    </message>
+    <message>
+        <source>Day since birth (%1)</source>
+        <translation>Hari sejak lahir (%1)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tanggal</translation>
+    </message>
+    <message>
+        <source>Day since birth</source>
+        <translation>Hari sejak lahir</translation>
+    </message>
+    <message>
+        <source>Ondulix: %1born %2, 60 days from %3</source>
+        <translation>Ondulix: %1lahir %2, 60 hari dari %3</translation>
+    </message>
+    <message>
+        <source>Hari Ulang Tahun saya</source>
+        <translation>Hari Ulang Tahun saya</translation>
+    </message>
+    <message>
+        <source>%1 (lahir %2) dan %3 (lahir %4)</source>
+        <translation>%1 (lahir %2) dan %3 (lahir %4)</translation>
+    </message>
+    <message>
+        <source>pembanding</source>
+        <translation>pembanding</translation>
+    </message>
+    <message>
+        <source>Lahir </source>
+        <translation>Lahir </translation>
+    </message>
+    <message>
+        <source> berumur </source>
+        <translation> berumur </translation>
+    </message>
+    <message>
+        <source>umur </source>
+        <translation>umur </translation>
+    </message>
+    <message>
+        <source>%1 hari pada %2</source>
+        <translation>%1 hari pada %2</translation>
+    </message>
+    <message>
+        <source>Pada </source>
+        <translation>Pada </translation>
+    </message>
+    <message>
+        <source>:</source>
+        <translation>:</translation>
+    </message>
+    <message>
+        <source>: belum lahir</source>
+        <translation>: belum lahir</translation>
+    </message>
+    <message>
+        <source>tunggal</source>
+        <translation>tunggal</translation>
+    </message>
+    <message>
+        <source>ganda</source>
+        <translation>ganda</translation>
+    </message>
+    <message>
+        <source>rangkap tiga</source>
+        <translation>rangkap tiga</translation>
+    </message>
+    <message>
+        <source>rangkap empat</source>
+        <translation>rangkap empat</translation>
+    </message>
+    <message>
+        <source>Hari kritis </source>
+        <translation>Hari kritis </translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "chart/Agreement.h"
 
 #include "util/Calendar.h"
+#include "util/Words.h"
 
 #include <algorithm>
 #include <cmath>
@@ -65,8 +66,8 @@ Lead CycleLead(std::int32_t kind, std::int64_t daysApart) {
 QString LeadText(std::int32_t kind, std::int64_t daysApart, const QString& first,
                  const QString& second) {
     const Lead lead = CycleLead(kind, daysApart);
-    return lead.days == 0 ? QStringLiteral("sejalan")
-                          : QStringLiteral("%1 %2 hari lebih dulu")
+    return lead.days == 0 ? words::Tr(QT_TRANSLATE_NOOP("Ondulix", "sejalan"))
+                          : words::Tr(QT_TRANSLATE_NOOP("Ondulix", "%1 %2 hari lebih dulu"))
                                 .arg(lead.firstAhead ? first : second)
                                 .arg(lead.days);
 }

@@ -5,8 +5,10 @@
 #include "chart/ChartValues.h"
 #include "plot/PainterSurface.h"
 #include "plot/Twips.h"
+#include "util/Calendar.h"
 #include "util/Csv.h"
 #include "util/SaveWhole.h"
+#include "util/Words.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -25,7 +27,7 @@ namespace {
 constexpr int TwipsPerInch = 1440;
 
 QString LongDate(QDate date) {
-    return QLocale(QLocale::English).toString(date, QStringLiteral("d MMMM yyyy"));
+    return cal::ShownLocale().toString(date, QStringLiteral("d MMMM yyyy"));
 }
 
 // An SVG of `viewBox` in twips (one user unit per twip; width and height in
@@ -104,8 +106,9 @@ QByteArray Csv(const ChartOptions& options) {
     const bool compared = options.compare.isValid();
     // With a comparison each person's columns name them, with their own birth date.
     const auto columns = [&options](const QString& name, QDate birth) {
-        const QString born = QStringLiteral("born ") + birth.toString(Qt::ISODate);
-        QStringList named{QStringLiteral("Day since birth (%1)")
+        const QString born =
+            words::Tr(QT_TRANSLATE_NOOP("Ondulix", "born ")) + birth.toString(Qt::ISODate);
+        QStringList named{words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Day since birth (%1)"))
                               .arg(name.isEmpty() ? born : name + QStringLiteral(", ") + born)};
         for (std::int32_t kind = FirstKind; kind <= LastKind; ++kind)
             if (options.kinds[kind])
@@ -113,7 +116,8 @@ QByteArray Csv(const ChartOptions& options) {
                              QStringLiteral(" (%1)").arg(name.isEmpty() ? born : name);
         return named;
     };
-    QStringList header{QStringLiteral("Date"), QStringLiteral("Day since birth")};
+    QStringList header{words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Date")),
+                       words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Day since birth"))};
     for (std::int32_t kind = FirstKind; kind <= LastKind; ++kind)
         if (options.kinds[kind]) header << CycleCaption(kind);
     const QStringList second =
@@ -183,7 +187,7 @@ QString ChartTitle(const ChartOptions& options) {
     const auto span = ChooseChartSpan(options.birth, options.display, options.centre);
     const QString who =
         options.person.isEmpty() ? QString() : options.person + QStringLiteral(", ");
-    return QStringLiteral("Ondulix: %1born %2, 60 days from %3")
+    return words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Ondulix: %1born %2, 60 days from %3"))
         .arg(who, LongDate(options.birth), LongDate(span ? span->start : options.display));
 }
 

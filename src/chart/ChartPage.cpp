@@ -80,13 +80,15 @@ void PaintChartPage(QPainter& painter, const QRectF& page, const ChartOptions& o
     font.setPixelSize(qMax(1, qRound(unit * 1.6)));
     painter.setFont(font);
     QString who = ShowableText(options.person);
-    if (who.trimmed().isEmpty()) who = QStringLiteral("Hari Ulang Tahun saya");
+    if (who.trimmed().isEmpty())
+        who = words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Hari Ulang Tahun saya"));
     // Two people: each with their own birth date.
     if (options.compare.isValid())
-        who = QStringLiteral("%1 (lahir %2) dan %3 (lahir %4)")
+        who = words::Tr(QT_TRANSLATE_NOOP("Ondulix", "%1 (lahir %2) dan %3 (lahir %4)"))
                   .arg(ShowableText(FirstPersonName(options)), LongDateId(options.birth),
-                       options.comparePerson.isEmpty() ? QStringLiteral("pembanding")
-                                                       : ShowableText(options.comparePerson),
+                       options.comparePerson.isEmpty()
+                           ? words::Tr(QT_TRANSLATE_NOOP("Ondulix", "pembanding"))
+                           : ShowableText(options.comparePerson),
                        LongDateId(options.compare));
     const QRectF title(page.left(), page.top(), page.width(), unit * 2.2);
     painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter,
@@ -94,15 +96,17 @@ void PaintChartPage(QPainter& painter, const QRectF& page, const ChartOptions& o
     font.setPixelSize(qMax(1, qRound(unit)));
     painter.setFont(font);
     QStringList facts;
-    if (!options.compare.isValid()) facts << QStringLiteral("Lahir ") + LongDateId(options.birth);
+    if (!options.compare.isValid())
+        facts << words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Lahir ")) + LongDateId(options.birth);
     if (span)
         facts << QStringLiteral("%1 \u2013 %2")
                      .arg(LongDateId(span->start),
                           LongDateId(cal::AddDays(span->start, ChartDayCount - 1)))
               << (options.compare.isValid()
-                      ? ShowableText(FirstPersonName(options)) + QStringLiteral(" berumur ")
-                      : QStringLiteral("umur ")) +
-                     QStringLiteral("%1 hari pada %2")
+                      ? ShowableText(FirstPersonName(options)) +
+                            words::Tr(QT_TRANSLATE_NOOP("Ondulix", " berumur "))
+                      : words::Tr(QT_TRANSLATE_NOOP("Ondulix", "umur "))) +
+                     words::Tr(QT_TRANSLATE_NOOP("Ondulix", "%1 hari pada %2"))
                          .arg(words::Locale().toString(span->days), LongDateId(options.display));
     const QRectF factsLine(page.left(), title.bottom(), page.width(), unit * 1.5);
     painter.drawText(factsLine, Qt::AlignLeft | Qt::AlignVCenter,
@@ -183,13 +187,16 @@ void PaintChartPage(QPainter& painter, const QRectF& page, const ChartOptions& o
         }
     };
     // Whose values, on which day: each page its own display date.
-    const QString on = read ? QStringLiteral("Pada ") + LongDateId(read->date) : QString();
+    const QString on =
+        read ? words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Pada ")) + LongDateId(read->date)
+             : QString();
     if (read && read->other) {
         row(read->items, on + QStringLiteral(", ") + ShowableText(read->other->first) + u':',
             false);
         row(read->other->items,
             ShowableText(read->other->person) +
-                (read->other->dayNumber ? QStringLiteral(":") : QStringLiteral(": belum lahir")),
+                (read->other->dayNumber ? words::Tr(QT_TRANSLATE_NOOP("Ondulix", ":"))
+                                        : words::Tr(QT_TRANSLATE_NOOP("Ondulix", ": belum lahir"))),
             true);
     } else if (read) {
         row(read->items, on + u':', false);
@@ -203,7 +210,7 @@ void PaintChartPage(QPainter& painter, const QRectF& page, const ChartOptions& o
     painter.drawImage(moonRect, picture);
     painter.drawText(QRectF(moonRect.left() - unit * 8, moonRect.bottom(), unit * 11, unit * 1.2),
                      Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("Bulan: ") +
+                     words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Bulan: ")) +
                          moon::PhaseNameOfDay(options.display, options.trueMoon));
     painter.restore();
 }

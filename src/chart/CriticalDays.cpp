@@ -2,6 +2,7 @@
 
 #include "chart/Agreement.h"
 #include "util/Calendar.h"
+#include "util/Words.h"
 
 #include <QCryptographicHash>
 #include <QStringList>
@@ -64,8 +65,11 @@ QString KindNames(KindBits bits) {
 }
 
 QString Multiplicity(std::int32_t count) {
-    static const char* const Names[] = {"", "tunggal", "ganda", "rangkap tiga", "rangkap empat"};
-    return QString::fromLatin1(Names[std::clamp(count, 0, 4)]);
+    static const char* const Names[] = {"", QT_TRANSLATE_NOOP("Ondulix", "tunggal"),
+                                        QT_TRANSLATE_NOOP("Ondulix", "ganda"),
+                                        QT_TRANSLATE_NOOP("Ondulix", "rangkap tiga"),
+                                        QT_TRANSLATE_NOOP("Ondulix", "rangkap empat")};
+    return words::Tr(Names[std::clamp(count, 0, 4)]);
 }
 
 std::vector<CriticalDay> CriticalDays(QDate birth, QDate from, std::int32_t days,
@@ -95,8 +99,8 @@ std::optional<CriticalDay> NextCriticalDay(QDate birth, QDate from, const KindSe
 
 QString CriticalSummary(const QString& person, const CriticalDay& day) {
     const QString who = person.isEmpty() ? QString() : u' ' + person;
-    return QStringLiteral("Hari kritis ") + Multiplicity(KindCount(day.kinds)) + who +
-           QStringLiteral(": ") + KindNames(day.kinds);
+    return words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Hari kritis ")) +
+           Multiplicity(KindCount(day.kinds)) + who + QStringLiteral(": ") + KindNames(day.kinds);
 }
 
 std::vector<people::AllDayEvent> CriticalEvents(const QString& person, QDate birth,

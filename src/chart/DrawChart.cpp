@@ -8,6 +8,7 @@
 #include "plot/modMathUtil.h"
 #include "plot/modPlotUtil.h"
 #include "util/Calendar.h"
+#include "util/Words.h"
 
 #include <algorithm>
 #include <cmath>
@@ -57,8 +58,8 @@ namespace {
 // "Ani, lahir 15 Juli 1992", at most a line's worth.
 QString KeyName(const QString& person, QDate birth) {
     const QString name = ShowableText(person).left(32);
-    return (name.isEmpty() ? QString() : name + QStringLiteral(", ")) + QStringLiteral("lahir ") +
-           LongDateId(birth);
+    return (name.isEmpty() ? QString() : name + QStringLiteral(", ")) +
+           words::Tr(QT_TRANSLATE_NOOP("Ondulix", "lahir ")) + LongDateId(birth);
 }
 
 // Under the plot window, on the margin: a solid and a dashed stroke, each

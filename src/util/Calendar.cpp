@@ -81,6 +81,10 @@ void ShowDatesIn(const QLocale& locale) {
     Shown() = locale;
 }
 
+const QLocale& ShownLocale() {
+    return Shown();
+}
+
 void ShowDatesAsDesigned() {
     Shown() = English();
 }

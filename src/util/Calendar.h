@@ -33,6 +33,7 @@ QString MonthName(int month);
 // English; the language chosen sets it.
 void ShowDatesIn(const QLocale& locale);
 void ShowDatesAsDesigned();
+const QLocale& ShownLocale();
 
 // "mmmm yyyy": "January 2000".
 QString FormatMonthYear(QDate date);
