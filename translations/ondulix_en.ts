@@ -913,7 +913,7 @@
     </message>
     <message>
         <source>%1 hari pada %2</source>
-        <translation>%1 days old on %2</translation>
+        <translation>%1 days on %2</translation>
     </message>
     <message>
         <source>Pada </source>
@@ -946,6 +946,10 @@
     <message>
         <source>Hari kritis </source>
         <translation>Critical day: </translation>
+    </message>
+    <message>
+        <source>dicetak </source>
+        <translation>printed </translation>
     </message>
 </context>
 </TS>

@@ -947,5 +947,9 @@
         <source>Hari kritis </source>
         <translation>Hari kritis </translation>
     </message>
+    <message>
+        <source>dicetak </source>
+        <translation>dicetak </translation>
+    </message>
 </context>
 </TS>

@@ -2,9 +2,11 @@
 #include "settings/SettingsFile.h"
 #include "util/PrivateFolder.h"
 #include "util/SaveWhole.h"
+#include "util/Words.h"
 
 #include <QGuiApplication>
 #include <QStringList>
+#include <QTranslator>
 #include <cstdio>
 #include <exception>
 
@@ -50,6 +52,8 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     UsePrivateRuntimeFolder(settings::PrivateFolderBeside(settings::DefaultIniPath()));
     QGuiApplication app(argc, argv);
+    QTranslator words;
+    words::UseLanguage(command.language, words);
     QString error;
     try {
         error =

@@ -128,9 +128,15 @@ ChartCommand ParseChartCommand(const QStringList& arguments) {
     const QCommandLineOption trueMoon(
         QStringLiteral("true-moon"),
         QStringLiteral("The page's moon as the real moon's phase, not the count from 1900."));
-    parser.addOptions({help, version, birth, date, centre, cycles, scale, format, output, name,
-                       page, pages, compare, compareName, agreement, critical, phases, marks,
-                       trueMoon});
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        QStringLiteral(
+            "id or en: the page's, the CSV header's and the titles' words all Indonesian "
+            "or all English (default: as the window shows them first)."),
+        QStringLiteral("code"));
+    parser.addOptions({help,      version,  birth,  date,  centre,   cycles,  scale,
+                       format,    output,   name,   page,  pages,    compare, compareName,
+                       agreement, critical, phases, marks, trueMoon, language});
 
     if (!parser.parse(arguments)) return Refuse(parser.errorText());
     if (parser.isSet(help)) {
@@ -220,6 +226,10 @@ ChartCommand ParseChartCommand(const QStringList& arguments) {
                           .arg(parser.value(scale))
                           .arg(MaxScale));
 
+    c.language = parser.value(language);
+    if (parser.isSet(language) && c.language != QLatin1String("id") &&
+        c.language != QLatin1String("en"))
+        return Refuse(QStringLiteral("--language %1: id or en").arg(c.language));
     c.options.centre = parser.isSet(centre);
     c.options.criticalMarks = parser.isSet(marks);
     c.options.trueMoon = parser.isSet(trueMoon);

@@ -13,6 +13,7 @@
 //   --birth YYYY-MM-DD --compare YYYY-MM-DD --agreement [--cycles 1,2,3]
 //   --birth YYYY-MM-DD --date YYYY-MM-DD --critical N [--cycles 1,2,3] [--name TEXT] [-o FILE.ics]
 //   --date YYYY-MM-DD --phases N
+//   [--language id|en]: the words of the page, the CSV header and the titles
 namespace chart {
 
 struct ChartCommand {
@@ -23,6 +24,7 @@ struct ChartCommand {
     ExportFormat format = ExportFormat::Png;
     OnPages pages;
     std::int32_t span = 0; // Critical, Phases: days from the display date
+    QString language;      // Render: "id", "en"; empty as designed
     QString message;       // Help: the usage text; Version: its line; Agreement: its lines;
                            // Refuse: a one-line reason
 };

@@ -115,7 +115,8 @@ void PaintChartPage(QPainter& painter, const QRectF& page, const ChartOptions& o
     // Footer.
     const QRectF footer(page.left(), page.bottom() - unit * 1.5, page.width(), unit * 1.5);
     painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("Ondulix " ONDULIX_VERSION " \u00B7 dicetak ") +
+                     QStringLiteral("Ondulix " ONDULIX_VERSION " \u00B7 ") +
+                         words::Tr(QT_TRANSLATE_NOOP("Ondulix", "dicetak ")) +
                          LongDateId(printedOn));
 
     // Legend and moon under the chart, the chart between.
@@ -170,8 +171,9 @@ void PaintChartPage(QPainter& painter, const QRectF& page, const ChartOptions& o
         }
         for (const DayReadout::Item& item : items) {
             const QString text =
-                CycleCaption(item.kind) +
-                QStringLiteral(" %1%").arg(PercentText(item.percent)).replace(u'.', u',');
+                CycleCaption(item.kind) + QStringLiteral(" %1%")
+                                              .arg(PercentText(item.percent))
+                                              .replace(u'.', words::Locale().decimalPoint());
             const double width = unit * 2.5 + QFontMetricsF(font).horizontalAdvance(text);
             if (at.x() + width > legend.right() && at.x() > legend.left()) // the next row
                 at = QPointF(legend.left(), at.y() + unit * 1.4);

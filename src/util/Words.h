@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <QString>
 
+class QTranslator;
+
 // The program's words in the language chosen: each marked where it is
 // written, with QT_TRANSLATE_NOOP("Ondulix", "...") and read through Tr, or
 // read at once as QCoreApplication::translate("Ondulix", "..."); the
@@ -16,5 +18,11 @@ QString Tr(const char* source);
 // English month and day names: Indonesian as designed.
 const QLocale& Locale();
 void UseLocale(const QLocale& locale);
+
+// The language `code` ("id", "en"; empty: as designed) for the words, the
+// numbers and the dates shown: installs its translation, embedded under
+// :/i18n, into `translator`, which the caller keeps while the language is in
+// use. False for a code with no translation.
+bool UseLanguage(const QString& code, QTranslator& translator);
 
 } // namespace words

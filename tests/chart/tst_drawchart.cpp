@@ -495,9 +495,10 @@ private slots:
                  "Emosi\t5.0\nIntelektual\t92.1\nRata-rata\t48.5\n"); // 828 days apart
         for (const char* refused :
              {"--pages 25 -o c.pdf", "--pages 0 -o c.pdf", "--pages 2 -o c.svg", "--page -o c.pdf",
-              "--scale 4.01 -o c.png", "--scale 0.99 -o c.png", "--cycles 1,8 -o c.png", "-o c.jpg",
-              "--format jpg -o c.png", "-o c.png extra", "--center", "--compare-name Ani -o c.png",
-              "--birth 1900-12-31 -o c.png", "--birth 2000-01-02 -o c.png"})
+              "--scale 4.01 -o c.png", "--language fr -o c.png", "--scale 0.99 -o c.png",
+              "--cycles 1,8 -o c.png", "-o c.jpg", "--format jpg -o c.png", "-o c.png extra",
+              "--center", "--compare-name Ani -o c.png", "--birth 1900-12-31 -o c.png",
+              "--birth 2000-01-02 -o c.png"})
             QVERIFY2(parse(refused) == "refused", refused);
     }
 

@@ -1,12 +1,9 @@
 #include "ui/language/LanguageMenu.h"
 
-#include "util/Calendar.h"
 #include "util/Words.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMainWindow>
 #include <QMenuBar>
 
@@ -41,21 +38,12 @@ void LanguageMenu::Apply(settings::Language language) {
         ->setChecked(true);
     if (language == m_current) return;
     m_current = language;
-    const QLocale indonesian(QLocale::Indonesian, QLocale::Indonesia);
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
-    if (language == Language::Indonesian)
-        cal::ShowDatesIn(indonesian);
-    else
-        cal::ShowDatesAsDesigned();
-    words::UseLocale(language == Language::English ? english : indonesian);
-    QCoreApplication::removeTranslator(&m_program);
     QCoreApplication::removeTranslator(&m_qt);
-    if (language == Language::Original) return; // removing sent the change already
-    const QString code =
-        language == Language::English ? QStringLiteral("en") : QStringLiteral("id");
     // Qt ships its dialogs' words in English only: Indonesian ones are ours.
     if (language == Language::Indonesian && m_qt.load(QStringLiteral(":/i18n/qt_id.qm")))
         QCoreApplication::installTranslator(&m_qt);
-    if (m_program.load(QStringLiteral(":/i18n/ondulix_") + code + QStringLiteral(".qm")))
-        QCoreApplication::installTranslator(&m_program);
+    words::UseLanguage(language == Language::English      ? QStringLiteral("en")
+                       : language == Language::Indonesian ? QStringLiteral("id")
+                                                          : QString(),
+                       m_program);
 }

@@ -1,3 +1,4 @@
+#include "chart/ChartExport.h"
 #include "chart/ChartReadout.h"
 #include "ui/WindowFixture.h"
 #include "ui/language/LanguageMenu.h"
@@ -86,6 +87,9 @@ private slots:
         choices[choice]->trigger();
         QCOMPARE(w->DrawRuns() - runs, 1);
         QCOMPARE(seen(), shown);
+        const QByteArray csv = chart::ChartBytes(w->CurrentChart(), chart::ExportFormat::Csv);
+        QCOMPARE(csv.left(csv.indexOf(',', csv.indexOf(',') + 1)), // the values' header too
+                 choice == 2 ? "Date,Day since birth" : "Tanggal,Hari sejak lahir");
         QCoreApplication::sendPostedEvents(); // the windows hear of the change
         QString letters; // one Alt+letter a control, each in its caption, none twice
         for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
