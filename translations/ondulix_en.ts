@@ -951,5 +951,9 @@
         <source>dicetak </source>
         <translation>printed </translation>
     </message>
+    <message>
+        <source>(Hari Ulang Tahun saya)</source>
+        <translation>(My birthday)</translation>
+    </message>
 </context>
 </TS>

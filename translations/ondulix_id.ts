@@ -951,5 +951,9 @@
         <source>dicetak </source>
         <translation>dicetak </translation>
     </message>
+    <message>
+        <source>(Hari Ulang Tahun saya)</source>
+        <translation>(Hari Ulang Tahun saya)</translation>
+    </message>
 </context>
 </TS>

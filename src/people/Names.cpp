@@ -1,6 +1,7 @@
 #include "people/Names.h"
 
 #include "people/FriendList.h"
+#include "util/Words.h"
 #include "util/modStrUtil.h"
 
 namespace people {
@@ -25,7 +26,8 @@ QString MatchKey(const QString& name) {
 }
 
 QString ShownName(const QString& listedName) {
-    return listedName == FriendList::OwnEntryName ? OwnShownName : listedName;
+    return listedName == FriendList::OwnEntryName ? words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Anda"))
+                                                  : listedName;
 }
 
 } // namespace people

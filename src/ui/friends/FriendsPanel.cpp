@@ -96,13 +96,9 @@ void FriendsPanel::FillFriendCombo(std::int32_t index) {
     cboFriend->Clear();
     for (const QString& name : w.Friends.Names())
         cboFriend->AddItem(name);
-    // Heard with the birth date: whom the chart is for, without looking.
-    for (std::int32_t i = 0; i <= w.Friends.FriendCount; ++i)
-        cboFriend->setItemData(i,
-                               cboFriend->itemText(i) +
-                                   words::Tr(QT_TRANSLATE_NOOP("Ondulix", ", lahir ")) +
-                                   chart::LongDateId(w.Friends.BirthDate(i)),
-                               Qt::AccessibleTextRole);
+    // The own entry as designed, whatever the language shows.
+    cboFriend->setItemData(0, people::FriendList::OwnEntryName, Qt::UserRole);
+    NameFriends();
     SelectListItem(*cboFriend, w.Friends.FriendName[index], true);
     optBirthday->setChecked(true); // raises its click when it was not selected
 }
@@ -231,8 +227,22 @@ void FriendsPanel::SetSaveCaption(const char* caption) {
                   w.Friends.FriendName[std::max(cboFriend->ListIndex(), 0)]);
 }
 
+void FriendsPanel::NameFriends() {
+    cboFriend->setItemText(0, words::Tr(QT_TRANSLATE_NOOP("Ondulix", "(Hari Ulang Tahun saya)")));
+    // Heard with the birth date: whom the chart is for, without looking.
+    for (std::int32_t i = 0; i < cboFriend->count(); ++i)
+        cboFriend->setItemData(i,
+                               cboFriend->itemText(i) +
+                                   words::Tr(QT_TRANSLATE_NOOP("Ondulix", ", lahir ")) +
+                                   chart::LongDateId(w.Friends.BirthDate(i)),
+                               Qt::AccessibleTextRole);
+}
+
 void FriendsPanel::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) SetSaveCaption(m_saveCaption);
+    if (event->type() == QEvent::LanguageChange) {
+        SetSaveCaption(m_saveCaption);
+        if (cboFriend->count() > 0) NameFriends();
+    }
     QWidget::changeEvent(event);
 }
 

@@ -85,6 +85,8 @@ private:
     // The save button's caption, and what it does now for a screen reader.
     // `caption`: "Save ", "Data" or "Remove " as designed, shown in the language in use.
     void SetSaveCaption(const char* caption);
+    // The list's own entry in the language in use, and each entry as a reader hears it.
+    void NameFriends();
 
     Window w;
     people::PeopleHistory m_people;

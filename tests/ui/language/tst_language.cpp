@@ -59,12 +59,18 @@ private slots:
                                                 "&Chart",
                                                 "March",
                                                 "March",
-                                                "Monday 8 March: Physical 98 rising."}
+                                                "Monday 8 March: Physical 98 rising.",
+                                                "(My birthday)"}
                                  << QByteArray("Language=en\r\n");
-        QTest::newRow("Indonesian")
-            << 1 << QStringList{"Tutup", "Fisik", "Atur tanggal lahirnya",        "&Berkas",
-                                "Maret", "March", "Senin 8 Maret: Fisik 98 naik."}
-            << QByteArray("Language=id\r\n");
+        QTest::newRow("Indonesian") << 1 << QStringList{"Tutup",
+                                                        "Fisik",
+                                                        "Atur tanggal lahirnya",
+                                                        "&Berkas",
+                                                        "Maret",
+                                                        "March",
+                                                        "Senin 8 Maret: Fisik 98 naik.",
+                                                        "(Hari Ulang Tahun saya)"}
+                                    << QByteArray("Language=id\r\n");
     }
     void switches() {
         QFETCH(int, choice);
@@ -79,7 +85,8 @@ private slots:
                                w->menuBar()->actions()[1]->text(),
                                w->cboDDmonth->currentText(),
                                w->cboDDmonth->Text(),
-                               Spoken()};
+                               Spoken(),
+                               w->cboFriend->itemText(0)};
         };
         QAction* const choices[] = {w->Languages->mnuOriginal, w->Languages->mnuIndonesian,
                                     w->Languages->mnuEnglish};
