@@ -94,6 +94,9 @@ private slots:
         choices[choice]->trigger();
         QCOMPARE(w->DrawRuns() - runs, 1);
         QCOMPARE(seen(), shown);
+        // Qt's own buttons (message boxes, dialogs) too: Indonesian ones are the program's.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                 choice == 1 ? "Batal" : "Cancel");
         const QByteArray csv = chart::ChartBytes(w->CurrentChart(), chart::ExportFormat::Csv);
         QCOMPARE(csv.left(csv.indexOf(',', csv.indexOf(',') + 1)), // the values' header too
                  choice == 2 ? "Date,Day since birth" : "Tanggal,Hari sejak lahir");
