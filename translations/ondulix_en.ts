@@ -955,5 +955,53 @@
         <source>(Hari Ulang Tahun saya)</source>
         <translation>(My birthday)</translation>
     </message>
+    <message>
+        <source>Lihat teman</source>
+        <translation>View friend</translation>
+    </message>
+    <message>
+        <source>Tanggal lahir: bulan</source>
+        <translation>Birth date: month</translation>
+    </message>
+    <message>
+        <source>Tanggal lahir: hari</source>
+        <translation>Birth date: day</translation>
+    </message>
+    <message>
+        <source>Tanggal lahir: tahun</source>
+        <translation>Birth date: year</translation>
+    </message>
+    <message>
+        <source>Daftar teman</source>
+        <translation>Friends list</translation>
+    </message>
+    <message>
+        <source>Nama teman</source>
+        <translation>Friend name</translation>
+    </message>
+    <message>
+        <source>Set tanggal: bulan</source>
+        <translation>Display date: month</translation>
+    </message>
+    <message>
+        <source>Set tanggal: hari</source>
+        <translation>Display date: day</translation>
+    </message>
+    <message>
+        <source>Set tanggal: tahun</source>
+        <translation>Display date: year</translation>
+    </message>
+    <message>
+        <source>Hari gambar bulan</source>
+        <translation>Moon picture day</translation>
+    </message>
+    <message>
+        <source>Gambar bulan</source>
+        <translation>Moon picture</translation>
+    </message>
+    <message>
+        <source>Nilai hari</source>
+        <translation>Day values</translation>
+    </message>
 </context>
 </TS>

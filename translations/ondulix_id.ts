@@ -955,5 +955,53 @@
         <source>(Hari Ulang Tahun saya)</source>
         <translation>(Hari Ulang Tahun saya)</translation>
     </message>
+    <message>
+        <source>Lihat teman</source>
+        <translation>Lihat teman</translation>
+    </message>
+    <message>
+        <source>Tanggal lahir: bulan</source>
+        <translation>Tanggal lahir: bulan</translation>
+    </message>
+    <message>
+        <source>Tanggal lahir: hari</source>
+        <translation>Tanggal lahir: hari</translation>
+    </message>
+    <message>
+        <source>Tanggal lahir: tahun</source>
+        <translation>Tanggal lahir: tahun</translation>
+    </message>
+    <message>
+        <source>Daftar teman</source>
+        <translation>Daftar teman</translation>
+    </message>
+    <message>
+        <source>Nama teman</source>
+        <translation>Nama teman</translation>
+    </message>
+    <message>
+        <source>Set tanggal: bulan</source>
+        <translation>Atur tanggal: bulan</translation>
+    </message>
+    <message>
+        <source>Set tanggal: hari</source>
+        <translation>Atur tanggal: hari</translation>
+    </message>
+    <message>
+        <source>Set tanggal: tahun</source>
+        <translation>Atur tanggal: tahun</translation>
+    </message>
+    <message>
+        <source>Hari gambar bulan</source>
+        <translation>Hari gambar bulan</translation>
+    </message>
+    <message>
+        <source>Gambar bulan</source>
+        <translation>Gambar bulan</translation>
+    </message>
+    <message>
+        <source>Nilai hari</source>
+        <translation>Nilai hari</translation>
+    </message>
 </context>
 </TS>

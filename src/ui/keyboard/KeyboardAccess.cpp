@@ -3,6 +3,7 @@
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/OndulixStyle.h"
 #include "ui/widgets/SpokenItems.h"
+#include "ui/widgets/Words.h"
 #include "util/Words.h"
 
 #include <QCheckBox>
@@ -41,29 +42,30 @@ KeyboardAccess::KeyboardAccess(Controls controls,
 
 void KeyboardAccess::NameControls() {
     const std::pair<QWidget*, const char*> names[] = {
-        {w.optBirthday, "Lihat teman"},       {w.cboBDmonth, "Tanggal lahir: bulan"},
-        {w.cboBDday, "Tanggal lahir: hari"},  {w.cboBDyear, "Tanggal lahir: tahun"},
-        {w.cboFriend, "Daftar teman"},        {w.txtFriend, "Nama teman"},
-        {w.cboDDmonth, "Set tanggal: bulan"}, {w.cboDDday, "Set tanggal: hari"},
-        {w.cboDDyear, "Set tanggal: tahun"},  {w.sldMoonPhase, "Hari gambar bulan"},
-        {w.picMoon, "Gambar bulan"},          {w.lblReadout, "Nilai hari"},
+        {w.optBirthday, QT_TRANSLATE_NOOP("Ondulix", "Lihat teman")},
+        {w.cboBDmonth, QT_TRANSLATE_NOOP("Ondulix", "Tanggal lahir: bulan")},
+        {w.cboBDday, QT_TRANSLATE_NOOP("Ondulix", "Tanggal lahir: hari")},
+        {w.cboBDyear, QT_TRANSLATE_NOOP("Ondulix", "Tanggal lahir: tahun")},
+        {w.cboFriend, QT_TRANSLATE_NOOP("Ondulix", "Daftar teman")},
+        {w.txtFriend, QT_TRANSLATE_NOOP("Ondulix", "Nama teman")},
+        {w.cboDDmonth, QT_TRANSLATE_NOOP("Ondulix", "Set tanggal: bulan")},
+        {w.cboDDday, QT_TRANSLATE_NOOP("Ondulix", "Set tanggal: hari")},
+        {w.cboDDyear, QT_TRANSLATE_NOOP("Ondulix", "Set tanggal: tahun")},
+        {w.sldMoonPhase, QT_TRANSLATE_NOOP("Ondulix", "Hari gambar bulan")},
+        {w.picMoon, QT_TRANSLATE_NOOP("Ondulix", "Gambar bulan")},
+        {w.lblReadout, QT_TRANSLATE_NOOP("Ondulix", "Nilai hari")},
     };
-    for (const auto& [widget, name] : names)
-        widget->setAccessibleName(QString::fromUtf8(name));
     // On Linux a picker's accessible name is its current entry; what it is
     // for goes in its description. No label names one: a reader would say
     // the label instead of the entry.
+    for (const auto& [widget, name] : names)
+        words::Keep(widget, name, [widget](const QString& said) {
+            widget->setAccessibleName(said);
+            if (dynamic_cast<ComboPicker*>(widget)) widget->setAccessibleDescription(said);
+        });
     for (ComboPicker* picker : {w.cboBDmonth, w.cboBDday, w.cboBDyear, w.cboFriend, w.cboDDmonth,
-                                w.cboDDday, w.cboDDyear}) {
-        picker->setAccessibleDescription(picker->accessibleName());
+                                w.cboDDday, w.cboDDyear})
         spoken::SpeakEntries(picker);
-    }
-    // Controls with a caption are named by it.
-    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
-             w.chkCenter, w.optBirthdate, w.cmdGoToToday, w.cmdDraw, w.cmdExit})
-        b->setAccessibleName(b->text());
-    for (int k = 1; k <= 7; ++k)
-        w.chkOndulixChart[k]->setAccessibleName(w.chkOndulixChart[k]->text());
     w.lblEnterFriend->setBuddy(w.txtFriend);
     // The moon slider's positions are days: a reader hears each one's date
     // and phase, not its number; the day it is on with its name.
@@ -160,6 +162,12 @@ std::vector<std::pair<QAbstractButton*, Qt::Key>> KeyboardAccess::Designed() con
 }
 
 void KeyboardAccess::MarkLetters() {
+    // Controls with a caption are named by it, in the language in use.
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
+             w.chkCenter, w.optBirthdate, w.cmdGoToToday, w.cmdDraw, w.cmdExit})
+        b->setAccessibleName(b->text());
+    for (int k = 1; k <= 7; ++k)
+        w.chkOndulixChart[k]->setAccessibleName(w.chkOndulixChart[k]->text());
     // Alt+letter without touching the captions; the style underlines the
     // letter. The menus keep theirs: Alt+B opens "Berkas".
     for (const auto& [button, key] : Mnemonics()) {
