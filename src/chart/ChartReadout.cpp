@@ -86,8 +86,8 @@ QString MoonText(const DayReadout& day) {
 // "+87,3", "-12,0", "0,0" (a point in English)
 QString Value(double percent) {
     QString value = PercentText(percent).replace(u'.', words::Locale().decimalPoint());
-    if (value.contains(QRegularExpression(QStringLiteral("[1-9]"))) && !value.startsWith(u'-'))
-        value.prepend(u'+');
+    static const QRegularExpression nonZero(QStringLiteral("[1-9]"));
+    if (value.contains(nonZero) && !value.startsWith(u'-')) value.prepend(u'+');
     return value;
 }
 

@@ -55,10 +55,19 @@ CriticalMenu::CriticalMenu(Window window) : QObject(window.window), w(std::move(
     connect(calendar, &QAction::triggered, this, [this] { w.guard([this] { ExportCalendar(); }); });
 }
 
-std::vector<CriticalMenu::Listee> CriticalMenu::People() const {
+std::int32_t CriticalMenu::Span() const {
+    return Spans[m_span ? std::max(m_span->currentIndex(), 0) : 1];
+}
+
+std::vector<CriticalMenu::Listee> CriticalMenu::Listed() const {
     const chart::ChartOptions& chart = w.state->Options();
-    std::vector<Listee> people{{chart::FirstPersonName(chart), chart.birth}};
-    if (chart.compare.isValid()) people.push_back({chart::SecondPersonName(chart), chart.compare});
+    std::vector<Listee> people{{chart::FirstPersonName(chart), chart.birth, {}}};
+    if (chart.compare.isValid())
+        people.push_back({chart::SecondPersonName(chart), chart.compare, {}});
+    const std::int32_t atLeast = m_filter && m_filter->currentIndex() == 1 ? 2 : 1;
+    for (Listee& person : people)
+        person.days =
+            chart::CriticalDays(person.birth, chart.display, Span(), chart.kinds, atLeast);
     return people;
 }
 
@@ -129,16 +138,13 @@ void CriticalMenu::ShowList() {
 
 void CriticalMenu::Fill() {
     const chart::ChartOptions& chart = w.state->Options();
-    const std::int32_t span = Spans[std::max(m_span->currentIndex(), 0)];
-    const std::int32_t atLeast = m_filter->currentIndex() == 1 ? 2 : 1;
     struct Row {
         chart::CriticalDay day;
         QString who;
     };
     std::vector<Row> rows;
-    for (const Listee& person : People())
-        for (const chart::CriticalDay& day :
-             chart::CriticalDays(person.birth, chart.display, span, chart.kinds, atLeast))
+    for (const Listee& person : Listed())
+        for (const chart::CriticalDay& day : person.days)
             rows.push_back({day, person.name});
     std::stable_sort(rows.begin(), rows.end(),
                      [](const Row& a, const Row& b) { return a.day.date < b.day.date; });
@@ -157,7 +163,7 @@ void CriticalMenu::Fill() {
     QString note = words::Tr(QT_TRANSLATE_NOOP("Ondulix", "%1 hari kritis dari %2."))
                        .arg(rows.size())
                        .arg(chart::LongDateId(chart.display));
-    if (cal::DiffDays(chart.display, LastDay()) + 1 < span)
+    if (cal::DiffDays(chart.display, LastDay()) + 1 < Span())
         note +=
             words::Tr(QT_TRANSLATE_NOOP(
                           "Ondulix", " Daftar berhenti di %1, hari terakhir tahun-tahun Ondulix."))
@@ -192,15 +198,10 @@ void CriticalMenu::FindNext(std::int32_t atLeast) {
 }
 
 void CriticalMenu::ExportCalendar() {
-    const chart::ChartOptions& chart = w.state->Options();
     if (!w.state->Span()) return;
     std::vector<people::AllDayEvent> events;
-    const std::int32_t span = Spans[m_span ? std::max(m_span->currentIndex(), 0) : 1];
-    const std::int32_t atLeast = m_filter && m_filter->currentIndex() == 1 ? 2 : 1;
-    for (const Listee& person : People()) {
-        const auto days =
-            chart::CriticalDays(person.birth, chart.display, span, chart.kinds, atLeast);
-        const auto more = chart::CriticalEvents(person.name, person.birth, days);
+    for (const Listee& person : Listed()) {
+        const auto more = chart::CriticalEvents(person.name, person.birth, person.days);
         events.insert(events.end(), more.begin(), more.end());
     }
     const QString path =

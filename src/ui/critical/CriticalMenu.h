@@ -48,12 +48,16 @@ public:
 private:
     void Fill();
     void FindNext(std::int32_t atLeast);
-    // The people listed: the chart's person, and the compared one.
+    // The people listed (the chart's person, and the compared one), each with
+    // the critical days the list's span and filter take from the display date;
+    // before the list is first opened, 200 days of all of them.
     struct Listee {
         QString name; // "Anda" for the user's own
         QDate birth;
+        std::vector<chart::CriticalDay> days;
     };
-    std::vector<Listee> People() const;
+    std::vector<Listee> Listed() const;
+    std::int32_t Span() const;
 
     Window w;
     QDialog* m_dialog = nullptr;
