@@ -573,7 +573,7 @@
     </message>
     <message>
         <source>Remove ? &quot;%1&quot;</source>
-        <translation>Remove "%1"?</translation>
+        <translation>Remove &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>hapus </source>
@@ -1002,6 +1002,432 @@
     <message>
         <source>Nilai hari</source>
         <translation>Day values</translation>
+    </message>
+    <message>
+        <source>Tiap siklus: 50 × (1 + cos(2π·Δ/T)), dengan Δ selisih hari kedua tanggal lahir dan T panjang siklus: 100 bila kedua kurva sejalan, 0 bila berlawanan; siklus gabungan memakai rata-rata kedua kosinusnya, dan angka keseluruhan rata-rata siklus yang dicentang. Tidak bergantung pada hari yang ditampilkan.</source>
+        <translation>Each cycle: 50 × (1 + cos(2π·Δ/T)), with Δ the days between the two birth dates and T the cycle&apos;s length: 100 when both curves are in step, 0 when opposite; a combined cycle takes the mean of its two cosines, and the overall figure is the mean of the ticked cycles. It does not depend on the day shown.</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>MMMM d, yyyy</translation>
+    </message>
+    <message>
+        <source>Drawn by Ondulix %1</source>
+        <translation>Drawn by Ondulix %1</translation>
+    </message>
+    <message>
+        <source>Ulang tahun </source>
+        <translation>Birthday: </translation>
+    </message>
+    <message>
+        <source>Ulang Tahun</source>
+        <translation>Birthdays</translation>
+    </message>
+    <message>
+        <source>Berhenti di baris %1: %2.</source>
+        <translation>Stopped at line %1: %2.</translation>
+    </message>
+    <message>
+        <source>baris lebih dari 64 KB</source>
+        <translation>a line longer than 64 KB</translation>
+    </message>
+    <message>
+        <source>lebih dari %1 kontak</source>
+        <translation>more than %1 contacts</translation>
+    </message>
+    <message>
+        <source>bukan teks UTF-8</source>
+        <translation>not UTF-8 text</translation>
+    </message>
+    <message>
+        <source>Berkas kosong.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>Berkas tidak dapat dibuka: %1.</source>
+        <translation>The file cannot be opened: %1.</translation>
+    </message>
+    <message>
+        <source>Ini %1, bukan berkas biasa; hanya berkas biasa yang dapat diimpor.</source>
+        <translation>This is %1, not a regular file; only regular files can be imported.</translation>
+    </message>
+    <message>
+        <source>Berkas lebih dari 16 MB: terlalu besar untuk daftar kontak.</source>
+        <translation>The file is over 16 MB: too large for a contact list.</translation>
+    </message>
+    <message>
+        <source>tanpa nama</source>
+        <translation>no name</translation>
+    </message>
+    <message>
+        <source>nama entri Anda sendiri</source>
+        <translation>the name of your own entry</translation>
+    </message>
+    <message>
+        <source>tanpa tanggal lahir</source>
+        <translation>no birth date</translation>
+    </message>
+    <message>
+        <source>tanpa tahun</source>
+        <translation>no year</translation>
+    </message>
+    <message>
+        <source>tanggal tak terbaca: %1</source>
+        <translation>unreadable date: %1</translation>
+    </message>
+    <message>
+        <source>tanggal ini hanya terbaca dengan urutan lain: %1</source>
+        <translation>this date reads only in another order: %1</translation>
+    </message>
+    <message>
+        <source>tahun %1 di luar %2–%3</source>
+        <translation>year %1 outside %2–%3</translation>
+    </message>
+    <message>
+        <source>nama ganda dalam berkas</source>
+        <translation>name twice in the file</translation>
+    </message>
+    <message>
+        <source>daftar penuh (%1 teman)</source>
+        <translation>list full (%1 friends)</translation>
+    </message>
+    <message>
+        <source>Tanggal lahir %1: %2 → %3</source>
+        <translation>Birth date of %1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>%1 ditambahkan, lahir %2</source>
+        <translation>%1 added, born %2</translation>
+    </message>
+    <message>
+        <source>%1 dihapus (lahir %2)</source>
+        <translation>%1 removed (born %2)</translation>
+    </message>
+    <message>
+        <source>kartu terakhir tanpa END:VCARD, tidak dibaca</source>
+        <translation>last card without END:VCARD, not read</translation>
+    </message>
+    <message>
+        <source>Berkas ini bukan vCard: tidak ada BEGIN:VCARD.</source>
+        <translation>This file is not a vCard: no BEGIN:VCARD.</translation>
+    </message>
+    <message>
+        <source>the lock file %1 cannot be made or is not yours</source>
+        <translation>the lock file %1 cannot be made or is not yours</translation>
+    </message>
+    <message>
+        <source>the file system of %1 cannot lock</source>
+        <translation>the file system of %1 cannot lock</translation>
+    </message>
+    <message>
+        <source>the lock file %1 keeps changing</source>
+        <translation>the lock file %1 keeps changing</translation>
+    </message>
+    <message>
+        <source>you have no private folder for its lock</source>
+        <translation>you have no private folder for its lock</translation>
+    </message>
+    <message>
+        <source>the folder %1 is not yours alone</source>
+        <translation>the folder %1 is not yours alone</translation>
+    </message>
+    <message>
+        <source>no lock can make sure that no other copy of Ondulix writes it (%1)</source>
+        <translation>no lock can make sure that no other copy of Ondulix writes it (%1)</translation>
+    </message>
+    <message>
+        <source>Ondulix is already running with this settings file. Switch to its window.</source>
+        <translation>Ondulix is already running with this settings file. Switch to its window.</translation>
+    </message>
+    <message>
+        <source>Ondulix is already running with this settings file, but it does not answer. Close it first, or end it if it hangs.</source>
+        <translation>Ondulix is already running with this settings file, but it does not answer. Close it first, or end it if it hangs.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>it is larger than %1 MB</translation>
+    </message>
+    <message>
+        <source>%1 not saved: %2</source>
+        <translation>%1 not saved: %2</translation>
+    </message>
+    <message>
+        <source>Your own birth date &quot;%1&quot; was read as %2.</source>
+        <translation>Your own birth date &quot;%1&quot; was read as %2.</translation>
+    </message>
+    <message>
+        <source>The birth date &quot;%1&quot; of %2 was read as %3.</source>
+        <translation>The birth date &quot;%1&quot; of %2 was read as %3.</translation>
+    </message>
+    <message>
+        <source>is &quot;%1&quot;, not a whole number from 0 to %2</source>
+        <translation>is &quot;%1&quot;, not a whole number from 0 to %2</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>is missing</translation>
+    </message>
+    <message>
+        <source>&quot;No. of Friends&quot; %1; %2.</source>
+        <translation>&quot;No. of Friends&quot; %1; %2.</translation>
+    </message>
+    <message>
+        <source>&quot;No. of Friends&quot; says %1, but the settings file names %2; they are in the list too.</source>
+        <translation>&quot;No. of Friends&quot; says %1, but the settings file names %2; they are in the list too.</translation>
+    </message>
+    <message>
+        <source>The settings file holds %1 friends, more than the %2 the list can show; the other %3 stay in the file as they are.</source>
+        <translation>The settings file holds %1 friends, more than the %2 the list can show; the other %3 stay in the file as they are.</translation>
+    </message>
+    <message>
+        <source>the folder that holds it</source>
+        <translation>the folder that holds it</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user (%2)</source>
+        <translation>%1 belongs to another user (%2)</translation>
+    </message>
+    <message>
+        <source>it could not be read when Ondulix started (%1), so Ondulix does not overwrite it</source>
+        <translation>it could not be read when Ondulix started (%1), so Ondulix does not overwrite it</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2); Ondulix starts with its defaults and will not overwrite it.</source>
+        <translation>The settings file %1 could not be read (%2); Ondulix starts with its defaults and will not overwrite it.</translation>
+    </message>
+    <message>
+        <source>Ondulix does not write the settings file %1 while it runs: %2. Your changes are kept until you close it; then you can save them elsewhere.</source>
+        <translation>Ondulix does not write the settings file %1 while it runs: %2. Your changes are kept until you close it; then you can save them elsewhere.</translation>
+    </message>
+    <message>
+        <source>Ondulix could not save to %1: %2.
+
+The change is kept while Ondulix runs; it will try again when it closes.</source>
+        <translation>Ondulix could not save to %1: %2.
+
+The change is kept while Ondulix runs; it will try again when it closes.</translation>
+    </message>
+    <message>
+        <source>Ondulix could not save your birth dates and friends to %1: %2.
+
+%3, close without saving, or cancel to keep Ondulix open?</source>
+        <translation>Ondulix could not save your birth dates and friends to %1: %2.
+
+%3, close without saving, or cancel to keep Ondulix open?</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Retry</translation>
+    </message>
+    <message>
+        <source>Save elsewhere</source>
+        <translation>Save elsewhere</translation>
+    </message>
+    <message>
+        <source>Grafik: hari sebelumnya</source>
+        <translation>Chart: previous day</translation>
+    </message>
+    <message>
+        <source>Grafik: hari berikutnya</source>
+        <translation>Chart: next day</translation>
+    </message>
+    <message>
+        <source>Grafik: seminggu sebelumnya</source>
+        <translation>Chart: a week back</translation>
+    </message>
+    <message>
+        <source>Grafik: seminggu berikutnya</source>
+        <translation>Chart: a week on</translation>
+    </message>
+    <message>
+        <source>Grafik: hari pertama</source>
+        <translation>Chart: first day</translation>
+    </message>
+    <message>
+        <source>Grafik: hari terakhir</source>
+        <translation>Chart: last day</translation>
+    </message>
+    <message>
+        <source>Belum ada pembanding: pilih seseorang di daftar di bawah atau di menu Bandingkan.</source>
+        <translation>No one to compare with yet: choose someone in the list below or in the Compare menu.</translation>
+    </message>
+    <message>
+        <source>Kunci grafik</source>
+        <translation>Chart key</translation>
+    </message>
+    <message>
+        <source>Garis penuh: %1. Garis putus-putus: %2.</source>
+        <translation>Solid lines: %1. Dashed lines: %2.</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG image, double size (*.png)</source>
+        <translation>PNG image, double size (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Kontak (*.vcf *.vcard *.csv);;vCard (*.vcf *.vcard);;CSV (*.csv);;Semua berkas (*)</source>
+        <translation>Contacts (*.vcf *.vcard *.csv);;vCard (*.vcf *.vcard);;CSV (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Tidak ada yang berubah: semua yang dipilih sudah ada di daftar.</source>
+        <translation>Nothing changed: everyone chosen is already in the list.</translation>
+    </message>
+    <message>
+        <source>* Lahir 29 Februari: pada tahun biasa dirayakan 28 Februari.</source>
+        <translation>* Born on 29 February: celebrated on 28 February in common years.</translation>
+    </message>
+    <message>
+        <source>Pilih dulu teman yang akan diganti namanya di daftar teman.</source>
+        <translation>First choose the friend to rename in the friends list.</translation>
+    </message>
+    <message>
+        <source>Ondulix %1
+
+Menggambar siklus seseorang selama 60 hari dari tanggal lahirnya, dengan fase bulan.
+
+Hak cipta dilindungi undang-undang.
+
+Berkas pengaturan:
+%2</source>
+        <translation>Ondulix %1
+
+Draws a person&apos;s cycles for 60 days from their birth date, with the moon&apos;s phase.
+
+All rights reserved.
+
+Settings file:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written either (%2)</source>
+        <translation>%1 could not be written either (%2)</translation>
+    </message>
+    <message>
+        <source>, dipilih</source>
+        <translation>, chosen</translation>
+    </message>
+    <message>
+        <source>, tidak dipilih</source>
+        <translation>, not chosen</translation>
+    </message>
+    <message>
+        <source>Selamat datang! Tanggal lahir Anda: pilih &quot;Tanggal Lahir&quot;, pilih tanggalnya, lalu &quot;Save&quot;.</source>
+        <translation>Welcome! Your birth date: choose &quot;Birth Date&quot;, pick the date, then &quot;Save&quot;.</translation>
+    </message>
+    <message>
+        <source>Tanpa pembanding</source>
+        <translation>No comparison</translation>
+    </message>
+    <message>
+        <source>Dibandingkan dengan </source>
+        <translation>Compared with </translation>
+    </message>
+    <message>
+        <source>lebih dari %1 baris</source>
+        <translation>more than %1 lines</translation>
+    </message>
+    <message>
+        <source>baris terlalu panjang</source>
+        <translation>line too long</translation>
+    </message>
+    <message>
+        <source>tanda petik tidak ditutup</source>
+        <translation>quotation mark not closed</translation>
+    </message>
+    <message>
+        <source>the disk did not take the whole file</source>
+        <translation>the disk did not take the whole file</translation>
+    </message>
+    <message>
+        <source>%1 is a link that another user made in a folder that is not yours alone; Ondulix does not follow it</source>
+        <translation>%1 is a link that another user made in a folder that is not yours alone; Ondulix does not follow it</translation>
+    </message>
+    <message>
+        <source>%1 is a loop of links</source>
+        <translation>%1 is a loop of links</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 is a folder</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>the folder %1 does not exist</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>the folder %1 is read-only</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Operation not permitted</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>No space left on device</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Read-only file system</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No such file or directory</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Is a directory</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Not a directory</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Input/output error</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Too many levels of symbolic links</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>File name too long</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>File too large</translation>
     </message>
 </context>
 </TS>

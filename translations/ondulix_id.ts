@@ -1003,5 +1003,431 @@
         <source>Nilai hari</source>
         <translation>Nilai hari</translation>
     </message>
+    <message>
+        <source>Tiap siklus: 50 × (1 + cos(2π·Δ/T)), dengan Δ selisih hari kedua tanggal lahir dan T panjang siklus: 100 bila kedua kurva sejalan, 0 bila berlawanan; siklus gabungan memakai rata-rata kedua kosinusnya, dan angka keseluruhan rata-rata siklus yang dicentang. Tidak bergantung pada hari yang ditampilkan.</source>
+        <translation>Tiap siklus: 50 × (1 + cos(2π·Δ/T)), dengan Δ selisih hari kedua tanggal lahir dan T panjang siklus: 100 bila kedua kurva sejalan, 0 bila berlawanan; siklus gabungan memakai rata-rata kedua kosinusnya, dan angka keseluruhan rata-rata siklus yang dicentang. Tidak bergantung pada hari yang ditampilkan.</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Drawn by Ondulix %1</source>
+        <translation>Digambar oleh Ondulix %1</translation>
+    </message>
+    <message>
+        <source>Ulang tahun </source>
+        <translation>Ulang tahun </translation>
+    </message>
+    <message>
+        <source>Ulang Tahun</source>
+        <translation>Ulang Tahun</translation>
+    </message>
+    <message>
+        <source>Berhenti di baris %1: %2.</source>
+        <translation>Berhenti di baris %1: %2.</translation>
+    </message>
+    <message>
+        <source>baris lebih dari 64 KB</source>
+        <translation>baris lebih dari 64 KB</translation>
+    </message>
+    <message>
+        <source>lebih dari %1 kontak</source>
+        <translation>lebih dari %1 kontak</translation>
+    </message>
+    <message>
+        <source>bukan teks UTF-8</source>
+        <translation>bukan teks UTF-8</translation>
+    </message>
+    <message>
+        <source>Berkas kosong.</source>
+        <translation>Berkas kosong.</translation>
+    </message>
+    <message>
+        <source>Berkas tidak dapat dibuka: %1.</source>
+        <translation>Berkas tidak dapat dibuka: %1.</translation>
+    </message>
+    <message>
+        <source>Ini %1, bukan berkas biasa; hanya berkas biasa yang dapat diimpor.</source>
+        <translation>Ini %1, bukan berkas biasa; hanya berkas biasa yang dapat diimpor.</translation>
+    </message>
+    <message>
+        <source>Berkas lebih dari 16 MB: terlalu besar untuk daftar kontak.</source>
+        <translation>Berkas lebih dari 16 MB: terlalu besar untuk daftar kontak.</translation>
+    </message>
+    <message>
+        <source>tanpa nama</source>
+        <translation>tanpa nama</translation>
+    </message>
+    <message>
+        <source>nama entri Anda sendiri</source>
+        <translation>nama entri Anda sendiri</translation>
+    </message>
+    <message>
+        <source>tanpa tanggal lahir</source>
+        <translation>tanpa tanggal lahir</translation>
+    </message>
+    <message>
+        <source>tanpa tahun</source>
+        <translation>tanpa tahun</translation>
+    </message>
+    <message>
+        <source>tanggal tak terbaca: %1</source>
+        <translation>tanggal tak terbaca: %1</translation>
+    </message>
+    <message>
+        <source>tanggal ini hanya terbaca dengan urutan lain: %1</source>
+        <translation>tanggal ini hanya terbaca dengan urutan lain: %1</translation>
+    </message>
+    <message>
+        <source>tahun %1 di luar %2–%3</source>
+        <translation>tahun %1 di luar %2–%3</translation>
+    </message>
+    <message>
+        <source>nama ganda dalam berkas</source>
+        <translation>nama ganda dalam berkas</translation>
+    </message>
+    <message>
+        <source>daftar penuh (%1 teman)</source>
+        <translation>daftar penuh (%1 teman)</translation>
+    </message>
+    <message>
+        <source>Tanggal lahir %1: %2 → %3</source>
+        <translation>Tanggal lahir %1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>%1 ditambahkan, lahir %2</source>
+        <translation>%1 ditambahkan, lahir %2</translation>
+    </message>
+    <message>
+        <source>%1 dihapus (lahir %2)</source>
+        <translation>%1 dihapus (lahir %2)</translation>
+    </message>
+    <message>
+        <source>kartu terakhir tanpa END:VCARD, tidak dibaca</source>
+        <translation>kartu terakhir tanpa END:VCARD, tidak dibaca</translation>
+    </message>
+    <message>
+        <source>Berkas ini bukan vCard: tidak ada BEGIN:VCARD.</source>
+        <translation>Berkas ini bukan vCard: tidak ada BEGIN:VCARD.</translation>
+    </message>
+    <message>
+        <source>the lock file %1 cannot be made or is not yours</source>
+        <translation>berkas kunci %1 tidak dapat dibuat atau bukan milik Anda</translation>
+    </message>
+    <message>
+        <source>the file system of %1 cannot lock</source>
+        <translation>sistem berkas %1 tidak dapat mengunci</translation>
+    </message>
+    <message>
+        <source>the lock file %1 keeps changing</source>
+        <translation>berkas kunci %1 terus berubah</translation>
+    </message>
+    <message>
+        <source>you have no private folder for its lock</source>
+        <translation>Anda tidak punya folder pribadi untuk kuncinya</translation>
+    </message>
+    <message>
+        <source>the folder %1 is not yours alone</source>
+        <translation>folder %1 bukan milik Anda sendiri</translation>
+    </message>
+    <message>
+        <source>no lock can make sure that no other copy of Ondulix writes it (%1)</source>
+        <translation>tidak ada kunci yang dapat memastikan tidak ada salinan Ondulix lain yang menulisnya (%1)</translation>
+    </message>
+    <message>
+        <source>Ondulix is already running with this settings file. Switch to its window.</source>
+        <translation>Ondulix sudah berjalan dengan berkas pengaturan ini. Beralihlah ke jendelanya.</translation>
+    </message>
+    <message>
+        <source>Ondulix is already running with this settings file, but it does not answer. Close it first, or end it if it hangs.</source>
+        <translation>Ondulix sudah berjalan dengan berkas pengaturan ini, tetapi tidak menjawab. Tutup dulu, atau hentikan bila macet.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>itu sebuah folder</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>itu bukan berkas biasa</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>ukurannya lebih dari %1 MB</translation>
+    </message>
+    <message>
+        <source>%1 not saved: %2</source>
+        <translation>%1 tidak disimpan: %2</translation>
+    </message>
+    <message>
+        <source>Your own birth date &quot;%1&quot; was read as %2.</source>
+        <translation>Tanggal lahir Anda sendiri &quot;%1&quot; dibaca sebagai %2.</translation>
+    </message>
+    <message>
+        <source>The birth date &quot;%1&quot; of %2 was read as %3.</source>
+        <translation>Tanggal lahir &quot;%1&quot; milik %2 dibaca sebagai %3.</translation>
+    </message>
+    <message>
+        <source>is &quot;%1&quot;, not a whole number from 0 to %2</source>
+        <translation>berisi &quot;%1&quot;, bukan bilangan bulat 0 sampai %2</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>tidak ada</translation>
+    </message>
+    <message>
+        <source>&quot;No. of Friends&quot; %1; %2.</source>
+        <translation>&quot;No. of Friends&quot; %1; %2.</translation>
+    </message>
+    <message>
+        <source>&quot;No. of Friends&quot; says %1, but the settings file names %2; they are in the list too.</source>
+        <translation>&quot;No. of Friends&quot; menyebut %1, tetapi berkas pengaturan menyebut %2; mereka juga ada di daftar.</translation>
+    </message>
+    <message>
+        <source>The settings file holds %1 friends, more than the %2 the list can show; the other %3 stay in the file as they are.</source>
+        <translation>Berkas pengaturan berisi %1 teman, lebih dari %2 yang dapat ditampilkan daftar; %3 lainnya tetap di berkas apa adanya.</translation>
+    </message>
+    <message>
+        <source>the folder that holds it</source>
+        <translation>folder tempatnya</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user (%2)</source>
+        <translation>%1 milik pengguna lain (%2)</translation>
+    </message>
+    <message>
+        <source>it could not be read when Ondulix started (%1), so Ondulix does not overwrite it</source>
+        <translation>berkas itu tidak dapat dibaca saat Ondulix mulai (%1), jadi Ondulix tidak menimpanya</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2); Ondulix starts with its defaults and will not overwrite it.</source>
+        <translation>Berkas pengaturan %1 tidak dapat dibaca (%2); Ondulix mulai dengan pengaturan bawaan dan tidak akan menimpanya.</translation>
+    </message>
+    <message>
+        <source>Ondulix does not write the settings file %1 while it runs: %2. Your changes are kept until you close it; then you can save them elsewhere.</source>
+        <translation>Ondulix tidak menulis berkas pengaturan %1 selama berjalan: %2. Perubahan Anda disimpan sampai Anda menutupnya; lalu Anda dapat menyimpannya di tempat lain.</translation>
+    </message>
+    <message>
+        <source>Ondulix could not save to %1: %2.
+
+The change is kept while Ondulix runs; it will try again when it closes.</source>
+        <translation>Ondulix tidak dapat menyimpan ke %1: %2.
+
+Perubahan disimpan selama Ondulix berjalan; Ondulix akan mencoba lagi saat ditutup.</translation>
+    </message>
+    <message>
+        <source>Ondulix could not save your birth dates and friends to %1: %2.
+
+%3, close without saving, or cancel to keep Ondulix open?</source>
+        <translation>Ondulix tidak dapat menyimpan tanggal lahir dan teman Anda ke %1: %2.
+
+%3, tutup tanpa menyimpan, atau batal agar Ondulix tetap terbuka?</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Coba lagi</translation>
+    </message>
+    <message>
+        <source>Save elsewhere</source>
+        <translation>Simpan di tempat lain</translation>
+    </message>
+    <message>
+        <source>Grafik: hari sebelumnya</source>
+        <translation>Grafik: hari sebelumnya</translation>
+    </message>
+    <message>
+        <source>Grafik: hari berikutnya</source>
+        <translation>Grafik: hari berikutnya</translation>
+    </message>
+    <message>
+        <source>Grafik: seminggu sebelumnya</source>
+        <translation>Grafik: seminggu sebelumnya</translation>
+    </message>
+    <message>
+        <source>Grafik: seminggu berikutnya</source>
+        <translation>Grafik: seminggu berikutnya</translation>
+    </message>
+    <message>
+        <source>Grafik: hari pertama</source>
+        <translation>Grafik: hari pertama</translation>
+    </message>
+    <message>
+        <source>Grafik: hari terakhir</source>
+        <translation>Grafik: hari terakhir</translation>
+    </message>
+    <message>
+        <source>Belum ada pembanding: pilih seseorang di daftar di bawah atau di menu Bandingkan.</source>
+        <translation>Belum ada pembanding: pilih seseorang di daftar di bawah atau di menu Bandingkan.</translation>
+    </message>
+    <message>
+        <source>Kunci grafik</source>
+        <translation>Kunci grafik</translation>
+    </message>
+    <message>
+        <source>Garis penuh: %1. Garis putus-putus: %2.</source>
+        <translation>Garis penuh: %1. Garis putus-putus: %2.</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Gambar PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG image, double size (*.png)</source>
+        <translation>Gambar PNG, ukuran ganda (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Gambar SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Dokumen PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Kontak (*.vcf *.vcard *.csv);;vCard (*.vcf *.vcard);;CSV (*.csv);;Semua berkas (*)</source>
+        <translation>Kontak (*.vcf *.vcard *.csv);;vCard (*.vcf *.vcard);;CSV (*.csv);;Semua berkas (*)</translation>
+    </message>
+    <message>
+        <source>Tidak ada yang berubah: semua yang dipilih sudah ada di daftar.</source>
+        <translation>Tidak ada yang berubah: semua yang dipilih sudah ada di daftar.</translation>
+    </message>
+    <message>
+        <source>* Lahir 29 Februari: pada tahun biasa dirayakan 28 Februari.</source>
+        <translation>* Lahir 29 Februari: pada tahun biasa dirayakan 28 Februari.</translation>
+    </message>
+    <message>
+        <source>Pilih dulu teman yang akan diganti namanya di daftar teman.</source>
+        <translation>Pilih dulu teman yang akan diganti namanya di daftar teman.</translation>
+    </message>
+    <message>
+        <source>Ondulix %1
+
+Menggambar siklus seseorang selama 60 hari dari tanggal lahirnya, dengan fase bulan.
+
+Hak cipta dilindungi undang-undang.
+
+Berkas pengaturan:
+%2</source>
+        <translation>Ondulix %1
+
+Menggambar siklus seseorang selama 60 hari dari tanggal lahirnya, dengan fase bulan.
+
+Hak cipta dilindungi undang-undang.
+
+Berkas pengaturan:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written either (%2)</source>
+        <translation>%1 juga tidak dapat ditulis (%2)</translation>
+    </message>
+    <message>
+        <source>, dipilih</source>
+        <translation>, dipilih</translation>
+    </message>
+    <message>
+        <source>, tidak dipilih</source>
+        <translation>, tidak dipilih</translation>
+    </message>
+    <message>
+        <source>Selamat datang! Tanggal lahir Anda: pilih &quot;Tanggal Lahir&quot;, pilih tanggalnya, lalu &quot;Save&quot;.</source>
+        <translation>Selamat datang! Tanggal lahir Anda: pilih &quot;Tanggal Lahir&quot;, pilih tanggalnya, lalu &quot;Simpan&quot;.</translation>
+    </message>
+    <message>
+        <source>Tanpa pembanding</source>
+        <translation>Tanpa pembanding</translation>
+    </message>
+    <message>
+        <source>Dibandingkan dengan </source>
+        <translation>Dibandingkan dengan </translation>
+    </message>
+    <message>
+        <source>lebih dari %1 baris</source>
+        <translation>lebih dari %1 baris</translation>
+    </message>
+    <message>
+        <source>baris terlalu panjang</source>
+        <translation>baris terlalu panjang</translation>
+    </message>
+    <message>
+        <source>tanda petik tidak ditutup</source>
+        <translation>tanda petik tidak ditutup</translation>
+    </message>
+    <message>
+        <source>the disk did not take the whole file</source>
+        <translation>disk tidak menerima seluruh berkas</translation>
+    </message>
+    <message>
+        <source>%1 is a link that another user made in a folder that is not yours alone; Ondulix does not follow it</source>
+        <translation>%1 adalah tautan buatan pengguna lain di folder yang bukan milik Anda sendiri; Ondulix tidak mengikutinya</translation>
+    </message>
+    <message>
+        <source>%1 is a loop of links</source>
+        <translation>%1 adalah lingkaran tautan</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 adalah folder</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>berkas itu hanya-baca</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>folder %1 tidak ada</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>folder %1 hanya-baca</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>izin ditolak</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>tindakan tidak diizinkan</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>ruang disk habis</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>kuota disk terlampaui</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>sistem berkas hanya-baca</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>berkas atau folder tidak ada</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>itu sebuah folder</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>bukan folder</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>galat masukan/keluaran</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>terlalu banyak tingkat tautan simbolik</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>nama berkas terlalu panjang</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>berkas terlalu besar</translation>
+    </message>
 </context>
 </TS>

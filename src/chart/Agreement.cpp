@@ -72,11 +72,14 @@ QString LeadText(std::int32_t kind, std::int64_t daysApart, const QString& first
                                 .arg(lead.days);
 }
 
-const QString AgreementMethod = QStringLiteral(
-    "Tiap siklus: 50 \u00D7 (1 + cos(2\u03C0\u00B7\u0394/T)), dengan \u0394 selisih hari "
-    "kedua tanggal lahir dan T panjang siklus: 100 bila kedua kurva sejalan, 0 bila "
-    "berlawanan; siklus gabungan memakai rata-rata kedua kosinusnya, dan angka keseluruhan "
-    "rata-rata siklus yang dicentang. Tidak bergantung pada hari yang ditampilkan.");
+QString AgreementMethod() {
+    return words::Tr(QT_TRANSLATE_NOOP(
+        "Ondulix",
+        "Tiap siklus: 50 \u00D7 (1 + cos(2\u03C0\u00B7\u0394/T)), dengan \u0394 selisih hari "
+        "kedua tanggal lahir dan T panjang siklus: 100 bila kedua kurva sejalan, 0 bila "
+        "berlawanan; siklus gabungan memakai rata-rata kedua kosinusnya, dan angka keseluruhan "
+        "rata-rata siklus yang dicentang. Tidak bergantung pada hari yang ditampilkan."));
+}
 
 QString AgreementLines(const KindSet& kinds, std::int64_t daysApart) {
     QString lines;

@@ -37,7 +37,7 @@ QString LeadText(std::int32_t kind, std::int64_t daysApart, const QString& first
                  const QString& second);
 
 // How the figure is computed, in a sentence, for the user.
-extern const QString AgreementMethod;
+QString AgreementMethod();
 
 // One line per ticked kind, "Fisik\t100.0", then "Rata-rata\t" and their mean.
 QString AgreementLines(const KindSet& kinds, std::int64_t daysApart);

@@ -27,7 +27,9 @@ namespace {
 constexpr int TwipsPerInch = 1440;
 
 QString LongDate(QDate date) {
-    return cal::ShownLocale().toString(date, QStringLiteral("d MMMM yyyy"));
+    // The order of a language's long dates is its translation's.
+    return cal::ShownLocale().toString(date,
+                                       words::Tr(QT_TRANSLATE_NOOP("Ondulix", "d MMMM yyyy")));
 }
 
 // An SVG of `viewBox` in twips (one user unit per twip; width and height in
@@ -43,7 +45,8 @@ QByteArray SvgOf(const ChartOptions& options, const QRect& viewBox,
     svg.setSize(viewBox.size());
     svg.setViewBox(viewBox);
     svg.setTitle(ShowableText(ChartTitle(options)).toHtmlEscaped());
-    svg.setDescription(QStringLiteral("Drawn by Ondulix " ONDULIX_VERSION));
+    svg.setDescription(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Drawn by Ondulix %1"))
+                           .arg(QStringLiteral(ONDULIX_VERSION)));
     QPainter painter(&svg);
     paint(painter);
     painter.end();
@@ -59,9 +62,10 @@ QByteArray Svg(const ChartOptions& options) {
     });
 }
 
-// A4, or Letter where the locale measures in inches; landscape, 10 mm margins.
+// A4, or Letter where the user's own locale measures in inches (whatever the
+// language shown); landscape, 10 mm margins.
 QPageLayout PaperLayout() {
-    const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+    const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
     return QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
                        QPageLayout::Landscape, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
 }

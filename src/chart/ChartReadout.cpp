@@ -135,7 +135,7 @@ QStringList Cycles(const DayReadout& day, bool brief, bool numbered = false) {
 } // namespace
 
 QString LongDateId(QDate date) {
-    return words::Locale().toString(date, QStringLiteral("d MMMM yyyy"));
+    return words::Locale().toString(date, Tr(QT_TRANSLATE_NOOP("Ondulix", "d MMMM yyyy")));
 }
 
 QString ReadoutText(const DayReadout& day) {

@@ -118,7 +118,7 @@ std::vector<people::AllDayEvent> CriticalEvents(const QString& person, QDate bir
 
 QByteArray CriticalCalendar(const std::vector<people::AllDayEvent>& events,
                             const QDateTime& stamp) {
-    return people::Calendar(QStringLiteral("Hari Kritis"), events, stamp);
+    return people::Calendar(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Hari Kritis")), events, stamp);
 }
 
 QString CriticalLines(const std::vector<CriticalDay>& days) {

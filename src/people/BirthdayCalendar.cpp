@@ -2,6 +2,7 @@
 
 #include "people/ContentLines.h"
 #include "people/FriendsExport.h"
+#include "util/Words.h"
 
 #include <QCryptographicHash>
 
@@ -35,9 +36,10 @@ QByteArray BirthdayCalendar(const FriendList& list, const QDateTime& stamp) {
     std::vector<AllDayEvent> events;
     ForEachFriend(list, [&](const QString& name, QDate birth) {
         events.push_back({QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Sha1).toHex(),
-                          birth, QStringLiteral("Ulang tahun ") + name, true});
+                          birth, words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Ulang tahun ")) + name,
+                          true});
     });
-    return Calendar(QStringLiteral("Ulang Tahun"), events, stamp);
+    return Calendar(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Ulang Tahun")), events, stamp);
 }
 
 } // namespace people

@@ -1,14 +1,17 @@
 #include "people/ContactText.h"
 
+#include "util/Words.h"
+
 namespace people {
 
 QString Stopped(qsizetype line, const QString& why) {
-    return QStringLiteral("Berhenti di baris %1: %2.").arg(line).arg(why);
+    return words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Berhenti di baris %1: %2.")).arg(line).arg(why);
 }
 
-const QString TooLong = QStringLiteral("baris lebih dari 64 KB");
-const QString TooMany = QStringLiteral("lebih dari %1 kontak").arg(MaxContacts);
-const QString NotUtf8 = QStringLiteral("bukan teks UTF-8");
+const QString TooLong = words::Tr(QT_TRANSLATE_NOOP("Ondulix", "baris lebih dari 64 KB"));
+const QString TooMany =
+    words::Tr(QT_TRANSLATE_NOOP("Ondulix", "lebih dari %1 kontak")).arg(MaxContacts);
+const QString NotUtf8 = words::Tr(QT_TRANSLATE_NOOP("Ondulix", "bukan teks UTF-8"));
 
 int Digits(QStringView s) {
     if (s.isEmpty() || s.size() > 4) return -1;

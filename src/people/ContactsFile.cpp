@@ -3,6 +3,7 @@
 #include "people/ContactsCsvReader.h"
 #include "people/VCardReader.h"
 #include "util/RegularFile.h"
+#include "util/Words.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -10,7 +11,8 @@
 namespace people {
 
 ContactsRead ReadContacts(QByteArrayView bytes, const QString& fileName, DateOrder order) {
-    if (bytes.trimmed().isEmpty()) return {{}, QStringLiteral("Berkas kosong.")};
+    if (bytes.trimmed().isEmpty())
+        return {{}, words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Berkas kosong."))};
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     const bool vcard =
         suffix == u"vcf" || suffix == u"vcard" || (suffix != u"csv" && StartsAsVCard(bytes));
@@ -28,16 +30,22 @@ ContactsBytes ReadContactsBytes(const QString& path) {
     case None:
         return {std::move(read.bytes), {}};
     case CannotOpen:
-        return {{}, QStringLiteral("Berkas tidak dapat dibuka: %1.").arg(read.detail)};
-    case NotRegular:
         return {{},
-                QStringLiteral("Ini %1, bukan berkas biasa; hanya berkas biasa yang dapat "
-                               "diimpor.")
-                    .arg(kinds.value(read.detail))};
+                words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Berkas tidak dapat dibuka: %1."))
+                    .arg(read.detail)};
+    case NotRegular:
+        return {
+            {},
+            words::Tr(QT_TRANSLATE_NOOP("Ondulix",
+                                        "Ini %1, bukan berkas biasa; hanya berkas biasa yang dapat "
+                                        "diimpor."))
+                .arg(kinds.value(read.detail))};
     case TooLarge:
         break;
     }
-    return {{}, QStringLiteral("Berkas lebih dari 16 MB: terlalu besar untuk daftar kontak.")};
+    return {{},
+            words::Tr(QT_TRANSLATE_NOOP(
+                "Ondulix", "Berkas lebih dari 16 MB: terlalu besar untuk daftar kontak."))};
 }
 
 ContactsRead ReadContactsFile(const QString& path, DateOrder order) {

@@ -1,6 +1,7 @@
 #include "people/ImportPreview.h"
 
 #include "people/Names.h"
+#include "util/Words.h"
 #include "util/modStrUtil.h"
 
 #include <QHash>
@@ -36,31 +37,34 @@ std::vector<ImportEntry> PreviewImport(const FriendList& list,
         const QString key = MatchKey(e.name);
         const int year = c.birth.year();
         if (e.name.isEmpty())
-            e.reason = QStringLiteral("tanpa nama");
+            e.reason = words::Tr(QT_TRANSLATE_NOOP("Ondulix", "tanpa nama"));
         else if (whole == own || key == own)
-            e.reason = QStringLiteral("nama entri Anda sendiri");
+            e.reason = words::Tr(QT_TRANSLATE_NOOP("Ondulix", "nama entri Anda sendiri"));
         else if (c.kind == BirthKind::Missing)
-            e.reason = QStringLiteral("tanpa tanggal lahir");
+            e.reason = words::Tr(QT_TRANSLATE_NOOP("Ondulix", "tanpa tanggal lahir"));
         else if (c.kind == BirthKind::NoYear)
-            e.reason = QStringLiteral("tanpa tahun");
+            e.reason = words::Tr(QT_TRANSLATE_NOOP("Ondulix", "tanpa tahun"));
         else if (c.kind == BirthKind::Unreadable)
-            e.reason = QStringLiteral("tanggal tak terbaca: %1").arg(c.birthText.trimmed());
+            e.reason = words::Tr(QT_TRANSLATE_NOOP("Ondulix", "tanggal tak terbaca: %1"))
+                           .arg(c.birthText.trimmed());
         else if (c.kind == BirthKind::OtherOrder)
-            e.reason = QStringLiteral("tanggal ini hanya terbaca dengan urutan lain: %1")
+            e.reason = words::Tr(QT_TRANSLATE_NOOP(
+                                     "Ondulix", "tanggal ini hanya terbaca dengan urutan lain: %1"))
                            .arg(c.birthText.trimmed());
         else if (year < cal::FirstYear || year > cal::LastYear)
-            e.reason = QStringLiteral("tahun %1 di luar %2–%3")
+            e.reason = words::Tr(QT_TRANSLATE_NOOP("Ondulix", "tahun %1 di luar %2–%3"))
                            .arg(year)
                            .arg(cal::FirstYear)
                            .arg(cal::LastYear);
         else if (taken.contains(key))
-            e.reason = QStringLiteral("nama ganda dalam berkas");
+            e.reason = words::Tr(QT_TRANSLATE_NOOP("Ondulix", "nama ganda dalam berkas"));
         else if (at > 0) {
             e.listed = list.Id(at);
             e.listedBirth = list.BirthDate(at);
             e.verdict = e.listedBirth == e.birth ? Verdict::Same : Verdict::Update;
         } else if (count >= FriendList::MaxFriends) {
-            e.reason = QStringLiteral("daftar penuh (%1 teman)").arg(FriendList::MaxFriends);
+            e.reason = words::Tr(QT_TRANSLATE_NOOP("Ondulix", "daftar penuh (%1 teman)"))
+                           .arg(FriendList::MaxFriends);
         } else {
             ++count;
             e.verdict = Verdict::New;

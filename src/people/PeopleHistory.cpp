@@ -1,5 +1,7 @@
 #include "people/PeopleHistory.h"
 
+#include "util/Words.h"
+
 #include <QUndoCommand>
 #include <utility>
 
@@ -56,16 +58,18 @@ QString ShownDate(const cal::DateTrio& trio) {
 }
 
 QString DateNotice(const QString& whose, const cal::DateTrio& from, const cal::DateTrio& to) {
-    return QStringLiteral("Tanggal lahir %1: %2 \u2192 %3")
+    return words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Tanggal lahir %1: %2 \u2192 %3"))
         .arg(whose, ShownDate(from), ShownDate(to));
 }
 
 QString AddedNotice(const QString& name, const cal::DateTrio& birth) {
-    return QStringLiteral("%1 ditambahkan, lahir %2").arg(name, ShownDate(birth));
+    return words::Tr(QT_TRANSLATE_NOOP("Ondulix", "%1 ditambahkan, lahir %2"))
+        .arg(name, ShownDate(birth));
 }
 
 QString RemovedNotice(const QString& name, const cal::DateTrio& birth) {
-    return QStringLiteral("%1 dihapus (lahir %2)").arg(name, ShownDate(birth));
+    return words::Tr(QT_TRANSLATE_NOOP("Ondulix", "%1 dihapus (lahir %2)"))
+        .arg(name, ShownDate(birth));
 }
 
 } // namespace people

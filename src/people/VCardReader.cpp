@@ -1,6 +1,7 @@
 #include "people/VCardReader.h"
 
 #include "people/ContactText.h"
+#include "util/Words.h"
 
 #include <QStringConverter>
 #include <QStringDecoder>
@@ -210,9 +211,12 @@ ContactsRead ReadVCards(QByteArrayView bytes) {
     }
     if (reader.read.problem.isEmpty() && wanted) reader.Line(logical, logicalLine);
     if (reader.read.problem.isEmpty() && reader.Open())
-        reader.Stop(line, QStringLiteral("kartu terakhir tanpa END:VCARD, tidak dibaca"));
+        reader.Stop(line, words::Tr(QT_TRANSLATE_NOOP(
+                              "Ondulix", "kartu terakhir tanpa END:VCARD, tidak dibaca")));
     if (!reader.sawBegin)
-        return {{}, QStringLiteral("Berkas ini bukan vCard: tidak ada BEGIN:VCARD.")};
+        return {{},
+                words::Tr(QT_TRANSLATE_NOOP("Ondulix",
+                                            "Berkas ini bukan vCard: tidak ada BEGIN:VCARD."))};
     return reader.read;
 }
 

@@ -3,6 +3,7 @@
 #include "settings/SettingsFile.h"
 #include "util/PrivateFolder.h"
 #include "util/SaveWhole.h"
+#include "util/Words.h"
 
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
@@ -104,7 +105,8 @@ Lock TakeLock(const QString& path, int* fd, QString* why) {
         if (*fd < 0 || ::fstat(*fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) {
             if (*fd >= 0) ::close(*fd);
             *fd = -1;
-            *why = QStringLiteral("the lock file %1 cannot be made or is not yours")
+            *why = words::Tr(QT_TRANSLATE_NOOP("Ondulix",
+                                               "the lock file %1 cannot be made or is not yours"))
                        .arg(QDir::toNativeSeparators(path));
             return Lock::Unavailable;
         }
@@ -112,7 +114,7 @@ Lock TakeLock(const QString& path, int* fd, QString* why) {
             if (errno == EWOULDBLOCK) return Lock::Held;
             ::close(*fd);
             *fd = -1;
-            *why = QStringLiteral("the file system of %1 cannot lock")
+            *why = words::Tr(QT_TRANSLATE_NOOP("Ondulix", "the file system of %1 cannot lock"))
                        .arg(QDir::toNativeSeparators(path));
             return Lock::Unavailable;
         }
@@ -123,7 +125,8 @@ Lock TakeLock(const QString& path, int* fd, QString* why) {
         ::close(*fd);
     }
     *fd = -1;
-    *why = QStringLiteral("the lock file %1 keeps changing").arg(QDir::toNativeSeparators(path));
+    *why = words::Tr(QT_TRANSLATE_NOOP("Ondulix", "the lock file %1 keeps changing"))
+               .arg(QDir::toNativeSeparators(path));
     return Lock::Unavailable;
 }
 
@@ -187,7 +190,7 @@ SingleInstance::Claim SingleInstance::Start(const QString& file) {
     QString reason;
     Lock own = Lock::Unavailable;
     if (m_privatePath.isEmpty())
-        why << QStringLiteral("you have no private folder for its lock");
+        why << words::Tr(QT_TRANSLATE_NOOP("Ondulix", "you have no private folder for its lock"));
     else if (own = TakeLock(m_privatePath, &m_privateFd, &reason); own == Lock::Unavailable)
         why << reason;
     // Beside the file only where no one else can change it: the user's own
@@ -196,7 +199,7 @@ SingleInstance::Claim SingleInstance::Start(const QString& file) {
     if (own == Lock::Held)
         ; // a copy of this user runs: no need to look further
     else if (!IsPrivateFolder(folder, S_IWOTH))
-        why << QStringLiteral("the folder %1 is not yours alone")
+        why << words::Tr(QT_TRANSLATE_NOOP("Ondulix", "the folder %1 is not yours alone"))
                    .arg(QDir::toNativeSeparators(folder));
     else if (beside = TakeLock(LockPathFor(m_settingsPath), &m_lockFd, &reason);
              beside == Lock::Unavailable)
@@ -213,7 +216,9 @@ SingleInstance::Claim SingleInstance::Start(const QString& file) {
     for (const int fd : {m_privateFd, m_lockFd})
         if (fd >= 0) WriteLock(fd, {}); // what a copy that was killed recorded
     if (own == Lock::Taken || beside == Lock::Taken) return Claim::First;
-    m_problem = QStringLiteral("no lock can make sure that no other copy of Ondulix writes it (%1)")
+    m_problem = words::Tr(QT_TRANSLATE_NOOP(
+                              "Ondulix",
+                              "no lock can make sure that no other copy of Ondulix writes it (%1)"))
                     .arg(why.join(QStringLiteral("; ")));
     return Claim::Unguarded;
 }
@@ -255,8 +260,9 @@ SingleInstance::Claim SingleInstance::Ask(int lockFd, const QString& file) {
     // socket has the usual time to answer.
     const QDeadlineTimer starting(2 * m_timeoutMs);
     std::optional<QDeadlineTimer> answering;
-    const QString running = QStringLiteral("Ondulix is already running with this settings file. "
-                                           "Switch to its window.");
+    const QString running = words::Tr(
+        QT_TRANSLATE_NOOP("Ondulix", "Ondulix is already running with this settings file. "
+                                     "Switch to its window."));
     do {
         const QByteArray content = ReadLock(lockFd);
         if (content == NoSocket) {
@@ -291,8 +297,9 @@ SingleInstance::Claim SingleInstance::Ask(int lockFd, const QString& file) {
         }
         QThread::msleep(50);
     } while (answering ? !answering->hasExpired() : !starting.hasExpired());
-    m_problem = QStringLiteral("Ondulix is already running with this settings file, but it does "
-                               "not answer. Close it first, or end it if it hangs.");
+    m_problem = words::Tr(QT_TRANSLATE_NOOP(
+        "Ondulix", "Ondulix is already running with this settings file, but it does "
+                   "not answer. Close it first, or end it if it hangs."));
     return Claim::Unreachable;
 }
 

@@ -1,6 +1,7 @@
 #include "settings/PrivateProfile.h"
 
 #include "util/SaveWhole.h"
+#include "util/Words.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -305,7 +306,7 @@ bool LoadProfile(const QString& path, ProfileDocument* document, QString* error)
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         if (errno != ENOENT && errno != ENOTDIR) { // else there is no such file
-            *error = QString::fromLocal8Bit(std::strerror(errno));
+            *error = words::SystemReason(QString::fromLocal8Bit(std::strerror(errno)));
             return false;
         }
         *document = ProfileDocument();
@@ -315,17 +316,19 @@ bool LoadProfile(const QString& path, ProfileDocument* document, QString* error)
     file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        *error = S_ISDIR(st.st_mode) ? QStringLiteral("it is a folder")
-                                     : QStringLiteral("it is not a regular file");
+        *error = S_ISDIR(st.st_mode)
+                     ? words::Tr(QT_TRANSLATE_NOOP("Ondulix", "it is a folder"))
+                     : words::Tr(QT_TRANSLATE_NOOP("Ondulix", "it is not a regular file"));
         return false;
     }
     QByteArray bytes = file.read(MaxProfileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        *error = file.errorString();
+        *error = words::SystemReason(file.errorString());
         return false;
     }
     if (bytes.size() > MaxProfileBytes) {
-        *error = QStringLiteral("it is larger than %1 MB").arg(MaxProfileBytes / (1024 * 1024));
+        *error = words::Tr(QT_TRANSLATE_NOOP("Ondulix", "it is larger than %1 MB"))
+                     .arg(MaxProfileBytes / (1024 * 1024));
         return false;
     }
     *document = ProfileDocument(std::move(bytes));
@@ -344,7 +347,8 @@ QString WriteProfile(const QString& path, const std::vector<ProfileWrite>& write
             else
                 document.WriteString(w.section, w.key, w.value);
         } catch (const std::invalid_argument& e) {
-            refused << QStringLiteral("%1 not saved: %2").arg(w.key, QString::fromLatin1(e.what()));
+            refused << words::Tr(QT_TRANSLATE_NOOP("Ondulix", "%1 not saved: %2"))
+                           .arg(w.key, QString::fromLatin1(e.what()));
         }
     }
 

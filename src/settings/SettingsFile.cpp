@@ -3,6 +3,7 @@
 #include "util/Calendar.h"
 #include "util/RuntimeError.h"
 #include "util/SaveWhole.h"
+#include "util/Words.h"
 #include "util/modStrUtil.h"
 
 #include <QDir>
@@ -117,7 +118,8 @@ StoredPersonal SettingsReader::ReadPersonalSection() const {
     bool repaired = false;
     stored.ownBirth = ReadStoredDate(own, &repaired);
     if (repaired)
-        stored.problems << QStringLiteral("Your own birth date \"%1\" was read as %2.")
+        stored.problems << words::Tr(QT_TRANSLATE_NOOP(
+                                         "Ondulix", "Your own birth date \"%1\" was read as %2."))
                                .arg(own, cal::FormatShortDate(stored.ownBirth));
 
     // Every name the file holds is a friend the user has, whatever the count
@@ -159,7 +161,9 @@ StoredPersonal SettingsReader::ReadPersonalSection() const {
         loaded.insert(same);
         if (past) ++pastCount;
         if (dateRepaired)
-            stored.problems << QStringLiteral("The birth date \"%1\" of %2 was read as %3.")
+            stored.problems << words::Tr(
+                                   QT_TRANSLATE_NOOP("Ondulix",
+                                                     "The birth date \"%1\" of %2 was read as %3."))
                                    .arg(dateText, name, cal::FormatShortDate(birth));
         stored.friends.push_back({name, trio});
         const QString whole = modStrUtil::TrimBlanks(modStrUtil::ReplaceAll(
@@ -175,21 +179,28 @@ StoredPersonal SettingsReader::ReadPersonalSection() const {
     const QString found = Plural(static_cast<qsizetype>(stored.friends.size()),
                                  "friend was found by name", "friends were found by name");
     if (count < 0 && (!countText.isEmpty() || !stored.friends.empty())) {
-        const QString what = hasCount ? QStringLiteral("is \"%1\", not a whole number from 0 to %2")
-                                            .arg(countText)
-                                            .arg(MaxStoredCount)
-                                      : QStringLiteral("is missing");
-        stored.problems << QStringLiteral("\"No. of Friends\" %1; %2.").arg(what, found);
+        const QString what =
+            hasCount ? words::Tr(QT_TRANSLATE_NOOP("Ondulix",
+                                                   "is \"%1\", not a whole number from 0 to %2"))
+                           .arg(countText)
+                           .arg(MaxStoredCount)
+                     : words::Tr(QT_TRANSLATE_NOOP("Ondulix", "is missing"));
+        stored.problems << words::Tr(QT_TRANSLATE_NOOP("Ondulix", "\"No. of Friends\" %1; %2."))
+                               .arg(what, found);
     } else if (pastCount > 0) {
-        stored.problems << QStringLiteral("\"No. of Friends\" says %1, but the settings file names "
-                                          "%2; they are in the list too.")
+        stored.problems << words::Tr(QT_TRANSLATE_NOOP(
+                                         "Ondulix",
+                                         "\"No. of Friends\" says %1, but the settings file names "
+                                         "%2; they are in the list too."))
                                .arg(count)
                                .arg(Plural(pastCount, "more friend", "more friends"));
     }
     if (stored.hidden > 0)
-        stored.problems << QStringLiteral("The settings file holds %1 friends, more than the %2 "
-                                          "the list can show; the other %3 stay in the file as "
-                                          "they are.")
+        stored.problems << words::Tr(QT_TRANSLATE_NOOP(
+                                         "Ondulix",
+                                         "The settings file holds %1 friends, more than the %2 "
+                                         "the list can show; the other %3 stay in the file as "
+                                         "they are."))
                                .arg(stored.friends.size() + stored.hidden)
                                .arg(people::FriendList::MaxFriends)
                                .arg(stored.hidden);
@@ -243,11 +254,12 @@ QString ForeignOwner(const QString& path) {
     const QString target = WriteTarget(path, &refusal);
     if (target.isEmpty()) return refusal;
     const QString folder = QFileInfo(target).absolutePath();
-    for (const auto& [what, at] : {std::pair(QStringLiteral("it"), target),
-                                   std::pair(QStringLiteral("the folder that holds it"), folder)}) {
+    for (const auto& [what, at] :
+         {std::pair(QStringLiteral("it"), target),
+          std::pair(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "the folder that holds it")), folder)}) {
         struct stat st {};
         if (::stat(QFile::encodeName(at).constData(), &st) == 0 && st.st_uid != ::geteuid())
-            return QStringLiteral("%1 belongs to another user (%2)")
+            return words::Tr(QT_TRANSLATE_NOOP("Ondulix", "%1 belongs to another user (%2)"))
                 .arg(what, OwnerName(st.st_uid));
     }
     return QString();
@@ -267,16 +279,22 @@ StoredSettings SettingsStore::Load() {
     StoredSettings stored;
     stored.firstStart = !QFileInfo::exists(m_path);
     if (!::LoadProfile(m_path, &document, &readError)) {
-        m_blocked = QStringLiteral("it could not be read when Ondulix started (%1), so Ondulix "
-                                   "does not overwrite it")
-                        .arg(readError);
-        stored.problems << QStringLiteral("The settings file %1 could not be read (%2); Ondulix "
-                                          "starts with its defaults and will not overwrite it.")
+        m_blocked =
+            words::Tr(QT_TRANSLATE_NOOP(
+                          "Ondulix", "it could not be read when Ondulix started (%1), so Ondulix "
+                                     "does not overwrite it"))
+                .arg(readError);
+        stored.problems << words::Tr(QT_TRANSLATE_NOOP(
+                                         "Ondulix",
+                                         "The settings file %1 could not be read (%2); Ondulix "
+                                         "starts with its defaults and will not overwrite it."))
                                .arg(QDir::toNativeSeparators(m_path), readError);
     } else if (!m_blocked.isEmpty()) {
-        stored.problems << QStringLiteral("Ondulix does not write the settings file %1 while it "
-                                          "runs: %2. Your changes are kept until you close it; "
-                                          "then you can save them elsewhere.")
+        stored.problems << words::Tr(QT_TRANSLATE_NOOP(
+                                         "Ondulix",
+                                         "Ondulix does not write the settings file %1 while it "
+                                         "runs: %2. Your changes are kept until you close it; "
+                                         "then you can save them elsewhere."))
                                .arg(QDir::toNativeSeparators(m_path), m_blocked);
     }
     const SettingsReader reader(std::move(document));
@@ -357,16 +375,21 @@ QString SettingsStore::SaveAllTo(const QString& path, const people::FriendList& 
 }
 
 QString SettingsStore::SaveFailedMessage(const QString& reason) const {
-    return QStringLiteral("Ondulix could not save to %1: %2.\n\nThe change is kept while Ondulix "
-                          "runs; it will try again when it closes.")
+    return words::Tr(QT_TRANSLATE_NOOP(
+                         "Ondulix",
+                         "Ondulix could not save to %1: %2.\n\nThe change is kept while Ondulix "
+                         "runs; it will try again when it closes."))
         .arg(QDir::toNativeSeparators(m_path), reason);
 }
 
 QString SettingsStore::CloseFailedMessage(const QString& reason) const {
-    return QStringLiteral("Ondulix could not save your birth dates and friends to %1: %2.\n\n%3, "
-                          "close without saving, or cancel to keep Ondulix open?")
+    return words::Tr(QT_TRANSLATE_NOOP(
+                         "Ondulix",
+                         "Ondulix could not save your birth dates and friends to %1: %2.\n\n%3, "
+                         "close without saving, or cancel to keep Ondulix open?"))
         .arg(QDir::toNativeSeparators(m_path), reason,
-             m_blocked.isEmpty() ? QStringLiteral("Retry") : QStringLiteral("Save elsewhere"));
+             m_blocked.isEmpty() ? words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Retry"))
+                                 : words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Save elsewhere")));
 }
 
 } // namespace settings

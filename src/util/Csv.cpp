@@ -1,5 +1,7 @@
 #include "util/Csv.h"
 
+#include "util/Words.h"
+
 #include <QStringDecoder>
 #include <algorithm>
 
@@ -48,9 +50,11 @@ Table Read(QStringView text, const Limits& limits) {
         const QChar c = text[i];
         if (recordChars == 0 && c != u'\n' && c != u'\r' &&
             table.records.size() >= limits.maxRecords)
-            return stop(line, QStringLiteral("lebih dari %1 baris").arg(limits.maxRecords));
+            return stop(line, words::Tr(QT_TRANSLATE_NOOP("Ondulix", "lebih dari %1 baris"))
+                                  .arg(limits.maxRecords));
         if (++recordChars > limits.maxRecordChars)
-            return stop(recordLine, QStringLiteral("baris terlalu panjang"));
+            return stop(recordLine,
+                        words::Tr(QT_TRANSLATE_NOOP("Ondulix", "baris terlalu panjang")));
         // CRLF, LF and an old Mac's bare CR all end a line.
         const bool lineEnd =
             c == u'\n' || (c == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n'));
@@ -80,7 +84,9 @@ Table Read(QStringView text, const Limits& limits) {
         }
         fieldStart = false;
     }
-    if (quoted) return stop(recordLine, QStringLiteral("tanda petik tidak ditutup"));
+    if (quoted)
+        return stop(recordLine,
+                    words::Tr(QT_TRANSLATE_NOOP("Ondulix", "tanda petik tidak ditutup")));
     if (recordChars > 0) endRecord();
     return table;
 }

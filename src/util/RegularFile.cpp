@@ -1,5 +1,7 @@
 #include "util/RegularFile.h"
 
+#include "util/Words.h"
+
 #include <QFile>
 #include <cerrno>
 #include <cstring>
@@ -25,12 +27,13 @@ RegularRead ReadRegularFile(const QString& path, qint64 maxBytes) {
     // Looked at first: opening a device may already do something.
     struct stat st {};
     if (::stat(native.constData(), &st) != 0)
-        return {CannotOpen, QString::fromLocal8Bit(std::strerror(errno)), {}};
+        return {CannotOpen, words::SystemReason(QString::fromLocal8Bit(std::strerror(errno))), {}};
     if (!S_ISREG(st.st_mode)) return {NotRegular, Kind(st.st_mode), {}};
     if (st.st_size > maxBytes) return {TooLarge, {}, {}};
     // O_NONBLOCK: a pipe laid in its place since never holds the open up.
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return {CannotOpen, QString::fromLocal8Bit(std::strerror(errno)), {}};
+    if (fd < 0)
+        return {CannotOpen, words::SystemReason(QString::fromLocal8Bit(std::strerror(errno))), {}};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return {NotRegular, Kind(st.st_mode), {}};
@@ -42,7 +45,8 @@ RegularRead ReadRegularFile(const QString& path, qint64 maxBytes) {
         const ssize_t n = ::read(fd, read.bytes.data() + got, size_t(read.bytes.size() - got));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
-            read = {CannotOpen, QString::fromLocal8Bit(std::strerror(errno)), {}};
+            read = {
+                CannotOpen, words::SystemReason(QString::fromLocal8Bit(std::strerror(errno))), {}};
             break;
         }
         if (n == 0) break;

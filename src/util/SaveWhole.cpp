@@ -1,5 +1,7 @@
 #include "util/SaveWhole.h"
 
+#include "util/Words.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,7 +21,7 @@ namespace {
 constexpr int MaxLinkHops = 40; // as the kernel allows
 
 QString Reason(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
+    return words::SystemReason(QString::fromLocal8Bit(std::strerror(error)));
 }
 
 QByteArray Native(const QString& path) {
@@ -46,7 +48,7 @@ QString WriteStraight(const QString& path, QByteArrayView bytes) {
     QFile device;
     if (!device.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return device.errorString();
+        return words::SystemReason(device.errorString());
     }
     return WriteWhole(device, bytes);
 }
@@ -62,9 +64,10 @@ QString WriteWhole(QFileDevice& file, QByteArrayView bytes) {
         bytes = bytes.sliced(written);
     }
     if (bytes.isEmpty() && file.flush()) return QString();
-    const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : QString();
+    const QString reason =
+        file.error() != QFileDevice::NoError ? words::SystemReason(file.errorString()) : QString();
     return reason.isEmpty() || reason == QLatin1String("Unknown error")
-               ? QStringLiteral("the disk did not take the whole file")
+               ? words::Tr(QT_TRANSLATE_NOOP("Ondulix", "the disk did not take the whole file"))
                : reason;
 }
 
@@ -84,9 +87,11 @@ QString WriteTarget(const QString& path, QString* refusal) {
             (::stat(Native(folder).constData(), &dir) != 0 || dir.st_uid != me ||
              (dir.st_mode & S_ISVTX))) {
             if (refusal)
-                *refusal = QStringLiteral("%1 is a link that another user made in a folder that "
-                                          "is not yours alone; Ondulix does not follow it")
-                               .arg(QDir::toNativeSeparators(current));
+                *refusal =
+                    words::Tr(QT_TRANSLATE_NOOP(
+                                  "Ondulix", "%1 is a link that another user made in a folder that "
+                                             "is not yours alone; Ondulix does not follow it"))
+                        .arg(QDir::toNativeSeparators(current));
             return QString();
         }
         const QString next = QFile::symLinkTarget(current);
@@ -94,7 +99,8 @@ QString WriteTarget(const QString& path, QString* refusal) {
         current = next;
     }
     if (refusal)
-        *refusal = QStringLiteral("%1 is a loop of links").arg(QDir::toNativeSeparators(path));
+        *refusal = words::Tr(QT_TRANSLATE_NOOP("Ondulix", "%1 is a loop of links"))
+                       .arg(QDir::toNativeSeparators(path));
     return QString();
 }
 
@@ -105,20 +111,23 @@ QString SaveWhole(const QString& path, QByteArrayView bytes, NewFileAccess acces
 
     struct stat old {};
     const bool exists = ::stat(Native(target).constData(), &old) == 0;
-    if (exists && S_ISDIR(old.st_mode)) return QStringLiteral("%1 is a folder").arg(path);
+    if (exists && S_ISDIR(old.st_mode))
+        return words::Tr(QT_TRANSLATE_NOOP("Ondulix", "%1 is a folder")).arg(path);
     if (exists && !S_ISREG(old.st_mode)) return WriteStraight(target, bytes);
     const QFileInfo info(target);
     if (exists && (!(old.st_mode & S_IWUSR) || ::access(Native(target).constData(), W_OK) != 0))
-        return QStringLiteral("the file is read-only");
+        return words::Tr(QT_TRANSLATE_NOOP("Ondulix", "the file is read-only"));
     const QFileInfo folder(info.absolutePath());
     if (!folder.isDir())
-        return QStringLiteral("the folder %1 does not exist").arg(folder.filePath());
+        return words::Tr(QT_TRANSLATE_NOOP("Ondulix", "the folder %1 does not exist"))
+            .arg(folder.filePath());
     if (!folder.isWritable() || !(folder.permissions() & QFileDevice::WriteOwner))
-        return QStringLiteral("the folder %1 is read-only").arg(folder.filePath());
+        return words::Tr(QT_TRANSLATE_NOOP("Ondulix", "the folder %1 is read-only"))
+            .arg(folder.filePath());
 
     QTemporaryFile temporary(folder.absoluteFilePath() + u'/' + TemporaryPrefix(info) +
                              QStringLiteral("XXXXXX"));
-    if (!temporary.open()) return temporary.errorString();
+    if (!temporary.open()) return words::SystemReason(temporary.errorString());
     if (const QString reason = WriteWhole(temporary, bytes); !reason.isEmpty()) return reason;
     const int fd = temporary.handle();
     if (::fchmod(fd, exists ? (old.st_mode & 07777) : NewMode(access)) != 0 || ::fsync(fd) != 0)

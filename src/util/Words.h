@@ -25,4 +25,13 @@ void UseLocale(const QLocale& locale);
 // use. False for a code with no translation.
 bool UseLanguage(const QString& code, QTranslator& translator);
 
+// A language other than the designed one is in use: Qt's own dialogs are
+// then the ones the program's translations reach (a desktop's native ones
+// speak the desktop's language), and Qt's words follow the language too.
+bool Chosen();
+
+// A system error's text (strerror's, or Qt's errorString of one) in the
+// chosen language where it is a common one; else as the system gave it.
+QString SystemReason(const QString& reason);
+
 } // namespace words

@@ -3,8 +3,8 @@
 #include "chart/ChartExport.h"
 #include "plot/Twips.h"
 #include "ui/widgets/SpokenItems.h"
+#include "ui/widgets/Words.h"
 #include "util/Calendar.h"
-#include "util/Words.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -31,7 +31,8 @@ DayCursor::DayCursor(QWidget* parent, const chart::ChartState& state)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_NoSystemBackground);
-    setAccessibleName(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Grafik siklus")));
+    words::Keep(this, QT_TRANSLATE_NOOP("Ondulix", "Grafik siklus"),
+                [this](const QString& name) { setAccessibleName(name); });
     // For a screen reader, a list of the chart's days, named by what each says
     // in short; the full readout is the line under the chart.
     spoken::GiveItems(this, {.role = QAccessible::List,
@@ -172,12 +173,13 @@ struct CursorKey {
     const char* what;
 };
 constexpr CursorKey CursorKeys[] = {
-    {Qt::Key_Left, -1, {}, "Grafik: hari sebelumnya"},
-    {Qt::Key_Right, 1, {}, "Grafik: hari berikutnya"},
-    {Qt::Key_PageUp, -7, {}, "Grafik: seminggu sebelumnya"},
-    {Qt::Key_PageDown, 7, {}, "Grafik: seminggu berikutnya"},
-    {Qt::Key_Home, 0, 0, "Grafik: hari pertama"},
-    {Qt::Key_End, 0, chart::ChartDayCount - 1, "Grafik: hari terakhir"},
+    {Qt::Key_Left, -1, {}, QT_TRANSLATE_NOOP("Ondulix", "Grafik: hari sebelumnya")},
+    {Qt::Key_Right, 1, {}, QT_TRANSLATE_NOOP("Ondulix", "Grafik: hari berikutnya")},
+    {Qt::Key_PageUp, -7, {}, QT_TRANSLATE_NOOP("Ondulix", "Grafik: seminggu sebelumnya")},
+    {Qt::Key_PageDown, 7, {}, QT_TRANSLATE_NOOP("Ondulix", "Grafik: seminggu berikutnya")},
+    {Qt::Key_Home, 0, 0, QT_TRANSLATE_NOOP("Ondulix", "Grafik: hari pertama")},
+    {Qt::Key_End, 0, chart::ChartDayCount - 1,
+     QT_TRANSLATE_NOOP("Ondulix", "Grafik: hari terakhir")},
 };
 
 } // namespace
@@ -185,8 +187,7 @@ constexpr CursorKey CursorKeys[] = {
 QList<std::pair<QString, QString>> DayCursor::KeyHelp() {
     QList<std::pair<QString, QString>> help;
     for (const CursorKey& k : CursorKeys)
-        help.append(
-            {QKeySequence(k.key).toString(QKeySequence::NativeText), QString::fromUtf8(k.what)});
+        help.append({QKeySequence(k.key).toString(QKeySequence::NativeText), words::Tr(k.what)});
     help.append(
         {QKeySequence(Qt::Key_Return).toString(QKeySequence::NativeText),
          words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Grafik: hari itu menjadi tanggal tampilan"))});

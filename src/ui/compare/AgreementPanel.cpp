@@ -6,6 +6,7 @@
 #include "util/Calendar.h"
 #include "util/Words.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTreeWidget>
@@ -22,31 +23,24 @@ QString Percent(double value) {
 AgreementPanel::AgreementPanel(QWidget* parent, Source source)
     : QDialog(parent), m_source(std::move(source)) {
     connect(m_source.chart, &chart::ChartState::Changed, this, &AgreementPanel::Refresh);
-    setWindowTitle(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Kecocokan")));
     auto* layout = new QVBoxLayout(this);
     m_pair = new QLabel(this);
     m_pair->setWordWrap(true);
     m_pair->setTextFormat(Qt::PlainText); // names are shown as typed
     layout->addWidget(m_pair);
-    m_cycles = NewTable(this,
-                        {words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Siklus")),
-                         words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Kecocokan")),
-                         words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Selisih"))},
-                        words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Kecocokan per siklus")));
+    m_cycles = NewTable(this, {}, {});
     layout->addWidget(m_cycles, 2);
     m_overall = new QLabel(this);
     m_overall->setTextFormat(Qt::PlainText);
     layout->addWidget(m_overall);
-    auto* method = new QLabel(chart::AgreementMethod, this);
-    method->setWordWrap(true);
-    layout->addWidget(method);
+    m_method = new QLabel(this);
+    m_method->setWordWrap(true);
+    layout->addWidget(m_method);
     m_rankTitle = new QLabel(this);
     m_rankTitle->setTextFormat(Qt::PlainText);
     layout->addWidget(m_rankTitle);
-    m_ranking = NewTable(this,
-                         {words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Nama")),
-                          words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Kecocokan"))},
-                         words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Siapa paling cocok")));
+    m_ranking = NewTable(this, {}, {});
+    Name();
     m_rankTitle->setBuddy(m_ranking);
     layout->addWidget(m_ranking, 3);
     // Enter, a double click or a click on a row chooses; the arrows only move.
@@ -57,6 +51,28 @@ AgreementPanel::AgreementPanel(QWidget* parent, Source source)
     connect(m_ranking, &QTreeWidget::itemActivated, this, pick);
     connect(m_ranking, &QTreeWidget::itemClicked, this, pick);
     resize(440, 520);
+}
+
+void AgreementPanel::Name() {
+    using words::Tr;
+    setWindowTitle(Tr(QT_TRANSLATE_NOOP("Ondulix", "Kecocokan")));
+    m_cycles->setHeaderLabels({Tr(QT_TRANSLATE_NOOP("Ondulix", "Siklus")),
+                               Tr(QT_TRANSLATE_NOOP("Ondulix", "Kecocokan")),
+                               Tr(QT_TRANSLATE_NOOP("Ondulix", "Selisih"))});
+    m_cycles->setAccessibleName(Tr(QT_TRANSLATE_NOOP("Ondulix", "Kecocokan per siklus")));
+    m_method->setText(chart::AgreementMethod());
+    m_ranking->setHeaderLabels(
+        {Tr(QT_TRANSLATE_NOOP("Ondulix", "Nama")), Tr(QT_TRANSLATE_NOOP("Ondulix", "Kecocokan"))});
+    m_ranking->setAccessibleName(Tr(QT_TRANSLATE_NOOP("Ondulix", "Siapa paling cocok")));
+}
+
+void AgreementPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        Name();
+        m_ranked.clear(); // its rows are words too
+        Refresh();
+    }
+    QDialog::changeEvent(event);
 }
 
 void AgreementPanel::showEvent(QShowEvent* event) {
@@ -75,8 +91,9 @@ void AgreementPanel::Refresh() {
 void AgreementPanel::ShowAgreement(const chart::ChartOptions& chart) {
     m_cycles->clear();
     if (!chart.compare.isValid() || !chart.birth.isValid()) {
-        m_pair->setText(QStringLiteral("Belum ada pembanding: pilih seseorang di daftar di bawah "
-                                       "atau di menu Bandingkan."));
+        m_pair->setText(words::Tr(
+            QT_TRANSLATE_NOOP("Ondulix", "Belum ada pembanding: pilih seseorang di daftar di bawah "
+                                         "atau di menu Bandingkan.")));
         m_overall->clear();
         m_cycles->setAccessibleDescription({});
         return;

@@ -29,8 +29,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void Name(); // the captions, in the language in use
     void ShowAgreement(const chart::ChartOptions& chart);
     void ShowRanking(const chart::ChartOptions& chart);
 
@@ -38,6 +40,7 @@ private:
     QLabel* m_pair;
     QTreeWidget* m_cycles;
     QLabel* m_overall;
+    QLabel* m_method;
     QLabel* m_rankTitle;
     QTreeWidget* m_ranking;
     QString m_ranked; // what the ranking was made from, to keep the user's row

@@ -21,8 +21,8 @@ CompareMenu::CompareMenu(QMainWindow* window, const chart::ChartState& state,
 
 void CompareMenu::Fill(bool withPeople) {
     m_menu->clear();
-    QAction* agreement =
-        m_menu->addAction(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "&Kecocokan...")));
+    QAction* agreement = m_menu->addAction(QString());
+    words::KeepText(agreement, QT_TRANSLATE_NOOP("Ondulix", "&Kecocokan..."));
     agreement->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     connect(agreement, &QAction::triggered, this, [this] { m_showAgreement(); });
     m_menu->addSeparator();

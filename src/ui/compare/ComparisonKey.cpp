@@ -2,11 +2,12 @@
 
 #include "chart/ChartReadout.h"
 #include "chart/ChartState.h"
+#include "util/Words.h"
 
 ComparisonKey::ComparisonKey(QWidget* parent, const chart::ChartState& state)
     : QLabel(parent), m_state(state) {
     setTextFormat(Qt::PlainText);
-    setAccessibleName(QStringLiteral("Kunci grafik"));
+    setAccessibleName(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Kunci grafik")));
     hide();
     connect(&state, &chart::ChartState::Changed, this, &ComparisonKey::Follow);
     connect(&state, &chart::ChartState::Renamed, this, &ComparisonKey::Follow);
@@ -25,5 +26,6 @@ void ComparisonKey::Follow() {
         text = key(chart::FirstPersonName(options), chart::SecondPersonName(options));
     setText(fontMetrics().elidedText(text, Qt::ElideRight, width()));
     setAccessibleDescription(
-        QStringLiteral("Garis penuh: %1. Garis putus-putus: %2.").arg(solid, dashed));
+        words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Garis penuh: %1. Garis putus-putus: %2."))
+            .arg(solid, dashed));
 }

@@ -31,10 +31,10 @@ struct Filter {
     double ratio; // PNG: device pixel ratio; 0 for the screen's own
 };
 constexpr Filter ChartFilters[] = {
-    {"PNG image (*.png)", ExportFormat::Png, 0},
-    {"PNG image, double size (*.png)", ExportFormat::Png, 2},
-    {"SVG drawing (*.svg)", ExportFormat::Svg, 0},
-    {"PDF document (*.pdf)", ExportFormat::Pdf, 0},
+    {QT_TRANSLATE_NOOP("Ondulix", "PNG image (*.png)"), ExportFormat::Png, 0},
+    {QT_TRANSLATE_NOOP("Ondulix", "PNG image, double size (*.png)"), ExportFormat::Png, 2},
+    {QT_TRANSLATE_NOOP("Ondulix", "SVG drawing (*.svg)"), ExportFormat::Svg, 0},
+    {QT_TRANSLATE_NOOP("Ondulix", "PDF document (*.pdf)"), ExportFormat::Pdf, 0},
 };
 
 // A printer set for the chart: the paper's long side across.
@@ -137,7 +137,7 @@ void ChartExportMenu::SaveChart() {
     if (!options) return;
     QStringList filters;
     for (const Filter& f : ChartFilters)
-        filters << QString::fromLatin1(f.text);
+        filters << words::Tr(f.text);
     int filter = 0;
     QString path = m_dialogs->AskSaveFile(
         m_window, words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Simpan Grafik")),

@@ -224,7 +224,7 @@ void FriendsPanel::SetSaveCaption(const char* caption) {
         : what == QLatin1String("Save ")
             ? Tr(QT_TRANSLATE_NOOP("Ondulix", "Simpan tanggal lahir Anda"))
             : Tr(QT_TRANSLATE_NOOP("Ondulix", "Hapus ")) +
-                  w.Friends.FriendName[std::max(cboFriend->ListIndex(), 0)]);
+                  cboFriend->itemText(std::max(cboFriend->ListIndex(), 0))); // as shown
 }
 
 void FriendsPanel::NameFriends() {
@@ -240,8 +240,8 @@ void FriendsPanel::NameFriends() {
 
 void FriendsPanel::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
-        SetSaveCaption(m_saveCaption);
         if (cboFriend->count() > 0) NameFriends();
+        SetSaveCaption(m_saveCaption); // names the friend as listed
     }
     QWidget::changeEvent(event);
 }

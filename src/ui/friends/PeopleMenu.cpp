@@ -19,6 +19,7 @@
 #include "ui/widgets/SpokenItems.h"
 #include "ui/widgets/Words.h"
 #include "util/SaveWhole.h"
+#include "util/Words.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -142,8 +143,9 @@ PeopleMenu::PeopleMenu(Window window) : QObject(window.window), w(std::move(wind
 void PeopleMenu::Import() {
     const QString path = w.dialogs->AskOpenFile(
         w.window, words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Impor Teman")),
-        QStringLiteral("Kontak (*.vcf *.vcard *.csv);;vCard (*.vcf *.vcard);;CSV (*.csv);;Semua "
-                       "berkas (*)"),
+        words::Tr(QT_TRANSLATE_NOOP(
+            "Ondulix", "Kontak (*.vcf *.vcard *.csv);;vCard (*.vcf *.vcard);;CSV (*.csv);;Semua "
+                       "berkas (*)")),
         m_importFolder);
     if (path.isEmpty()) return;
     m_importFolder = QFileInfo(path).absolutePath(); // the next import starts there
@@ -184,9 +186,10 @@ void PeopleMenu::ImportFile(const QString& path) {
                 const people::FriendList& before = w.people();
                 const people::FriendList after = people::ApplyImport(before, chosen);
                 if (people::SameList(before, after))
-                    return w.notice->Say(QStringLiteral("Tidak ada yang berubah: semua yang "
-                                                        "dipilih sudah ada di daftar."),
-                                         {}, {});
+                    return w.notice->Say(
+                        words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Tidak ada yang berubah: semua yang "
+                                                               "dipilih sudah ada di daftar.")),
+                        {}, {});
                 w.change(
                     after, before.Id(std::max(0, w.friends->currentIndex())),
                     words::Tr(QT_TRANSLATE_NOOP("Ondulix", "impor %1 teman")).arg(chosen.size()),
@@ -274,8 +277,9 @@ void PeopleMenu::FillUpcoming() {
     m_upcomingNote->setText(
         coming.empty() ? words::Tr(QT_TRANSLATE_NOOP(
                              "Ondulix", "Tidak ada ulang tahun dalam 30 hari ke depan."))
-        : moved        ? QStringLiteral("* Lahir 29 Februari: pada tahun biasa dirayakan 28 "
-                                               "Februari.")
+        : moved        ? words::Tr(QT_TRANSLATE_NOOP("Ondulix",
+                                                     "* Lahir 29 Februari: pada tahun biasa dirayakan 28 "
+                                                            "Februari."))
                        : QString());
 }
 
@@ -313,8 +317,9 @@ void PeopleMenu::Rename() {
     const people::FriendList& before = w.people();
     if (index < 1 || index > before.FriendCount) {
         w.messages->MsgBox(w.window,
-                           QStringLiteral("Pilih dulu teman yang akan diganti namanya di daftar "
-                                          "teman."),
+                           words::Tr(QT_TRANSLATE_NOOP(
+                               "Ondulix", "Pilih dulu teman yang akan diganti namanya di daftar "
+                                          "teman.")),
                            MessageBoxes::OkOnly, AppTitle);
         return;
     }

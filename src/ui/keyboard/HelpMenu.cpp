@@ -4,6 +4,7 @@
 #include "ui/widgets/Placement.h"
 #include "ui/widgets/SpokenItems.h"
 #include "ui/widgets/Words.h"
+#include "util/Words.h"
 
 #include <QAction>
 #include <QDialog>
@@ -71,9 +72,11 @@ void HelpMenu::ShowShortcuts() {
 void HelpMenu::ShowAbout() {
     m_messages->MsgBox(
         m_window,
-        QStringLiteral("Ondulix %1\n\nMenggambar siklus seseorang selama 60 hari dari tanggal "
-                       "lahirnya, dengan fase bulan.\n\nHak cipta dilindungi undang-undang.\n\n"
-                       "Berkas pengaturan:\n%2")
+        words::Tr(QT_TRANSLATE_NOOP(
+                      "Ondulix",
+                      "Ondulix %1\n\nMenggambar siklus seseorang selama 60 hari dari tanggal "
+                      "lahirnya, dengan fase bulan.\n\nHak cipta dilindungi undang-undang.\n\n"
+                      "Berkas pengaturan:\n%2"))
             .arg(QStringLiteral(ONDULIX_VERSION), QDir::toNativeSeparators(m_settingsPath)),
         MessageBoxes::OkOnly, words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Tentang Ondulix")));
 }

@@ -17,18 +17,24 @@
 #include <QScreen>
 #include <algorithm>
 
+QFileDialog::Options FileDialogOptions() {
+    return words::Chosen() ? QFileDialog::DontUseNativeDialog : QFileDialog::Options();
+}
+
 QString QtChartDialogs::AskSaveFile(QWidget* parent, const QString& title, const QString& proposal,
                                     const QStringList& filters, int* filter) {
     QString selected = filters.value(*filter);
-    const QString path = QFileDialog::getSaveFileName(
-        parent, title, proposal, filters.join(QStringLiteral(";;")), &selected);
+    const QString path =
+        QFileDialog::getSaveFileName(parent, title, proposal, filters.join(QStringLiteral(";;")),
+                                     &selected, FileDialogOptions());
     *filter = std::max<int>(0, filters.indexOf(selected));
     return path;
 }
 
 QString ChartDialogs::AskOpenFile(QWidget* parent, const QString& title, const QString& filters,
                                   const QString& folder) {
-    return QFileDialog::getOpenFileName(parent, title, folder, filters);
+    return QFileDialog::getOpenFileName(parent, title, folder, filters, nullptr,
+                                        FileDialogOptions());
 }
 
 std::optional<QString> ChartDialogs::AskText(QWidget* parent, const QString& title,

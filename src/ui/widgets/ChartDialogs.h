@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileDialog>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -35,6 +36,10 @@ public:
 };
 
 class MessageBoxes;
+
+// Qt's own file dialog while a language is chosen (its words are the
+// program's to translate), else the desktop's.
+QFileDialog::Options FileDialogOptions();
 
 // Asks `dialogs` for a file name (a name's own extension decides the filter,
 // else the filter chosen gives it one) and writes `bytes(filter)` whole, for

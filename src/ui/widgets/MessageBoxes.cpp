@@ -1,5 +1,6 @@
 #include "ui/widgets/MessageBoxes.h"
 
+#include "ui/widgets/ChartDialogs.h"
 #include "util/Words.h"
 
 #include <QApplication>
@@ -62,5 +63,6 @@ QString QtMessageBoxes::AskSavePath(QWidget* parent, const QString& title,
                                     const QString& proposal) {
     return QFileDialog::getSaveFileName(
         parent, title, proposal,
-        words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Settings (*.ini);;All files (*)")));
+        words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Settings (*.ini);;All files (*)")), nullptr,
+        FileDialogOptions());
 }

@@ -1,6 +1,7 @@
 #include "ui/widgets/SettingsSaves.h"
 
 #include "ui/widgets/MessageBoxes.h"
+#include "util/Words.h"
 
 #include <QDir>
 #include <QtGlobal>
@@ -51,7 +52,7 @@ bool SettingsSaves::SaveOnClosing(const people::FriendList& friends,
             if (path.isEmpty()) continue; // cancelled: ask again
             const QString elsewhere = m_store.SaveAllTo(path, friends, options);
             if (elsewhere.isEmpty()) return true;
-            error = QStringLiteral("%1 could not be written either (%2)")
+            error = words::Tr(QT_TRANSLATE_NOOP("Ondulix", "%1 could not be written either (%2)"))
                         .arg(QDir::toNativeSeparators(path), elsewhere);
             continue;
         }

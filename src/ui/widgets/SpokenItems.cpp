@@ -1,5 +1,7 @@
 #include "ui/widgets/SpokenItems.h"
 
+#include "util/Words.h"
+
 #include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAccessibleWidget>
@@ -287,8 +289,8 @@ void TellTick(QTreeWidgetItem* row) {
     if (!(row->flags() & Qt::ItemIsUserCheckable)) return;
     row->setData(0, Qt::AccessibleTextRole,
                  row->text(0) + (row->checkState(0) == Qt::Checked
-                                     ? QStringLiteral(", dipilih")
-                                     : QStringLiteral(", tidak dipilih")));
+                                     ? words::Tr(QT_TRANSLATE_NOOP("Ondulix", ", dipilih"))
+                                     : words::Tr(QT_TRANSLATE_NOOP("Ondulix", ", tidak dipilih"))));
 }
 
 } // namespace spoken

@@ -222,8 +222,9 @@ void frmOndulix::Form_Activate() {
     }
     if (m_welcome && !m_unloaded)
         notice->Say(
-            QStringLiteral("Selamat datang! Tanggal lahir Anda: pilih \"Tanggal Lahir\", "
-                           "pilih tanggalnya, lalu \"Save\"."),
+            words::Tr(QT_TRANSLATE_NOOP(
+                "Ondulix", "Selamat datang! Tanggal lahir Anda: pilih \"Tanggal Lahir\", "
+                           "pilih tanggalnya, lalu \"Save\".")),
             words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Mengerti (Esc)")),
             [this] { notice->Dismiss(); }, 0);
     m_welcome = false;

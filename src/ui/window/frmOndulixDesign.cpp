@@ -23,6 +23,7 @@
 #include "ui/widgets/Words.h"
 #include "ui/window/frmOndulix.h"
 #include "util/Calendar.h"
+#include "util/Words.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -168,10 +169,11 @@ void frmOndulix::CreateMenu() {
 
     QMenu* mnuEdit = menuBar()->addMenu(QString());
     words::KeepText(mnuEdit->menuAction(), QT_TRANSLATE_NOOP("Ondulix", "Suntin&g"));
-    mnuUndo = People().createUndoAction(this, QStringLiteral("Urungkan"));
+    mnuUndo = People().createUndoAction(this, words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Urungkan")));
     mnuUndo->setShortcut(QKeySequence::Undo);
-    mnuUndo->setIconText(QStringLiteral("Urungkan")); // what the keyboard help calls it
-    mnuRedo = People().createRedoAction(this, QStringLiteral("Ulangi"));
+    mnuUndo->setIconText(
+        words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Urungkan"))); // what the keyboard help calls it
+    mnuRedo = People().createRedoAction(this, words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Ulangi")));
     mnuRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     mnuEdit->addAction(mnuUndo);
@@ -203,8 +205,9 @@ void frmOndulix::CreateMenu() {
         });
     Compare->Chosen = [this](people::PersonId person) {
         notice->Say(person == people::NoPerson
-                        ? QStringLiteral("Tanpa pembanding")
-                        : QStringLiteral("Dibandingkan dengan ") + m_state.Options().comparePerson,
+                        ? words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Tanpa pembanding"))
+                        : words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Dibandingkan dengan ")) +
+                              m_state.Options().comparePerson,
                     {}, {});
     };
     connect(&People(), &QUndoStack::indexChanged, this, [this] {

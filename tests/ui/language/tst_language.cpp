@@ -1,16 +1,30 @@
 #include "chart/ChartExport.h"
 #include "chart/ChartReadout.h"
 #include "ui/WindowFixture.h"
+#include "ui/compare/AgreementPanel.h"
+#include "ui/critical/CriticalMenu.h"
+#include "ui/friends/PeopleMenu.h"
+#include "ui/keyboard/HelpMenu.h"
 #include "ui/language/LanguageMenu.h"
+#include "ui/widgets/ChartDialogs.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTabWidget>
+#include <QTimer>
 
 // A language chosen in the window: at once, one draw, kept in the file; and
 // back to the captions as designed, the file as it was.
@@ -40,6 +54,42 @@ class TestLanguage : public QObject {
                 captions << item->text();
         }
         return captions;
+    }
+
+    // Every word a user can see or hear in `root`: captions, tips, names and
+    // descriptions for a screen reader, list entries, headers, menus.
+    static QStringList Words(const QWidget* root) {
+        QStringList seen;
+        QList<const QWidget*> widgets{root};
+        for (const QWidget* c : root->findChildren<QWidget*>())
+            widgets << c;
+        for (const QWidget* c : widgets) {
+            seen << c->windowTitle() << c->toolTip() << c->statusTip() << c->accessibleName()
+                 << c->accessibleDescription();
+            if (auto* b = qobject_cast<const QAbstractButton*>(c)) seen << b->text();
+            if (auto* l = qobject_cast<const QLabel*>(c)) seen << l->text();
+            if (auto* g = qobject_cast<const QGroupBox*>(c)) seen << g->title();
+            if (auto* e = qobject_cast<const QLineEdit*>(c)) seen << e->placeholderText();
+            if (auto* t = qobject_cast<const QTabWidget*>(c))
+                for (int i = 0; i < t->count(); ++i)
+                    seen << t->tabText(i);
+            if (auto* b = qobject_cast<const QComboBox*>(c))
+                for (int i = 0; i < b->count(); ++i)
+                    seen << b->itemText(i);
+            if (auto* v = qobject_cast<const QAbstractItemView*>(c); v && v->model()) {
+                const QAbstractItemModel* m = v->model();
+                for (int col = 0; col < m->columnCount(); ++col)
+                    seen << m->headerData(col, Qt::Horizontal).toString();
+                // A file list's entries are the user's files, not our words.
+                if (!m->inherits("QFileSystemModel") && !m->inherits("QSortFilterProxyModel"))
+                    for (int row = 0; row < std::min(m->rowCount(), 20); ++row)
+                        for (int col = 0; col < m->columnCount(); ++col)
+                            seen << m->index(row, col).data().toString();
+            }
+            for (const QAction* a : c->actions())
+                seen << a->text() << a->toolTip() << a->statusTip();
+        }
+        return seen;
     }
 
 private slots:
@@ -120,6 +170,95 @@ private slots:
         QCOMPARE(Captions(), designed);
         QCOMPARE(w->cmdExit->shortcut(), QKeySequence(Qt::ALT | Qt::Key_T)); // the keys as designed
         QVERIFY(!ReadAll(f.ini).contains("Language"));
+    }
+
+    // In one language, no word of the other anywhere in the window, its own
+    // windows and the message boxes it asks, or Qt's dialogs it opens.
+    void oneLanguage_data() {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<QString>("other"); // words only the other language has
+        Row("Indonesian", 1,
+            QString("the|and|of|with|to|from|File|Files|Cancel|Save|Open|Print|Page|Pages|Options|"
+                    "Name|Date|Look|Copies|Zoom|Close|Remove|Exit|Chart|Day|Days|born|Settings|"
+                    "Show|Type|Size|Back|Forward|Friends?|Help|Yes|Today|Birth|Moon|Critical|"
+                    "Agreement|Compare|Preview|Printer|Properties|Landscape|Portrait|Color|"
+                    "Collate|Reverse|Location|Paper|Width|Height|Margins|Next|Previous|First|"
+                    "Last|Fit|Key|week|Import|Export|Contacts|Upcoming|View|Edit|Undo|Redo|"
+                    "Delete|Rename|New|Passion|Wisdom|Mastery|Physical|Emotional|Intellectual|"
+                    "Detail|List|Parent|Directory|Sidebar|Output|Advanced|Job|Pick|Choose"));
+        Row("English", 2,
+            QString("Tutup|Simpan|Hapus|Hari|Tanggal|Lahir|Batal|Bulan|Teman|Berkas|Bantuan|"
+                    "Cetak|Grafik|yang|dan|dengan|tidak|Fisik|Emosi|Emosional|Intelektual|"
+                    "Intuisi|Kritis|Tampilan|Ulang|Pilih|Kontak|Ekspor|Impor|Bandingkan|"
+                    "Kecocokan|Siklus|Nama|Halaman|Pratinjau|Anda|lagi|tahun|Ganti|Ketik|"
+                    "Perjelas|Terapkan|Atur|Minggu|Senin|Selasa|Rabu|Kamis|Jumat|Sabtu|Januari|"
+                    "Februari|Maret|Mei|Juni|Juli|Agustus|Oktober|Desember|Tombol|Fungsi|Umur|"
+                    "Siapa|Jenis|Rentang|Saring|ganda|tunggal|sejalan|dicetak"));
+    }
+    void oneLanguage() {
+        QFETCH(int, choice);
+        QFETCH(QString, other);
+        WriteAll(f.ini, FriendsFile({"Ani"}));
+        f.Open();
+        QAction* const choices[] = {w->Languages->mnuOriginal, w->Languages->mnuIndonesian,
+                                    w->Languages->mnuEnglish};
+        choices[choice]->trigger();
+        QCoreApplication::sendPostedEvents();
+        QStringList seen;
+        // A modal window, read and closed as it opens.
+        const auto modal = [&seen](const std::function<void()>& open) {
+            QTimer::singleShot(0, [&seen] {
+                QWidget* m = QApplication::activeModalWidget();
+                QVERIFY(m);
+                seen << Words(m);
+                m->close();
+            });
+            open();
+        };
+        // The program's own windows and prompts.
+        w->View->ShowList();
+        w->Help->ShowShortcuts();
+        w->Help->ShowAbout();
+        modal([&] { w->Contacts->mnuUpcoming->trigger(); });
+        w->Contacts->mnuRename->trigger(); // no friend chosen: it says how
+        w->AgreementWindow()->show();
+        seen << Words(w.get());
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible() && top != w.get()) seen << Words(top);
+        for (const QAction* menu : w->menuBar()->actions())
+            for (const QAction* item : menu->menu()->actions())
+                seen << item->text() << item->toolTip();
+        for (const Answers::Asked& a : f.answers.asked)
+            seen << a.prompt << a.title;
+        // Qt's dialogs as the program opens them.
+        QFileDialog files(w.get(), "t", QDir::homePath(), "PNG (*.png)");
+        files.setOptions(FileDialogOptions());
+        files.setAcceptMode(QFileDialog::AcceptSave);
+        files.show();
+        seen << Words(&files);
+        QPrinter printer;
+        QPrintDialog print(&printer, w.get());
+        print.show();
+        for (QPushButton* b : print.findChildren<QPushButton*>())
+            if (b->text().contains(">>")) b->click(); // the options shown
+        seen << Words(&print);
+        if (auto* properties = print.findChild<QPushButton*>("properties");
+            properties && properties->isEnabled())
+            modal([properties] { properties->click(); });
+        QPrintPreviewDialog preview(&printer, w.get());
+        preview.show();
+        seen << Words(&preview);
+        // The language menu names each language in its own words.
+        const QStringList own{"Bahasa/Language", "Seperti aslinya", "Bahasa Indonesia", "English"};
+        const QRegularExpression foreign("\\b(" + other + ")\\b");
+        QStringList found;
+        for (QString text : seen) {
+            text.remove(QRegularExpression("<[^>]*>")).remove(u'&');
+            if (!own.contains(text) && foreign.match(text).hasMatch()) found << text;
+        }
+        found.removeDuplicates();
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(" | ")));
+        QVERIFY(seen.size() > 500); // the walk reached the dialogs
     }
 
     // Each caption fits its control at its designed size, in each language.
