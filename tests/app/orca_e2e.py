@@ -50,6 +50,18 @@ def step(keys, *patterns, wait=1.5):
     heard = said()
     for p in patterns:
         assert any(re.search(p, u) for u in heard + [" | ".join(heard)]), f"expected {p!r}; heard {heard}"
+    return heard
+
+
+def to_language_menu(menu):
+    """Opens `menu` and goes right along the menu bar to the language menu (Orca says each
+    menu's first item)."""
+    heard = step(menu)
+    for _ in range(8):
+        heard += step("Right", wait=0.6)
+        if any(u.startswith("Seperti aslinya") for u in heard[-4:]):  # its first item
+            return
+    raise AssertionError(f"the language menu was not reached; heard {heard}")
 
 
 def session(binary):
@@ -102,10 +114,22 @@ def session(binary):
     step("alt+k", "Ulang Tahun Berikutnya")  # the menu open before its letter
     step("u", r"^(Anda|Ani|Budi)\.$", wait=2.5)  # the birthdays list's first row as it opens
     step("Escape", "Ondulix frame")
+    # English from the last menu, then Indonesian: each window speaks it
+    to_language_menu("alt+k")
+    step("Up Return", wait=2.5)
+    step("ctrl+k", "Agreement dialog", "Who agrees best", wait=2.5)
+    step("Escape ctrl+h", "Critical Days dialog", r"critical days from \w+ \d+, \d{4}", wait=2.5)
+    step("Escape")
+    to_language_menu("alt+n")  # "Co&ntacts"
+    step("Down Return", "Bahasa Indonesia", wait=2.5)
+    step("ctrl+h", "Hari Kritis dialog", r"hari kritis dari \d+ \w+ \d{4}", wait=2.5)
+    step("Escape", "Ondulix frame")
     program.terminate()  # closing saves
     program.wait(20)
     with open(home + "/.config/Ondulix.ini", encoding="latin-1") as f:
-        assert "Name001=Ani\nBday001=1-Jan-1990\nName002=Budi" in f.read(), "the friends were not kept"
+        kept = f.read()
+    assert "Name001=Ani\nBday001=1-Jan-1990\nName002=Budi" in kept, "the friends were not kept"
+    assert "\nLanguage=id\n" in kept, f"the language was not kept: {kept[-200:]!r}"
     print("Orca said what each key did")
 
 

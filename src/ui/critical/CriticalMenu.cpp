@@ -74,29 +74,46 @@ std::vector<CriticalMenu::Listee> CriticalMenu::Listed() const {
 void CriticalMenu::ShowList() {
     if (!m_dialog) {
         m_dialog = new QDialog(w.window);
-        m_dialog->setWindowTitle(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Hari Kritis")));
+        // Every word kept in the language in use, the list refilled at a change.
+        using words::Keep;
+        Keep(m_dialog, QT_TRANSLATE_NOOP("Ondulix", "Hari Kritis"), [this](const QString& title) {
+            m_dialog->setWindowTitle(title);
+            if (m_rows) Fill();
+        });
         auto* layout = new QVBoxLayout(m_dialog);
         auto* choices = new QHBoxLayout;
-        m_span = new QComboBox(m_dialog);
-        m_span->addItems({words::Tr(QT_TRANSLATE_NOOP("Ondulix", "60 hari")),
-                          words::Tr(QT_TRANSLATE_NOOP("Ondulix", "200 hari")),
-                          words::Tr(QT_TRANSLATE_NOOP("Ondulix", "1 tahun")),
-                          words::Tr(QT_TRANSLATE_NOOP("Ondulix", "5 tahun"))});
-        m_span->setAccessibleName(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Rentang")));
+        const auto choice = [this](const char* name, std::initializer_list<const char*> items) {
+            auto* box = new QComboBox(m_dialog);
+            Keep(box, name, [box](const QString& n) { box->setAccessibleName(n); });
+            for (const char* item : items) {
+                box->addItem(QString());
+                Keep(box, item, [box, i = box->count() - 1](const QString& text) {
+                    box->setItemText(i, text);
+                });
+            }
+            return box;
+        };
+        m_span = choice(
+            QT_TRANSLATE_NOOP("Ondulix", "Rentang"),
+            {QT_TRANSLATE_NOOP("Ondulix", "60 hari"), QT_TRANSLATE_NOOP("Ondulix", "200 hari"),
+             QT_TRANSLATE_NOOP("Ondulix", "1 tahun"), QT_TRANSLATE_NOOP("Ondulix", "5 tahun")});
         m_span->setCurrentIndex(1);
-        m_filter = new QComboBox(m_dialog);
-        m_filter->addItems({words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Semua hari kritis")),
-                            words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Ganda ke atas"))});
-        m_filter->setAccessibleName(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Saring")));
+        m_filter = choice(QT_TRANSLATE_NOOP("Ondulix", "Saring"),
+                          {QT_TRANSLATE_NOOP("Ondulix", "Semua hari kritis"),
+                           QT_TRANSLATE_NOOP("Ondulix", "Ganda ke atas")});
         choices->addWidget(m_span);
         choices->addWidget(m_filter, 1);
         layout->addLayout(choices);
-        m_rows = NewTable(m_dialog,
-                          {words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Tanggal")),
-                           words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Siapa")),
-                           words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Siklus")),
-                           words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Jenis"))},
-                          words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Hari kritis")));
+        m_rows = NewTable(m_dialog, {QString(), QString(), QString(), QString()}, {});
+        int column = 0;
+        for (const char* header :
+             {QT_TRANSLATE_NOOP("Ondulix", "Tanggal"), QT_TRANSLATE_NOOP("Ondulix", "Siapa"),
+              QT_TRANSLATE_NOOP("Ondulix", "Siklus"), QT_TRANSLATE_NOOP("Ondulix", "Jenis")})
+            Keep(m_rows, header, [this, c = column++](const QString& text) {
+                m_rows->headerItem()->setText(c, text);
+            });
+        Keep(m_rows, QT_TRANSLATE_NOOP("Ondulix", "Hari kritis"),
+             [this](const QString& name) { m_rows->setAccessibleName(name); });
         layout->addWidget(m_rows, 1);
         m_note = new QLabel(m_dialog);
         m_note->setWordWrap(true);
@@ -105,19 +122,18 @@ void CriticalMenu::ShowList() {
         m_said->setStyleSheet({});
         layout->addWidget(m_said);
         auto* buttons = new QHBoxLayout;
-        const auto button = [&](const QString& caption, auto&& act) {
-            auto* b = new QPushButton(caption, m_dialog);
+        const auto button = [&](const char* caption, auto&& act) {
+            auto* b = new QPushButton(m_dialog);
+            words::KeepText(b, caption);
             connect(b, &QPushButton::clicked, this, [this, act] { w.guard(act); });
             buttons->addWidget(b);
         };
-        button(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Rangkap &tiga berikutnya")),
-               [this] { FindNext(3); });
-        button(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Rangkap &empat berikutnya")),
-               [this] { FindNext(4); });
-        button(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Ekspor ke &Kalender (.ics)...")),
+        button(QT_TRANSLATE_NOOP("Ondulix", "Rangkap &tiga berikutnya"), [this] { FindNext(3); });
+        button(QT_TRANSLATE_NOOP("Ondulix", "Rangkap &empat berikutnya"), [this] { FindNext(4); });
+        button(QT_TRANSLATE_NOOP("Ondulix", "Ekspor ke &Kalender (.ics)..."),
                [this] { ExportCalendar(); });
         buttons->addStretch();
-        button(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Tutup")), [this] { m_dialog->close(); });
+        button(QT_TRANSLATE_NOOP("Ondulix", "Tutup"), [this] { m_dialog->close(); });
         layout->addLayout(buttons);
         connect(m_span, &QComboBox::currentIndexChanged, this, [this] { Fill(); });
         connect(m_filter, &QComboBox::currentIndexChanged, this, [this] { Fill(); });

@@ -14,6 +14,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 HelpMenu::HelpMenu(QMainWindow* window, MessageBoxes* messages,
@@ -38,25 +39,35 @@ void HelpMenu::ShowShortcuts() {
         m_shortcutsWindow->activateWindow();
         return;
     }
-    const ShortcutTable rows = m_shortcuts();
     auto* dialog = new QDialog(m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(
-        words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Pintasan Keyboard \u2013 Ondulix")));
-    auto* table = new QTableWidget(static_cast<int>(rows.size()), 2, dialog);
-    table->setHorizontalHeaderLabels({words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Tombol")),
-                                      words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Fungsi"))});
+    auto* table = new QTableWidget(0, 2, dialog);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    table->setAccessibleName(words::Tr(QT_TRANSLATE_NOOP("Ondulix", "Pintasan keyboard")));
     spoken::SpeakRows(table);
-    for (int row = 0; row < rows.size(); ++row) {
-        table->setItem(row, 0, new QTableWidgetItem(rows[row].first));
-        table->setItem(row, 1, new QTableWidgetItem(rows[row].second));
-    }
-    table->resizeColumnsToContents();
+    const auto fill = [this, table] {
+        const ShortcutTable rows = m_shortcuts();
+        table->setRowCount(static_cast<int>(rows.size()));
+        for (int row = 0; row < rows.size(); ++row) {
+            table->setItem(row, 0, new QTableWidgetItem(rows[row].first));
+            table->setItem(row, 1, new QTableWidgetItem(rows[row].second));
+        }
+        table->resizeColumnsToContents();
+    };
+    fill();
+    // In the language in use; the rows read the menus and captions once
+    // they have changed too.
+    words::Keep(dialog, QT_TRANSLATE_NOOP("Ondulix", "Pintasan Keyboard \u2013 Ondulix"),
+                [dialog, table, fill](const QString& title) {
+                    using words::Tr;
+                    dialog->setWindowTitle(title);
+                    table->setHorizontalHeaderLabels({Tr(QT_TRANSLATE_NOOP("Ondulix", "Tombol")),
+                                                      Tr(QT_TRANSLATE_NOOP("Ondulix", "Fungsi"))});
+                    table->setAccessibleName(Tr(QT_TRANSLATE_NOOP("Ondulix", "Pintasan keyboard")));
+                    QTimer::singleShot(0, table, fill);
+                });
     table->horizontalHeader()->setStretchLastSection(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
     connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);

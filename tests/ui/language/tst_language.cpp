@@ -200,10 +200,14 @@ private slots:
         QFETCH(QString, other);
         WriteAll(f.ini, FriendsFile({"Ani"}));
         f.Open();
+        // The program's windows open as the language changes follow it.
+        w->View->ShowList();
+        w->Help->ShowShortcuts();
+        w->AgreementWindow()->show();
         QAction* const choices[] = {w->Languages->mnuOriginal, w->Languages->mnuIndonesian,
                                     w->Languages->mnuEnglish};
         choices[choice]->trigger();
-        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
         QStringList seen;
         // A modal window, read and closed as it opens.
         const auto modal = [&seen](const std::function<void()>& open) {
@@ -215,13 +219,10 @@ private slots:
             });
             open();
         };
-        // The program's own windows and prompts.
-        w->View->ShowList();
-        w->Help->ShowShortcuts();
+        // Its prompts.
         w->Help->ShowAbout();
         modal([&] { w->Contacts->mnuUpcoming->trigger(); });
         w->Contacts->mnuRename->trigger(); // no friend chosen: it says how
-        w->AgreementWindow()->show();
         seen << Words(w.get());
         for (QWidget* top : QApplication::topLevelWidgets())
             if (top->isVisible() && top != w.get()) seen << Words(top);
