@@ -35,6 +35,7 @@ private slots:
             QString("bin/ondulix bin/ondulix-chart share/doc/ondulix/changelog.gz "
                     "share/doc/ondulix/copyright share/man/man1/ondulix-chart.1.gz "
                     "share/man/man1/ondulix.1.gz share/man/id/man1/ondulix.1.gz "
+                    "share/man/id/man1/ondulix-chart.1.gz "
                     "share/applications/org.ondulix.Ondulix.desktop "
                     "share/metainfo/org.ondulix.Ondulix.metainfo.xml @scalable#.svg @16x16#.png "
                     "@32x32#.png @48x48#.png @64x64#.png @128x128#.png @256x256#.png")
