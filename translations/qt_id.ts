@@ -129,6 +129,10 @@ Tetap hapus?</translation></message>
     <message><source>Select All</source><translation>Pilih Semua</translation></message>
 </context>
 <context>
+    <name>QLocale</name>
+    <message><source>bytes</source><translation>bita</translation></message>
+</context>
+<context>
     <name>QMessageBox</name>
     <message><source>Hide Details...</source><translation>Sembunyikan Rincian...</translation></message>
     <message><source>Show Details...</source><translation>Tampilkan Rincian...</translation></message>
