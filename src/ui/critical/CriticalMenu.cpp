@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -76,10 +77,13 @@ void CriticalMenu::ShowList() {
         m_dialog = new QDialog(w.window);
         // Every word kept in the language in use, the list refilled at a change.
         using words::Keep;
-        Keep(m_dialog, QT_TRANSLATE_NOOP("Ondulix", "Hari Kritis"), [this](const QString& title) {
-            m_dialog->setWindowTitle(title);
-            if (m_rows) Fill();
-        });
+        // Kept while this menu lives; the list, a child of the window, may go first.
+        Keep(this, QT_TRANSLATE_NOOP("Ondulix", "Hari Kritis"),
+             [this, dialog = QPointer<QDialog>(m_dialog)](const QString& title) {
+                 if (!dialog) return;
+                 dialog->setWindowTitle(title);
+                 if (m_rows) Fill();
+             });
         auto* layout = new QVBoxLayout(m_dialog);
         auto* choices = new QHBoxLayout;
         const auto choice = [this](const char* name, std::initializer_list<const char*> items) {
@@ -109,11 +113,11 @@ void CriticalMenu::ShowList() {
         for (const char* header :
              {QT_TRANSLATE_NOOP("Ondulix", "Tanggal"), QT_TRANSLATE_NOOP("Ondulix", "Siapa"),
               QT_TRANSLATE_NOOP("Ondulix", "Siklus"), QT_TRANSLATE_NOOP("Ondulix", "Jenis")})
-            Keep(m_rows, header, [this, c = column++](const QString& text) {
-                m_rows->headerItem()->setText(c, text);
+            Keep(m_rows, header, [rows = m_rows, c = column++](const QString& text) {
+                rows->headerItem()->setText(c, text);
             });
         Keep(m_rows, QT_TRANSLATE_NOOP("Ondulix", "Hari kritis"),
-             [this](const QString& name) { m_rows->setAccessibleName(name); });
+             [rows = m_rows](const QString& name) { rows->setAccessibleName(name); });
         layout->addWidget(m_rows, 1);
         m_note = new QLabel(m_dialog);
         m_note->setWordWrap(true);
